@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs every test: the portable core natively (plain and with AddressSanitizer/UBSan), then the
+# same unit tests and the GUI tests cross-compiled under Wine. Ends with "N passed, N failed".
+set -uo pipefail
+source "$(dirname "$0")/common.sh"
+bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null || { echo "could not install dependencies"; exit 1; }
+
+passed=0; failed=0; broken=0
+mkdir -p "$BUILD_ROOT"
+LOG=$BUILD_ROOT/test-logs; mkdir -p "$LOG"
+
+# Adds the counts a GoogleTest run printed to the totals.
+count_gtest() {  # $1 = name, $2 = log file, $3 = exit code
+  local ok bad
+  ok=$(grep -E '^\[  PASSED  \] [0-9]+ test' "$2" | tail -1 | grep -oE '[0-9]+' | head -1)
+  bad=$(grep -E '^\[  FAILED  \] [0-9]+ test' "$2" | tail -1 | grep -oE '[0-9]+' | head -1)
+  ok=${ok:-0}; bad=${bad:-0}
+  if [ "$3" != 0 ] && [ "$bad" = 0 ]; then bad=1; broken=1; echo "$1: run failed (exit $3)"; tail -20 "$2"; fi
+  [ "$bad" != 0 ] && grep -E '^\[  FAILED  \]' "$2" | head -40
+  echo "$1: $ok passed, $bad failed"
+  passed=$((passed + ok)); failed=$((failed + bad))
+}
+
+run_suite() {  # $1 = name, rest = command
+  local name=$1; shift
+  "$@" > "$LOG/$name.log" 2>&1
+  count_gtest "$name" "$LOG/$name.log" $?
+}
+
+echo "== native build"
+if build_native native && build_native asan -DVEXLO_SANITIZE=ON -DVEXLO_BENCHMARKS=OFF; then
+  run_suite native "$BUILD_ROOT/native/tests/unit_tests"
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_suite native-asan "$BUILD_ROOT/asan/tests/unit_tests"
+else
+  echo "native build failed"; failed=$((failed + 1))
+fi
+
+echo "== windows build"
+if build_windows; then
+  prepare_wine_prefix
+  run_suite wine-unit wine "$BUILD_ROOT/win/tests/unit_tests.exe"
+  if [ -f "$BUILD_ROOT/win/tests/gui_tests.exe" ]; then
+    run_suite wine-gui with_display bash -c "wine '$BUILD_ROOT/win/tests/gui_tests.exe'; rc=\$?; wineserver -k; exit \$rc"
+  fi
+else
+  echo "windows build failed"; failed=$((failed + 1))
+fi
+
+echo
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

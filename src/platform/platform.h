@@ -1,0 +1,57 @@
+#pragma once
+// The one door from the portable code to the operating system. Paths are UTF-8 text with
+// backslashes as separators, as Windows writes them; the POSIX implementation (used by the
+// native tests) maps the backslashes to slashes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// ---- files -------------------------------------------------------------------------------
+bool read_file(const std::string& path, std::string& bytes);
+// Replaces or creates the file with exactly these bytes (no temporary file).
+bool write_file(const std::string& path, std::string_view bytes);
+// Writes the bytes to a temporary file beside the target and swaps it in, so a failed write
+// leaves the old file intact.
+bool write_file_safely(const std::string& path, std::string_view bytes);
+bool file_exists(const std::string& path);  // file or folder
+bool is_directory(const std::string& path);
+bool remove_file(const std::string& path);
+// Removes an empty folder, or a link to a folder without touching its target.
+bool remove_directory(const std::string& path);
+bool make_directories(const std::string& path);
+// Moves a file, replacing an existing target.
+bool move_file(const std::string& from, const std::string& to);
+bool copy_file(const std::string& from, const std::string& to);
+bool file_size(const std::string& path, std::uint64_t& size);
+
+struct dir_entry {
+    std::string name;
+    bool is_directory = false;
+    bool is_hidden = false;
+    bool is_link = false;  // a junction or symbolic link: never followed by the tree walks
+};
+// Lists the entries of a folder (without "." and ".."), in the order the file system gives.
+bool list_directory(const std::string& folder, std::vector<dir_entry>& entries);
+
+// ---- process and environment ----------------------------------------------------------------
+std::string environment_variable(const std::string& name);
+std::string program_path();    // full path of the running executable
+std::string program_folder();  // its folder, with a trailing separator
+std::string temp_folder();     // the per-user temporary folder, without trailing separator
+std::string user_data_folder();  // per-user local application data, without trailing separator
+double seconds_since_midnight();
+
+// ---- private-profile (INI) files --------------------------------------------------------------
+std::string profile_read(const std::string& file, const std::string& section,
+                         const std::string& key);
+bool profile_write(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value);
+
+// Lets a GUI thread serve its window messages during long file work; a no-op where there is
+// no GUI. Cheap to call often: it only looks at the queue every few milliseconds.
+void keep_responsive();
+
+}  // namespace platform

@@ -1,0 +1,200 @@
+// POSIX stand-in for the Windows platform layer, so the portable core runs in native tests.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "platform/platform.h"
+#include "core/text/profile_text.h"
+
+namespace platform {
+namespace {
+
+std::string native(const std::string& path) {
+    std::string out = path;
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+bool write_bytes(const std::string& native_path, std::string_view bytes) {
+    FILE* f = std::fopen(native_path.c_str(), "wb");
+    if (!f) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return (std::fclose(f) == 0) && ok;
+}
+
+}  // namespace
+
+bool read_file(const std::string& path, std::string& bytes) {
+    FILE* f = std::fopen(native(path).c_str(), "rb");
+    if (!f) return false;
+    struct stat st {};
+    if (fstat(fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
+        std::fclose(f);
+        return false;
+    }
+    std::string data;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    if (ok) bytes = std::move(data);
+    return ok;
+}
+
+bool write_file(const std::string& path, std::string_view bytes) {
+    return write_bytes(native(path), bytes);
+}
+
+bool write_file_safely(const std::string& path, std::string_view bytes) {
+    const std::string target = native(path);
+    struct stat st {};
+    if (stat(target.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR)) return false;  // read-only
+    const std::string temp = target + ".vxtmp";
+    if (!write_bytes(temp, bytes)) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool file_exists(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && lstat(native(path).c_str(), &st) == 0;
+}
+
+bool is_directory(const std::string& path) {
+    struct stat st {};
+    return stat(native(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool remove_file(const std::string& path) { return unlink(native(path).c_str()) == 0; }
+
+bool remove_directory(const std::string& path) {
+    std::string p = native(path);
+    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    struct stat st {};
+    if (lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return unlink(p.c_str()) == 0;
+    return rmdir(p.c_str()) == 0;
+}
+
+bool make_directories(const std::string& path) {
+    const std::string p = native(path);
+    for (std::size_t i = 1; i <= p.size(); ++i) {
+        if (i == p.size() || p[i] == '/') {
+            const std::string part = p.substr(0, i);
+            struct stat st {};
+            if (stat(part.c_str(), &st) != 0 && mkdir(part.c_str(), 0777) != 0) return false;
+        }
+    }
+    return is_directory(path);
+}
+
+bool move_file(const std::string& from, const std::string& to) {
+    return std::rename(native(from).c_str(), native(to).c_str()) == 0;
+}
+
+bool copy_file(const std::string& from, const std::string& to) {
+    std::string bytes;
+    return read_file(from, bytes) && write_file(to, bytes);
+}
+
+bool file_size(const std::string& path, std::uint64_t& size) {
+    struct stat st {};
+    if (stat(native(path).c_str(), &st) != 0) return false;
+    size = static_cast<std::uint64_t>(st.st_size);
+    return true;
+}
+
+bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) {
+    std::string base = native(folder);
+    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    DIR* dir = opendir(base.c_str());
+    if (!dir) return false;
+    entries.clear();
+    while (dirent* d = readdir(dir)) {
+        const std::string name = d->d_name;
+        if (name == "." || name == "..") continue;
+        dir_entry e;
+        e.name = name;
+        struct stat st {};
+        const std::string full = base + "/" + name;
+        if (lstat(full.c_str(), &st) == 0) {
+            e.is_link = S_ISLNK(st.st_mode);
+            struct stat target {};
+            e.is_directory = e.is_link ? (stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+                                       : S_ISDIR(st.st_mode);
+        }
+        e.is_hidden = !name.empty() && name[0] == '.';  // the POSIX convention for hidden
+        entries.push_back(std::move(e));
+    }
+    closedir(dir);
+    return true;
+}
+
+std::string environment_variable(const std::string& name) {
+    const char* v = std::getenv(name.c_str());
+    return v ? v : "";
+}
+
+std::string program_path() {
+    char buffer[4096];
+    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string();
+}
+
+std::string program_folder() {
+    const std::string path = program_path();
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+}
+
+std::string temp_folder() {
+    const std::string t = environment_variable("TMPDIR");
+    return t.empty() ? "/tmp" : t;
+}
+
+std::string user_data_folder() {
+    const std::string home = environment_variable("VEXLO_USER_DATA");
+    if (!home.empty()) return home;
+    return temp_folder();
+}
+
+double seconds_since_midnight() {
+    timeval tv{};
+    gettimeofday(&tv, nullptr);
+    std::tm local{};
+    const std::time_t now = tv.tv_sec;
+    localtime_r(&now, &local);
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + tv.tv_usec / 1e6;
+}
+
+std::string profile_read(const std::string& file, const std::string& section,
+                         const std::string& key) {
+    std::string bytes;
+    if (!read_file(file, bytes)) return "";
+    return profile_text::read_value(bytes, section, key);
+}
+
+bool profile_write(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    std::string bytes;
+    read_file(file, bytes);
+    return write_file(file, profile_text::write_value(bytes, section, key, value));
+}
+
+void keep_responsive() {}
+
+}  // namespace platform

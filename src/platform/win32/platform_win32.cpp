@@ -1,0 +1,231 @@
+// The Win32 implementation of the platform layer: every call goes through the W API.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/utf16.h"
+
+namespace platform {
+namespace {
+
+bool write_bytes(const std::wstring& path, std::string_view bytes, bool flush) {
+    unique_file_handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    if (flush) FlushFileBuffers(file.get());
+    return true;
+}
+
+std::wstring without_trailing_separators(const std::string& path) {
+    std::wstring w = widen(path);
+    while (w.size() > 3 && (w.back() == L'\\' || w.back() == L'/')) w.pop_back();
+    return w;
+}
+
+}  // namespace
+
+bool read_file(const std::string& path, std::string& bytes) {
+    unique_file_handle file(CreateFileW(widen(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+    std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < data.size()) {
+        DWORD got = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - done, 1u << 24));
+        if (!ReadFile(file.get(), data.data() + done, chunk, &got, nullptr)) return false;
+        if (got == 0) break;
+        done += got;
+    }
+    data.resize(done);
+    bytes = std::move(data);
+    return true;
+}
+
+bool write_file(const std::string& path, std::string_view bytes) {
+    return write_bytes(widen(path), bytes, false);
+}
+
+bool write_file_safely(const std::string& path, std::string_view bytes) {
+    const std::wstring target = widen(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    const std::wstring temp = target + L".vxtmp";
+    if (!write_bytes(temp, bytes, true)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    if (!MoveFileExW(temp.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool file_exists(const std::string& path) {
+    return !path.empty() && GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool is_directory(const std::string& path) {
+    const DWORD a = GetFileAttributesW(widen(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool remove_file(const std::string& path) {
+    const std::wstring w = widen(path);
+    const DWORD a = GetFileAttributesW(w.c_str());
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesW(w.c_str(), a & ~FILE_ATTRIBUTE_READONLY);
+    return DeleteFileW(w.c_str()) != 0;
+}
+
+bool remove_directory(const std::string& path) {
+    // RemoveDirectoryW removes a junction or directory link itself, never its target.
+    return RemoveDirectoryW(without_trailing_separators(path).c_str()) != 0;
+}
+
+bool make_directories(const std::string& path) {
+    std::wstring w = without_trailing_separators(path);
+    for (std::size_t i = 0; i <= w.size(); ++i) {
+        if (i == w.size() || w[i] == L'\\' || w[i] == L'/') {
+            const std::wstring part = w.substr(0, i);
+            if (part.empty() || (part.size() == 2 && part[1] == L':')) continue;
+            if (GetFileAttributesW(part.c_str()) == INVALID_FILE_ATTRIBUTES)
+                CreateDirectoryW(part.c_str(), nullptr);
+        }
+    }
+    return is_directory(path);
+}
+
+bool move_file(const std::string& from, const std::string& to) {
+    return MoveFileExW(widen(from).c_str(), widen(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
+}
+
+bool copy_file(const std::string& from, const std::string& to) {
+    return CopyFileW(widen(from).c_str(), widen(to).c_str(), FALSE) != 0;
+}
+
+bool file_size(const std::string& path, std::uint64_t& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) return false;
+    size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) {
+    const std::wstring pattern = without_trailing_separators(folder) + L"\\*";
+    WIN32_FIND_DATAW data{};
+    unique_find_handle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data,
+                                             FindExSearchNameMatch, nullptr,
+                                             FIND_FIRST_EX_LARGE_FETCH));
+    if (!find.valid()) return false;
+    entries.clear();
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        dir_entry e;
+        e.name = narrow(name);
+        e.is_directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        e.is_hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        e.is_link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        entries.push_back(std::move(e));
+    } while (FindNextFileW(find.get(), &data));
+    return true;
+}
+
+std::string environment_variable(const std::string& name) {
+    const std::wstring w = widen(name);
+    const DWORD n = GetEnvironmentVariableW(w.c_str(), nullptr, 0);
+    if (n == 0) return "";
+    std::wstring value(n, L'\0');
+    const DWORD got = GetEnvironmentVariableW(w.c_str(), value.data(), n);
+    value.resize(got);
+    return narrow(value);
+}
+
+std::string program_path() {
+    std::wstring buffer(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    buffer.resize(n);
+    return narrow(buffer);
+}
+
+std::string program_folder() {
+    const std::string path = program_path();
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? ".\\" : path.substr(0, slash + 1);
+}
+
+std::string temp_folder() {
+    std::wstring buffer(MAX_PATH + 2, L'\0');
+    DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
+    buffer.resize(n);
+    while (!buffer.empty() && buffer.back() == L'\\') buffer.pop_back();
+    return narrow(buffer);
+}
+
+std::string user_data_folder() {
+    wchar_t buffer[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer))) return "";
+    std::wstring w = buffer;
+    while (!w.empty() && w.back() == L'\\') w.pop_back();
+    return narrow(w);
+}
+
+double seconds_since_midnight() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
+}
+
+std::string profile_read(const std::string& file, const std::string& section,
+                         const std::string& key) {
+    std::wstring buffer(1024, L'\0');
+    const DWORD n = GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), L"",
+                                             buffer.data(), static_cast<DWORD>(buffer.size()),
+                                             widen(file).c_str());
+    buffer.resize(n);
+    return narrow(buffer);
+}
+
+bool profile_write(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    return WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
+                                      widen(value).c_str(), widen(file).c_str()) != 0;
+}
+
+void keep_responsive() {
+    thread_local DWORD last = 0;
+    const DWORD now = GetTickCount();
+    if (now - last < 15) return;
+    last = now;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the real loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace platform

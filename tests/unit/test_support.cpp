@@ -1,0 +1,79 @@
+#include "test_support.h"
+
+#include <atomic>
+#include <chrono>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace testing_support {
+
+namespace {
+std::string unique_name() {
+    static std::atomic<int> counter{0};
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    return "vx-test-" + std::to_string(ticks % 100000000) + "-" + std::to_string(counter++);
+}
+}  // namespace
+
+void remove_tree(const std::string& folder) {
+    std::vector<platform::dir_entry> entries;
+    if (platform::list_directory(folder, entries)) {
+        for (const auto& e : entries) {
+            const std::string full = folder + "\\" + e.name;
+            if (e.is_directory && !e.is_link)
+                remove_tree(full);
+            else if (e.is_directory)
+                platform::remove_directory(full);
+            else
+                platform::remove_file(full);
+        }
+    }
+    platform::remove_directory(folder);
+}
+
+void copy_tree(const std::string& from, const std::string& to) {
+    platform::make_directories(to);
+    std::vector<platform::dir_entry> entries;
+    platform::list_directory(from, entries);
+    for (const auto& e : entries) {
+        if (e.is_directory)
+            copy_tree(from + "\\" + e.name, to + "\\" + e.name);
+        else
+            platform::copy_file(from + "\\" + e.name, to + "\\" + e.name);
+    }
+}
+
+scratch_folder::scratch_folder() {
+    path_ = platform::temp_folder() + "\\" + unique_name() + "\\";
+    platform::make_directories(path_);
+}
+
+scratch_folder::~scratch_folder() { remove_tree(path_.substr(0, path_.size() - 1)); }
+
+std::string scratch_folder::write(std::string_view relative, std::string_view bytes) const {
+    const std::string full = path_ + std::string(relative);
+    const std::size_t slash = full.find_last_of('\\');
+    platform::make_directories(full.substr(0, slash));
+    platform::write_file(full, bytes);
+    return full;
+}
+
+std::string scratch_folder::read(std::string_view relative) const {
+    std::string bytes;
+    platform::read_file(path_ + std::string(relative), bytes);
+    return bytes;
+}
+
+std::string fixture(std::string_view relative) {
+    std::string path = std::string(VEXLO_FIXTURES) + "\\" + std::string(relative);
+    return path;
+}
+
+std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& into) {
+    const std::string target = into.path() + std::string(fixture_folder);
+    copy_tree(fixture(fixture_folder), target);
+    return target + "\\";
+}
+
+}  // namespace testing_support

@@ -1,0 +1,31 @@
+#pragma once
+// Scratch folders and fixture paths shared by the unit tests (native and under Wine).
+#include <string>
+#include <string_view>
+
+namespace testing_support {
+
+// A fresh folder below the temporary folder, removed with all its content at the end.
+class scratch_folder {
+public:
+    scratch_folder();
+    ~scratch_folder();
+    scratch_folder(const scratch_folder&) = delete;
+    scratch_folder& operator=(const scratch_folder&) = delete;
+    // The folder with one trailing backslash.
+    const std::string& path() const { return path_; }
+    // Writes a file below the folder (creating its folders) and returns its full path.
+    std::string write(std::string_view relative, std::string_view bytes) const;
+    std::string read(std::string_view relative) const;
+
+private:
+    std::string path_;
+};
+
+std::string fixture(std::string_view relative);  // full path of a file under tests/fixtures
+// Copies a fixture folder into a scratch folder; returns the copy's path with a backslash.
+std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& into);
+void remove_tree(const std::string& folder);
+void copy_tree(const std::string& from, const std::string& to);
+
+}  // namespace testing_support
