@@ -31,6 +31,8 @@ struct dir_entry {
     std::string name;
     bool is_directory = false;
     bool is_hidden = false;
+    bool is_system = false;
+    bool is_read_only = false;
     bool is_link = false;  // a junction or symbolic link: never followed by the tree walks
 };
 // Lists the entries of a folder (without "." and ".."), in the order the file system gives.

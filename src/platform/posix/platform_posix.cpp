@@ -133,6 +133,7 @@ bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) 
         const std::string full = base + "/" + name;
         if (lstat(full.c_str(), &st) == 0) {
             e.is_link = S_ISLNK(st.st_mode);
+            e.is_read_only = !e.is_link && !(st.st_mode & S_IWUSR);
             struct stat target {};
             e.is_directory = e.is_link ? (stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
                                        : S_ISDIR(st.st_mode);

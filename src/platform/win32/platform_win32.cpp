@@ -145,6 +145,8 @@ bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) 
         e.name = narrow(name);
         e.is_directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         e.is_hidden = (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        e.is_system = (data.dwFileAttributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+        e.is_read_only = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
         e.is_link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         entries.push_back(std::move(e));
     } while (FindNextFileW(find.get(), &data));
