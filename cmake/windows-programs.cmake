@@ -1,5 +1,6 @@
 # The three Windows programs. Each program folder under src/ holds its sources; the shared
 # Win32 helpers live in src/winui. A program whose folder is still empty is skipped.
+enable_language(RC)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${GENERATED_DIR})

@@ -6,13 +6,29 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
+# The shipped programs are 32-bit. Some machines (virtual machines without 32-bit user space)
+# cannot run 32-bit code at all; there the same sources are built as 64-bit for the Wine runs.
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  WINE_ARCH=i686; WINE=/usr/lib/wine/wine
+else
+  WINE_ARCH=x86_64; WINE=/usr/lib/wine/wine64
+fi
+[ -x "$WINE" ] || WINE=wine
+export WINE
+RUN_BUILD=win-$WINE_ARCH  # the build whose programs and tests run under Wine
+
 # Creates the Wine prefix once, with a virtual desktop so that windows get their frames.
 prepare_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.vexlo-ready" ]; then
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # As on Windows, the dialog fonts fall back to a CJK font for characters they lack.
+    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma 'MS Sans Serif' 'Microsoft Sans Serif' Arial; do
+      "$WINE" reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+    done
     wineserver -w
     touch "$WINEPREFIX/.vexlo-ready"
   fi
@@ -24,9 +40,9 @@ build_native() {  # $1 = folder name, rest = cmake options
   cmake --build "$dir" -j "$JOBS" >/dev/null
 }
 
-build_windows() {
-  local dir=$BUILD_ROOT/win
-  cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-i686.cmake" \
+build_windows() {  # $1 = i686 (shipped) or x86_64
+  local dir=$BUILD_ROOT/win-$1
+  cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-$1.cmake" \
     -DCMAKE_BUILD_TYPE=Release ${VEXLO_EDITOR:+-DVEXLO_EDITOR="$VEXLO_EDITOR"} >/dev/null
   cmake --build "$dir" -j "$JOBS" >/dev/null
 }

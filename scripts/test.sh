@@ -36,12 +36,13 @@ else
   echo "native build failed"; failed=$((failed + 1))
 fi
 
-echo "== windows build"
-if build_windows; then
+echo "== windows builds (shipped: i686; run under Wine: $WINE_ARCH)"
+if build_windows i686 && { [ "$WINE_ARCH" = i686 ] || build_windows "$WINE_ARCH"; }; then
   prepare_wine_prefix
-  run_suite wine-unit wine "$BUILD_ROOT/win/tests/unit_tests.exe"
-  if [ -f "$BUILD_ROOT/win/tests/gui_tests.exe" ]; then
-    run_suite wine-gui with_display bash -c "wine '$BUILD_ROOT/win/tests/gui_tests.exe'; rc=\$?; wineserver -k; exit \$rc"
+  run_suite wine-unit "$WINE" "$BUILD_ROOT/$RUN_BUILD/bin/unit_tests.exe"
+  if [ -f "$BUILD_ROOT/$RUN_BUILD/bin/gui_tests.exe" ]; then
+    export VEXLO_SHOTS=${VEXLO_SHOTS:-}
+    run_suite wine-gui with_display bash -c "\"\$WINE\" '$BUILD_ROOT/$RUN_BUILD/bin/gui_tests.exe'; rc=\$?; wineserver -k; exit \$rc"
   fi
 else
   echo "windows build failed"; failed=$((failed + 1))

@@ -1,6 +1,7 @@
 #include "gui/gui_driver.h"
 
 #include <commctrl.h>
+#include <objidl.h>
 #include <gdiplus.h>
 
 #include <chrono>
@@ -12,10 +13,7 @@
 namespace gui {
 
 std::string bin_folder() {
-    // gui_tests.exe lives in <build>\tests, the programs in <build>\bin.
-    std::string folder = platform::program_folder();  // ends with a backslash
-    folder.pop_back();
-    return folder.substr(0, folder.find_last_of('\\')) + "\\bin\\";
+    return platform::program_folder();  // the tests are built beside the programs
 }
 
 std::string scratch_root() {
@@ -226,7 +224,7 @@ void screenshot(HWND window, const std::string& name) {
         Gdiplus::Bitmap image(bitmap, nullptr);
         CLSID clsid;
         platform::make_directories(folder);
-        if (png_encoder(clsid)) image.Save(widen(folder + "\\" + name + ".png").c_str(), &clsid);
+        if (png_encoder(clsid)) image.Save(widen(folder + "\\" + name + ".png").c_str(), &clsid, nullptr);
     }
     DeleteObject(bitmap);
     DeleteDC(memory);

@@ -65,6 +65,10 @@ std::string scratch_folder::read(std::string_view relative) const {
     return bytes;
 }
 
+std::string without_trailing(const std::string& folder) {
+    return !folder.empty() && folder.back() == '\\' ? folder.substr(0, folder.size() - 1) : folder;
+}
+
 std::string fixture(std::string_view relative) {
     std::string path = std::string(VEXLO_FIXTURES) + "\\" + std::string(relative);
     return path;

@@ -26,6 +26,7 @@ std::string fixture(std::string_view relative);  // full path of a file under te
 // Copies a fixture folder into a scratch folder; returns the copy's path with a backslash.
 std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& into);
 void remove_tree(const std::string& folder);
+std::string without_trailing(const std::string& folder);  // drops one trailing backslash
 void copy_tree(const std::string& from, const std::string& to);
 
 }  // namespace testing_support

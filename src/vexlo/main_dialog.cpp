@@ -1,0 +1,200 @@
+// The main window: builds its controls, keeps their states and dispatches every command.
+#include "vexlo/main_dialog.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "core/shell/main_window_model.h"
+#include "core/text/text_helpers.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "vexlo/app_state.h"
+#include "vexlo/commands.h"
+#include "vexlo/project_view.h"
+#include "vexlo/recent_projects_view.h"
+#include "winui/dialog_template.h"
+#include "winui/dpi.h"
+#include "winui/gdi_handles.h"
+#include "winui/message_box.h"
+#include "winui/pictures.h"
+#include "winui/text_controls.h"
+#include "winui/tooltip.h"
+#include "winui/window_position.h"
+
+using namespace shell;
+
+namespace {
+
+struct main_fonts {
+    unique_font bold;   // status line and the "[!]" marker
+    unique_font small;  // the Discard button
+};
+main_fonts g_fonts;
+
+unique_font make_font(const wchar_t* face, int points, int weight, UINT dpi) {
+    return unique_font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight,
+                                   FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face));
+}
+
+void create_controls(HWND dialog) {
+    for (const control_layout& c : main_window_layout()) {
+        const wchar_t* cls = WC_BUTTONW;
+        DWORD style = WS_TABSTOP;
+        DWORD ex_style = 0;
+        switch (c.kind) {
+            case control_kind::button: style |= BS_PUSHBUTTON; break;
+            case control_kind::multiline_button: style |= BS_PUSHBUTTON | BS_MULTILINE; break;
+            case control_kind::edit:
+                cls = WC_EDITW, style |= ES_AUTOHSCROLL, ex_style = WS_EX_CLIENTEDGE;
+                break;
+            case control_kind::digits_edit:
+                cls = WC_EDITW, style |= ES_AUTOHSCROLL | ES_NUMBER, ex_style = WS_EX_CLIENTEDGE;
+                break;
+            case control_kind::label: cls = WC_STATICW, style = SS_LEFTNOWORDWRAP; break;
+            case control_kind::sunken_label:
+                cls = WC_STATICW, style = SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE;
+                break;
+            case control_kind::notify_label:
+                cls = WC_STATICW, style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
+                break;
+            case control_kind::updown:
+                cls = UPDOWN_CLASSW;
+                style = UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_WRAP | UDS_NOTHOUSANDS;
+                break;
+            case control_kind::combo:
+                cls = WC_COMBOBOXW, style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+                break;
+            case control_kind::picture: cls = WC_STATICW, style = SS_BITMAP; break;
+            case control_kind::group: style = BS_GROUPBOX; break;
+        }
+        HWND control = create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w,
+                                      c.h);
+        if (c.kind == control_kind::picture) {
+            // SS_BITMAP shrinks the box to its picture; keep the laid-out size.
+            const UINT dpi = window_dpi(dialog);
+            SetWindowPos(control, nullptr, 0, 0, scale(c.w, dpi), scale(c.h, dpi),
+                         SWP_NOMOVE | SWP_NOZORDER);
+        }
+        if (!c.enabled_at_creation) EnableWindow(control, FALSE);
+    }
+    // The up-down controls write their value into the hidden boxes, which the labels mirror.
+    for (auto [updown, buddy] : {std::pair{id_min_updown, id_min_sdk},
+                                 std::pair{id_target_updown, id_target_sdk}}) {
+        HWND control = GetDlgItem(dialog, updown);
+        SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
+        SendMessageW(control, UDM_SETRANGE32, 1, 99);
+    }
+    const UINT dpi = window_dpi(dialog);
+    g_fonts.bold = make_font(L"MS Sans Serif", 8, FW_BOLD, dpi);
+    g_fonts.small = make_font(L"Arial", 7, FW_NORMAL, dpi);
+    SendMessageW(GetDlgItem(dialog, id_status), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
+    SendMessageW(GetDlgItem(dialog, id_warning), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
+    SendMessageW(GetDlgItem(dialog, id_discard), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.small.get()), FALSE);
+}
+
+void set_program_icon(HWND dialog) {
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
+        SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), 0)))
+        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
+void initialise(HWND dialog) {
+    set_client_size(dialog, kClientWidth, kClientHeight);
+    center_window(dialog, nullptr);
+    create_controls(dialog);
+    set_program_icon(dialog);
+    show_display_state(dialog, start_state());
+    fill_recent_projects(dialog, id_recent);
+    restore_window_position(dialog);
+    add_tooltip(GetDlgItem(dialog, id_warning),
+                "Dangerous! Change the package name with caution as it may break your program "
+                "or even prevent it from compiling!");
+}
+
+const std::string& stored_value_of(int id) {
+    const project::project_state& p = app().project;
+    switch (id) {
+        case id_app_name: return p.app_name;
+        case id_package: return p.package_name;
+        case id_version_name: return p.version_name;
+        case id_version_code: return p.version_code;
+        case id_min_sdk: return p.min_sdk;
+        default: return p.target_sdk;
+    }
+}
+
+void on_property_edited(HWND dialog, int id) {
+    const std::string typed = get_item_text(dialog, id);
+    if (id == id_min_sdk || id == id_target_sdk)
+        set_item_text(dialog, id == id_min_sdk ? id_min_label : id_target_label,
+                      text::trim_spaces(typed));
+    if (starts_pending(app().project.changes_pending, typed, stored_value_of(id)))
+        show_pending(dialog, true);
+}
+
+bool handle_command(HWND dialog, int id, int code) {
+    const bool clicked = code == BN_CLICKED || code == 1;
+    switch (id) {
+        case id_recent:
+            if (code == CBN_SELENDOK) choose_recent_project(dialog);
+            return true;
+        case id_caption:
+            if (code == STN_DBLCLK) open_recent_projects_file();
+            return true;
+        case id_app_name:
+        case id_package:
+        case id_version_name:
+        case id_version_code:
+        case id_min_sdk:
+        case id_target_sdk:
+            if (code == EN_CHANGE) on_property_edited(dialog, id);
+            return true;
+        default: break;
+    }
+    if (!clicked) return false;
+    switch (id) {
+        case id_load: choose_project_folder(dialog); return true;
+        case id_permissions: edit_permissions(dialog); return true;
+        case id_discard: discard_changes(dialog); return true;
+        case id_apply: apply_changes(dialog); return true;
+        default: return run_project_command(dialog, id);
+    }
+}
+
+INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_INITDIALOG: initialise(dialog); return TRUE;
+        case WM_SYSCOMMAND: save_window_position(dialog); return FALSE;
+        case WM_COMMAND: return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+        case WM_CTLCOLORSTATIC:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) == id_warning) {
+                HDC dc = reinterpret_cast<HDC>(wparam);
+                SetTextColor(dc, RGB(255, 0, 0));
+                SetBkMode(dc, TRANSPARENT);
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            return FALSE;
+        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void run_main_dialog() {
+    dialog_template_spec spec;
+    spec.caption = kWindowCaption;
+    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+    spec.width = 226;  // replaced by the exact client size at initialisation
+    spec.height = 240;
+    run_modal_dialog(nullptr, spec, main_dialog_procedure, 0);
+    g_fonts.bold.reset();
+    g_fonts.small.reset();
+}

@@ -1,0 +1,68 @@
+#include "vexlo/project_view.h"
+
+#include "core/project/project_loader.h"
+#include "core/text/encoding.h"
+#include "vexlo/app_state.h"
+#include "vexlo/recent_projects_view.h"
+#include "winui/pictures.h"
+#include "winui/text_controls.h"
+#include "winui/tooltip.h"
+
+using namespace shell;
+
+void show_display_state(HWND dialog, const display_state& state) {
+    set_item_text(dialog, id_status, state.status);
+    for (int id : state.enabled) enable_item(dialog, id, true);
+    for (int id : state.disabled) enable_item(dialog, id, false);
+    if (!state.picture_caption.empty()) set_item_text(dialog, id_picture, state.picture_caption);
+    if (!state.program_caption.empty()) set_item_text(dialog, id_program, state.program_caption);
+    for (const button_picture& p : state.pictures) draw_resource_png(dialog, p.box, p.base);
+    if (state.icon_picture.empty())
+        clear_picture(dialog, id_icon);
+    else
+        draw_resource_png(dialog, id_icon, state.icon_picture);
+}
+
+void show_properties(HWND dialog) {
+    const project::project_state& p = app().project;
+    set_item_text(dialog, id_app_name, text::display_text(p.app_name));
+    set_item_text(dialog, id_package, text::display_text(p.package_name));
+    set_item_text(dialog, id_version_name, text::display_text(p.version_name));
+    set_item_text(dialog, id_version_code, text::display_text(p.version_code));
+    set_item_text(dialog, id_min_sdk, text::display_text(p.min_sdk));
+    set_item_text(dialog, id_target_sdk, text::display_text(p.target_sdk));
+}
+
+void show_pending(HWND dialog, bool pending) {
+    app().project.changes_pending = pending;
+    draw_resource_png(dialog, id_apply + id_picture_offset, pending ? "SAV1" : "SAV0");
+    enable_item(dialog, id_apply, pending);
+    enable_item(dialog, id_discard, pending);
+}
+
+void load_project(HWND dialog, const std::string& folder) {
+    vexlo_state& state = app();
+    add_tooltip(GetDlgItem(dialog, id_recent), folder);
+    set_item_text(dialog, id_load, "Change");
+    state.project.project_folder = folder;
+
+    const project::loaded_project loaded = project::load_project_files(folder);
+    project::store_loaded(loaded, state.project);
+    if (loaded.kind == project::kind_no_manifest) {
+        show_display_state(dialog, loaded_state(loaded.kind));
+        return;
+    }
+    remember_project(dialog, folder);
+    show_display_state(dialog, loaded_state(loaded.kind));
+    state.keystore_file.clear();
+    state.permission_choice = state.project.saved_permissions;
+    show_properties(dialog);
+    set_item_text(dialog, id_gitignore,
+                  loaded.has_gitignore ? "Edit the .gitignore file" : "Create .gitignore file");
+    for (const std::string& file : loaded.icon_files) {
+        if (unique_image image = load_image_file(file)) {
+            draw_image_in_control(dialog, id_icon, image.get());
+            break;
+        }
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Writes applied property changes into the project files.
+#include <string>
+
+#include "core/project/project_state.h"
+
+// Removes the project's .avlo work folder with its contents.
+void delete_work_folder(const std::string& project_folder);
+// Brings the project files in line with the record; "" on success, else the message to show.
+std::string write_project_changes(const project::project_state& state);

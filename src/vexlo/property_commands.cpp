@@ -1,0 +1,55 @@
+#include "core/shell/main_window_model.h"
+#include "platform/platform.h"
+#include "vexlo/app_state.h"
+#include "vexlo/commands.h"
+#include "vexlo/permissions_dialog.h"
+#include "vexlo/project_view.h"
+#include "vexlo/project_writer.h"
+#include "winui/message_box.h"
+#include "winui/text_controls.h"
+
+using namespace shell;
+
+void edit_permissions(HWND dialog) {
+    const bool accepted = run_permissions_dialog(dialog, app().permission_choice) == 1;
+    if (app().project.changes_pending) return;
+    if (accepted && app().permission_choice != app().project.saved_permissions)
+        show_pending(dialog, true);
+}
+
+void discard_changes(HWND dialog) {
+    if (show_message(dialog, "Are you sure ?", "Discard changes",
+                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+        return;
+    app().project.changes_pending = true;  // the restored texts must not mark anything
+    show_properties(dialog);
+    app().permission_choice = app().project.saved_permissions;
+    show_pending(dialog, false);
+}
+
+void apply_changes(HWND dialog) {
+    if (show_message(dialog, "Are you sure ?", "Apply changes",
+                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+        return;
+    vexlo_state& state = app();
+    delete_work_folder(state.project.project_folder);
+    const edited_values edits{get_item_text(dialog, id_app_name),
+                              get_item_text(dialog, id_package),
+                              get_item_text(dialog, id_version_name),
+                              get_item_text(dialog, id_version_code),
+                              get_item_text(dialog, id_min_sdk),
+                              get_item_text(dialog, id_target_sdk)};
+    const std::vector<std::string> changes =
+        take_edits(edits, state.permission_choice, state.project);
+    std::string failure;
+    if (!changes.empty()) failure = write_project_changes(state.project);
+    state.project.changes_pending = true;  // the boxes are refreshed without marking anything
+    show_properties(dialog);
+    show_pending(dialog, false);
+    if (!failure.empty()) {
+        show_message(dialog, failure, kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        return;
+    }
+    const apply_report report = report_for(changes);
+    show_message(dialog, report.text, report.caption, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}

@@ -1,0 +1,76 @@
+#include "winui/dialog_template.h"
+
+#include "platform/win32/utf16.h"
+#include "winui/dpi.h"
+
+namespace {
+void append_text(std::vector<WORD>& out, const std::wstring& text) {
+    for (wchar_t c : text) out.push_back(static_cast<WORD>(c));
+    out.push_back(0);
+}
+}  // namespace
+
+std::vector<WORD> build_dialog_template(const dialog_template_spec& spec) {
+    std::vector<WORD> t;
+    const DWORD style = spec.style;
+    t.push_back(LOWORD(style));
+    t.push_back(HIWORD(style));
+    t.push_back(0);  // extended style
+    t.push_back(0);
+    t.push_back(0);  // no controls in the template
+    t.push_back(0);  // x
+    t.push_back(0);  // y
+    t.push_back(static_cast<WORD>(spec.width));
+    t.push_back(static_cast<WORD>(spec.height));
+    t.push_back(0);  // no menu
+    t.push_back(0);  // the standard dialog class
+    append_text(t, widen(spec.caption));
+    if (style & DS_SETFONT) {
+        t.push_back(static_cast<WORD>(spec.point_size));
+        append_text(t, widen(spec.font));
+    }
+    if (t.size() % 2) t.push_back(0);  // DWORD alignment of the end
+    return t;
+}
+
+INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC procedure,
+                         LPARAM parameter) {
+    const std::vector<WORD> bytes = build_dialog_template(spec);
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                   reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
+                                   procedure, parameter);
+}
+
+HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text,
+                    DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
+    const UINT dpi = window_dpi(dialog);
+    HWND control = CreateWindowExW(ex_style, window_class, widen(text).c_str(),
+                                   style | WS_CHILD | WS_VISIBLE, scale(x, dpi), scale(y, dpi),
+                                   scale(w, dpi), scale(h, dpi), dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    return control;
+}
+
+HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::string& text,
+                       DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
+    RECT r{x, y, x + w, y + h};
+    MapDialogRect(dialog, &r);
+    HWND control = CreateWindowExW(ex_style, window_class, widen(text).c_str(),
+                                   style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, dialog,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
+    return control;
+}
+
+void set_client_size(HWND dialog, int w, int h) {
+    const UINT dpi = window_dpi(dialog);
+    RECT r{0, 0, scale(w, dpi), scale(h, dpi)};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -1,0 +1,56 @@
+#include "winui/message_box.h"
+
+#include <cmath>
+
+#include "platform/win32/utf16.h"
+
+namespace {
+
+thread_local HHOOK g_hook = nullptr;
+thread_local HWND g_owner = nullptr;
+
+LRESULT CALLBACK activation_hook(int code, WPARAM wparam, LPARAM lparam) {
+    const HHOOK hook = g_hook;
+    if (code == HCBT_ACTIVATE) {
+        const HWND box = reinterpret_cast<HWND>(wparam);
+        if (g_owner) center_window(box, g_owner);
+        const HINSTANCE module = GetModuleHandleW(nullptr);
+        if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
+            SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0)))
+            SendMessageW(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        UnhookWindowsHookEx(hook);
+        g_hook = nullptr;
+    }
+    return CallNextHookEx(hook, code, wparam, lparam);
+}
+
+}  // namespace
+
+void center_window(HWND window, HWND owner) {
+    if (!owner) owner = GetParent(window);
+    RECT w{}, o{};
+    GetWindowRect(window, &w);
+    if (owner) {
+        GetWindowRect(owner, &o);
+    } else {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &o, 0);
+    }
+    const int left = static_cast<int>(std::lround((o.left + o.right - w.right + w.left) / 2.0));
+    const int top = static_cast<int>(std::lround((o.top + o.bottom - w.bottom + w.top) / 2.0));
+    SetWindowPos(window, HWND_TOP, left, top, 0, 0, SWP_NOSIZE);
+}
+
+int show_message(HWND owner, const std::string& text, const std::string& caption, UINT style) {
+    g_owner = owner;
+    g_hook = SetWindowsHookExW(WH_CBT, activation_hook, nullptr, GetCurrentThreadId());
+    const int result =
+        MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), style);
+    if (g_hook) {  // the box never activated
+        UnhookWindowsHookEx(g_hook);
+        g_hook = nullptr;
+    }
+    return result;
+}

@@ -1,0 +1,272 @@
+// The main window of Vexlo.exe driven through window messages, as a user would.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "core/shell/main_window_model.h"
+#include "core/shell/recent_projects.h"
+#include "gui/gui_driver.h"
+#include "platform/platform.h"
+#include "unit/test_support.h"
+
+using namespace shell;
+
+namespace {
+
+std::string user_file(const char* extension) {
+    return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
+}
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::remove_file(user_file(".recent.projects"));
+        platform::remove_file(user_file(".pos"));
+    }
+    void TearDown() override {
+        program_.reset();
+        platform::remove_file(user_file(".recent.projects"));
+        platform::remove_file(user_file(".pos"));
+    }
+    void write_recent(const std::string& text) {
+        platform::make_directories(platform::user_data_folder());
+        platform::write_file(user_file(".recent.projects"), text);
+    }
+    HWND start() {
+        program_ = std::make_unique<gui::running_program>(gui::bin_folder() + "Vexlo.exe");
+        HWND window = gui::wait_window(program_->pid(), kWindowCaption);
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+    // Loads a folder through the recent-projects list (it must be listed).
+    void choose(HWND window, const std::string& folder) {
+        const auto items = gui::combo_items(window, id_recent);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i] == folder) {
+                gui::combo_choose(window, id_recent, static_cast<int>(i));
+                gui::settle(window);
+                return;
+            }
+        ADD_FAILURE() << "not listed: " << folder;
+    }
+    std::string fixture_copy(const char* name) {
+        return testing_support::without_trailing(testing_support::copy_fixture(name, scratch_));
+    }
+
+    testing_support::scratch_folder scratch_;
+    std::unique_ptr<gui::running_program> program_;
+};
+
+const int kProjectControls[] = {id_duplicate, id_gitignore, id_picture, id_program,
+                                id_res_folder, id_src_folder, id_clean, id_batch, id_compile,
+                                id_package, id_app_name, id_version_name, id_version_code,
+                                id_permissions, id_min_updown, id_target_updown};
+
+void click_updown(HWND window, int id, bool up) {
+    HWND updown = GetDlgItem(window, id);
+    RECT r{};
+    GetClientRect(updown, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, up ? 2 : r.bottom - 3);
+    SendMessageW(updown, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(updown, WM_LBUTTONUP, 0, at);
+    gui::settle(window);
+}
+
+}  // namespace
+
+TEST_F(MainWindow, StartsWithOnlyLoadAndTheListEnabled) {
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(gui::item_text(w, id_status), "Please load a project with the \"Load\" button");
+    EXPECT_TRUE(gui::item_enabled(w, id_load));
+    EXPECT_TRUE(gui::item_enabled(w, id_recent));
+    for (int id : kProjectControls) EXPECT_FALSE(gui::item_enabled(w, id)) << id;
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+    EXPECT_FALSE(gui::item_enabled(w, id_discard));
+    EXPECT_EQ(gui::combo_items(w, id_recent), std::vector<std::string>{kNoneLoaded});
+    gui::combo_choose(w, id_recent, 0);  // "<none loaded>" does nothing
+    gui::settle(w);
+    EXPECT_EQ(gui::item_text(w, id_load), "Load");
+    gui::screenshot(w, "main-no-project");
+}
+
+TEST_F(MainWindow, LoadsBasicAndPlainProjectsFromTheRecentList) {
+    const std::string basic = fixture_copy("basic-project");
+    const std::string plain = fixture_copy("android-project");
+    write_recent(plain + "\r\n" + basic + "\r\n\r\n" + scratch_.path() + "gone\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(gui::combo_items(w, id_recent),
+              (std::vector<std::string>{kNoneLoaded, basic, plain}));
+    EXPECT_EQ(gui::combo_selection(w, id_recent), 0);
+
+    choose(w, basic);
+    EXPECT_EQ(gui::item_text(w, id_status), "This is an (Android) BASIC! based project");
+    EXPECT_EQ(gui::item_text(w, id_app_name), "Demo Game");
+    EXPECT_EQ(gui::item_text(w, id_package), "com.rfo.basic");
+    EXPECT_EQ(gui::item_text(w, id_version_name), "01.91");
+    EXPECT_EQ(gui::item_text(w, id_version_code), "1911");
+    EXPECT_EQ(gui::item_text(w, id_min_label), "9");
+    EXPECT_EQ(gui::item_text(w, id_target_label), "19");
+    EXPECT_EQ(gui::item_text(w, id_picture), "Change BASIC! App icon");
+    EXPECT_EQ(gui::item_text(w, id_program), "Update BASIC! program");
+    EXPECT_EQ(gui::item_text(w, id_gitignore), "Create .gitignore file");
+    EXPECT_EQ(gui::item_text(w, id_load), "Change");
+    for (int id : kProjectControls) EXPECT_TRUE(gui::item_enabled(w, id)) << id;
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+    // The list drops "<none loaded>" once a project is set and selects it.
+    EXPECT_EQ(gui::combo_items(w, id_recent), (std::vector<std::string>{basic, plain}));
+    EXPECT_EQ(gui::combo_selection(w, id_recent), 0);
+    gui::screenshot(w, "main-basic-project");
+
+    choose(w, plain);
+    EXPECT_EQ(gui::item_text(w, id_status), "This is an Android (non-BASIC! based) project");
+    EXPECT_EQ(gui::item_text(w, id_app_name), "Caf&#233; Notes");
+    EXPECT_EQ(gui::item_text(w, id_program), "Edit the Manifest");
+    EXPECT_EQ(gui::item_text(w, id_picture), "Add res/drawable image");
+    EXPECT_EQ(gui::item_text(w, id_gitignore), "Edit the .gitignore file");
+    EXPECT_EQ(gui::combo_selection(w, id_recent), 1);  // already listed: order kept
+    gui::screenshot(w, "main-android-project");
+
+    // Reloading adds no line to the file.
+    std::string recent;
+    platform::read_file(user_file(".recent.projects"), recent);
+    EXPECT_EQ(std::count(recent.begin(), recent.end(), '\n'), 4);
+}
+
+TEST_F(MainWindow, FolderWithoutManifestKeepsOldTextsDisabled) {
+    const std::string basic = fixture_copy("basic-project");
+    const std::string none = fixture_copy("no-manifest");
+    write_recent(none + "\r\n" + basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    choose(w, none);
+    EXPECT_EQ(gui::item_text(w, id_status), "This is not an Android project. Change the folder");
+    EXPECT_EQ(gui::item_text(w, id_app_name), "Demo Game");
+    for (int id : kProjectControls) EXPECT_FALSE(gui::item_enabled(w, id)) << id;
+    gui::screenshot(w, "main-not-android");
+}
+
+TEST_F(MainWindow, EditsMarkChangesPendingAndDiscardRestores) {
+    const std::string basic = fixture_copy("basic-project");
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    gui::set_item_text(w, id_app_name, "Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F");
+    EXPECT_TRUE(gui::item_enabled(w, id_apply));
+    EXPECT_TRUE(gui::item_enabled(w, id_discard));
+    EXPECT_EQ(gui::item_text(w, id_app_name), "Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F");
+    gui::screenshot(w, "main-changes-pending");
+    gui::set_item_text(w, id_app_name, "Demo Game");  // typing the old name back
+    EXPECT_TRUE(gui::item_enabled(w, id_apply));
+
+    gui::set_item_text(w, id_version_code, "2000");
+    click_updown(w, id_min_updown, true);
+    EXPECT_EQ(gui::item_text(w, id_min_label), "10");
+
+    gui::click(w, id_discard);
+    HWND box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Discard changes");
+    EXPECT_EQ(gui::message_text(box), "Are you sure ?");
+    gui::answer(box, IDNO);
+    EXPECT_TRUE(gui::item_enabled(w, id_apply));
+
+    gui::click(w, id_discard);
+    box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    gui::answer(box, IDYES);
+    gui::settle(w);
+    EXPECT_EQ(gui::item_text(w, id_version_code), "1911");
+    EXPECT_EQ(gui::item_text(w, id_min_label), "9");
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+    EXPECT_FALSE(gui::item_enabled(w, id_discard));
+}
+
+TEST_F(MainWindow, SdkUpDownWrapsWithinOneToNinetyNine) {
+    const std::string basic = fixture_copy("basic-project");
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    gui::set_item_text(w, id_target_sdk, "99");
+    EXPECT_EQ(gui::item_text(w, id_target_label), "99");
+    EXPECT_TRUE(gui::item_enabled(w, id_apply));
+    click_updown(w, id_target_updown, true);
+    EXPECT_EQ(gui::item_text(w, id_target_label), "1");
+    click_updown(w, id_target_updown, false);
+    EXPECT_EQ(gui::item_text(w, id_target_label), "99");
+}
+
+TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
+    const std::string basic = fixture_copy("basic-project");
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    gui::click(w, id_permissions);
+    HWND d = gui::wait_window(program_->pid(), "App permissions");
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(gui::is_checked(d, 1100));   // write external storage
+    EXPECT_FALSE(gui::is_checked(d, 1103));  // mock location stands in a comment
+    EXPECT_EQ(gui::item_text(d, 1120), "Change wifi state");
+    gui::screenshot(d, "permissions-dialog");
+    gui::click_sync(d, 1020);  // 19 checked: clears all
+    for (int i = 0; i < 21; ++i) EXPECT_FALSE(gui::is_checked(d, 1100 + i));
+    for (int i = 0; i < 10; ++i) SendMessageW(GetDlgItem(d, 1100 + i), BM_SETCHECK, BST_CHECKED, 0);
+    gui::click_sync(d, 1020);  // ten checked: checks all
+    for (int i = 0; i < 21; ++i) EXPECT_TRUE(gui::is_checked(d, 1100 + i));
+    SendMessageW(GetDlgItem(d, 1100), BM_SETCHECK, BST_UNCHECKED, 0);
+    gui::click(d, 1019);  // Cancel
+    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+
+    gui::click(w, id_permissions);  // OK without change marks nothing
+    d = gui::wait_window(program_->pid(), "App permissions");
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(gui::is_checked(d, 1100));
+    gui::click(d, 1018);
+    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+
+    gui::click(w, id_permissions);  // OK with a change marks pending
+    d = gui::wait_window(program_->pid(), "App permissions");
+    ASSERT_NE(d, nullptr);
+    SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);
+    gui::click(d, 1018);
+    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    gui::settle(w);
+    EXPECT_TRUE(gui::item_enabled(w, id_apply));
+}
+
+TEST_F(MainWindow, PositionIsSavedOnSystemCommandsAndRestored) {
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    SetWindowPos(w, nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    gui::settle(w);
+    SendMessageTimeoutW(w, WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    ASSERT_TRUE(program_->wait_exit(5000));
+    std::string saved;
+    ASSERT_TRUE(platform::read_file(user_file(".pos"), saved));
+    EXPECT_EQ(saved, "120\r\n90\r\n");
+    w = start();
+    ASSERT_NE(w, nullptr);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 120);
+    EXPECT_EQ(r.top, 90);
+}
+
+TEST_F(MainWindow, PositionOffAllScreensOpensCentred) {
+    platform::make_directories(platform::user_data_folder());
+    platform::write_file(user_file(".pos"), "30000\r\n20000\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    RECT r{};
+    GetWindowRect(w, &r);
+    EXPECT_LT(r.left, 2000);
+    EXPECT_GE(r.left, 0);
+}
