@@ -1,0 +1,20 @@
+#include "core/html/font_metrics.h"
+#include "core/html/utf8.h"
+
+namespace html {
+
+font_extent fixed_font_metrics::extent(const font_spec& font) {
+    const int ascent = (font.size * 4 + 2) / 5;
+    return {ascent, font.size - ascent};
+}
+
+int fixed_font_metrics::text_width(const font_spec& font, std::string_view text) {
+    int characters = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        next_code_point(text, pos);
+        ++characters;
+    }
+    return characters * (font.size / 2 + (font.bold ? 1 : 0));
+}
+
+}  // namespace html
