@@ -1,90 +1,223 @@
 #include "core/text/profile_text.h"
 
+#include <cstdint>
 #include <vector>
 
+#include "core/text/encoding.h"
 #include "core/text/text_helpers.h"
 
 namespace profile_text {
 namespace {
 
-std::string trim_blanks(std::string_view s) {
-    const std::size_t a = s.find_first_not_of(" \t");
-    if (a == std::string_view::npos) return "";
-    const std::size_t b = s.find_last_not_of(" \t");
-    return std::string(s.substr(a, b - a + 1));
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+// What the profile calls count as blank around lines, names and values.
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
+           c == '\x1A';
 }
 
-bool is_section_line(std::string_view line, std::string& name) {
-    const std::string t = trim_blanks(line);
-    if (t.size() < 2 || t.front() != '[') return false;
-    const std::size_t close = t.find(']');
-    if (close == std::string::npos) return false;
-    name = trim_blanks(std::string_view(t).substr(1, close - 1));
+std::string_view trim_blanks(std::string_view s) {
+    while (!s.empty() && is_blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && is_blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string_view> lines_of(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t lf = text.find('\n', from);
+        const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+        lines.push_back(text.substr(from, end - from));
+        from = end + 1;
+    }
+    return lines;
+}
+
+// A section header is "[" up to the last "]" of the trimmed line; the name between is kept as
+// written (not trimmed).
+bool section_name(std::string_view line, std::string_view& name) {
+    const std::string_view t = trim_blanks(line);
+    if (t.empty() || t.front() != '[') return false;
+    const std::size_t close = t.rfind(']');
+    if (close == std::string_view::npos || close == 0) return false;
+    name = t.substr(1, close - 1);
     return true;
 }
 
-bool key_of(std::string_view line, std::string& key, std::string& value) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string_view::npos) return false;
-    key = trim_blanks(line.substr(0, eq));
-    value = trim_blanks(line.substr(eq + 1));
+// A key line is a non-blank line that is not a header: the key up to the first "=" (the whole
+// line when there is none), the value after it.
+bool key_line(std::string_view line, std::string_view& key, std::string_view& value) {
+    const std::string_view t = trim_blanks(line);
+    if (t.empty()) return false;
+    const std::size_t eq = t.find('=');
+    key = trim_blanks(t.substr(0, eq));
+    value = eq == std::string_view::npos ? std::string_view() : trim_blanks(t.substr(eq + 1));
     return true;
+}
+
+bool same_name(std::string_view stored, std::string_view wanted) {
+    return text::iequals_ascii(stored, trim_blanks(wanted));
+}
+
+std::string strip_quotes(std::string_view v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
+}
+
+void append_utf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+std::string utf16le_to_utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        std::uint32_t unit = static_cast<unsigned char>(bytes[i]) |
+                             (static_cast<unsigned char>(bytes[i + 1]) << 8);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const std::uint32_t low = static_cast<unsigned char>(bytes[i + 2]) |
+                                      (static_cast<unsigned char>(bytes[i + 3]) << 8);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;  // a lone surrogate
+        append_utf8(out, unit);
+    }
+    return out;
+}
+
+void append_unit(std::string& out, std::uint32_t unit) {
+    out.push_back(static_cast<char>(unit & 0xFF));
+    out.push_back(static_cast<char>(unit >> 8));
+}
+
+std::string utf8_to_utf16le(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char b0 = static_cast<unsigned char>(text[i]);
+        const int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3
+                                         : (b0 >> 3) == 0x1E ? 4 : 0;
+        std::uint32_t cp = 0xFFFD;
+        std::size_t used = 1;
+        if (length == 1) {
+            cp = b0;
+        } else if (length > 1 && i + length <= text.size()) {
+            std::uint32_t v = b0 & (0x7F >> length);
+            bool valid = true;
+            for (int k = 1; k < length; ++k) {
+                const unsigned char b = static_cast<unsigned char>(text[i + k]);
+                valid = valid && (b & 0xC0) == 0x80;
+                v = (v << 6) | (b & 0x3F);
+            }
+            if (valid && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
+                cp = v;
+                used = static_cast<std::size_t>(length);
+            }
+        }
+        i += used;
+        if (cp >= 0x10000) {
+            append_unit(out, 0xD800 + ((cp - 0x10000) >> 10));
+            append_unit(out, 0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            append_unit(out, cp);
+        }
+    }
+    return out;
 }
 
 }  // namespace
 
-std::string read_value(std::string_view file_text, std::string_view section,
+std::string decode_file(std::string_view file_bytes) {
+    if (text::starts_with(file_bytes, kUtf16Bom)) return utf16le_to_utf8(file_bytes.substr(2));
+    return text::cp1252_to_utf8(file_bytes);
+}
+
+std::string encode_unicode_file(std::string_view text) {
+    return std::string(kUtf16Bom) + utf8_to_utf16le(text);
+}
+
+std::string read_value(std::string_view file_bytes, std::string_view section,
                        std::string_view key) {
+    const std::string text = decode_file(file_bytes);
     bool inside = false;
-    for (const std::string& raw : text::split_lines(file_text)) {
-        std::string name;
-        if (is_section_line(raw, name)) {
-            inside = text::iequals_ascii(name, section);
+    bool seen = false;
+    for (std::string_view line : lines_of(text)) {
+        std::string_view name;
+        if (section_name(line, name)) {
+            // Only the first section of a name is searched, as the profile calls do.
+            if (inside) return "";
+            inside = !seen && same_name(name, section);
+            seen = seen || inside;
             continue;
         }
-        std::string k, v;
-        if (inside && key_of(raw, k, v) && text::iequals_ascii(k, key)) {
-            if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') ||
-                                  (v.front() == '\'' && v.back() == '\'')))
-                v = v.substr(1, v.size() - 2);
-            return v;
-        }
+        std::string_view k, v;
+        if (inside && key_line(line, k, v) && same_name(k, key)) return strip_quotes(v);
     }
     return "";
 }
 
-std::string write_value(std::string_view file_text, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    std::vector<std::string> lines = text::split_lines(file_text);
-    if (!lines.empty() && lines.back().empty()) lines.pop_back();
-    const std::string entry = std::string(key) + "=" + std::string(value);
+std::string write_value(std::string_view file_bytes, std::string_view section,
+                        std::string_view key, std::string_view value) {
+    const std::string text = decode_file(file_bytes);
+    std::vector<std::string> lines;
+    for (std::string_view line : lines_of(text)) {
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+    }
+    const std::string entry = std::string(trim_blanks(key)) + "=" + std::string(value);
     int section_at = -1;
     int last_in_section = -1;
+    bool replaced = false;
     for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
-        std::string name;
-        if (is_section_line(lines[i], name)) {
+        std::string_view name;
+        if (section_name(lines[i], name)) {
             if (section_at >= 0) break;
-            if (text::iequals_ascii(name, section)) section_at = last_in_section = i;
+            if (same_name(name, section)) section_at = last_in_section = i;
             continue;
         }
         if (section_at < 0) continue;
-        std::string k, v;
-        if (key_of(lines[i], k, v) && text::iequals_ascii(k, key)) {
-            lines[i] = entry;
-            section_at = -2;  // replaced
-            break;
+        std::string_view k, v;
+        if (key_line(lines[i], k, v)) {
+            if (same_name(k, key)) {
+                lines[i] = entry;
+                replaced = true;
+                break;
+            }
+            last_in_section = i;
         }
-        if (!trim_blanks(lines[i]).empty()) last_in_section = i;
     }
-    if (section_at == -1) {
-        lines.push_back("[" + std::string(section) + "]");
-        lines.push_back(entry);
-    } else if (section_at >= 0) {
-        lines.insert(lines.begin() + last_in_section + 1, entry);
+    if (!replaced) {
+        if (section_at < 0) {
+            lines.push_back("[" + std::string(trim_blanks(section)) + "]");
+            lines.push_back(entry);
+        } else {
+            lines.insert(lines.begin() + last_in_section + 1, entry);
+        }
     }
     std::string out;
     for (const std::string& line : lines) out += line + "\r\n";
-    return out;
+    return encode_unicode_file(out);
 }
 
 }  // namespace profile_text

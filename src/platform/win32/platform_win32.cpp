@@ -200,18 +200,51 @@ double seconds_since_midnight() {
 
 std::string profile_read(const std::string& file, const std::string& section,
                          const std::string& key) {
-    std::wstring buffer(1024, L'\0');
-    const DWORD n = GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(), L"",
-                                             buffer.data(), static_cast<DWORD>(buffer.size()),
-                                             widen(file).c_str());
-    buffer.resize(n);
-    return narrow(buffer);
+    // The call cuts a value that does not fit; grow the buffer until it does.
+    const std::wstring w_file = widen(file), w_section = widen(section), w_key = widen(key);
+    std::wstring buffer(512, L'\0');
+    for (;;) {
+        const DWORD n = GetPrivateProfileStringW(w_section.c_str(), w_key.c_str(), L"",
+                                                 buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                 w_file.c_str());
+        if (n + 1 < buffer.size() || buffer.size() >= (1u << 20)) {
+            buffer.resize(n);
+            return narrow(buffer);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
 }
 
 bool profile_write(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value) {
+    // The profile calls keep Unicode only in a file that starts with the UTF-16LE byte order
+    // mark; any other file gets ANSI text, which loses characters outside the code page. So a
+    // new (or empty) file is created as Unicode, and an ANSI file written by an earlier version
+    // is converted to Unicode, all its text kept, before the key is set.
+    const std::wstring w_file = widen(file);
+    std::string bytes;
+    const bool exists = GetFileAttributesW(w_file.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (exists && !read_file(file, bytes)) return false;
+    const bool unicode = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+                         static_cast<unsigned char>(bytes[1]) == 0xFE;
+    if (!unicode) {
+        std::wstring text;
+        if (!bytes.empty()) {
+            const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                              nullptr, 0);
+            text.resize(static_cast<std::size_t>(n));
+            MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                text.data(), n);
+        }
+        std::string unicode_bytes = "\xFF\xFE";
+        unicode_bytes.append(reinterpret_cast<const char*>(text.data()),
+                             text.size() * sizeof(wchar_t));
+        const bool written = exists ? write_file_safely(file, unicode_bytes)
+                                    : write_file(file, unicode_bytes);
+        if (!written) return false;
+    }
     return WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
-                                      widen(value).c_str(), widen(file).c_str()) != 0;
+                                      widen(value).c_str(), w_file.c_str()) != 0;
 }
 
 void keep_responsive() {
