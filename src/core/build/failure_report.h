@@ -1,0 +1,37 @@
+#pragma once
+// The build failure report: the compiler errors of a failed Ant build turned into an HTML page
+// ("index.htm") with one numbered entry per error, each linked to a one-line batch file that
+// opens the faulty source line in an editor.
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace build {
+
+// Which editor the link batch files start: the editor carried by the program ("SciTE.exe"
+// beside it, opened at the line), or Notepad when none is carried (it opens the file only).
+enum class report_editor { carried, notepad };
+
+struct failure_report {
+    bool produced = false;  // false: the log holds no compile section ending in a failure
+    std::string index_htm;
+    std::map<int, std::string> link_batches;  // "bat\N.bat" texts: 0 is the whole log, errors from 2
+    int line_count = 0;  // line breaks in the compiler's part of the log
+};
+
+// Builds the report from the bytes of "ant_log.txt" and the project folder (with its trailing
+// backslash). Text copied from the log is HTML-escaped; file paths match the project folder
+// ignoring letter case, as Windows does.
+failure_report make_failure_report(std::string_view ant_log, std::string_view project_folder,
+                                   report_editor editor);
+
+// The batch line that opens a file in the editor; line_number empty opens it without a line.
+std::string editor_batch_line(report_editor editor, std::string_view file,
+                              std::string_view line_number);
+
+// The viewer's window height for a report: 24 pixels a line plus 200, at most 976.
+int report_window_height(int line_count);
+
+std::string escape_html(std::string_view text);
+
+}  // namespace build
