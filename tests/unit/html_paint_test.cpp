@@ -44,8 +44,9 @@ public:
 
 private:
     static std::string box(const rect& r) {
-        return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
-               std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "(%d,%d)-(%d,%d)", r.left, r.top, r.right, r.bottom);
+        return buffer;
     }
     static std::string hex(rgb c) {
         char buffer[8];
