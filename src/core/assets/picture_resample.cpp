@@ -1,0 +1,148 @@
+#include "core/assets/picture_resample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace assets {
+namespace {
+
+// Catmull-Rom: the sharpest of the common cubic kernels that still interpolates exactly.
+float cubic(float x) {
+    x = std::fabs(x);
+    if (x < 1.0f) return (1.5f * x - 2.5f) * x * x + 1.0f;
+    if (x < 2.0f) return ((-0.5f * x + 2.5f) * x - 4.0f) * x + 2.0f;
+    return 0.0f;
+}
+
+// The taps of every output position along one axis: first source index and weights.
+struct axis_taps {
+    int count = 0;               // taps per output position
+    std::vector<int> first;      // per output position
+    std::vector<float> weights;  // count per output position, normalised to a sum of 1
+};
+
+axis_taps make_taps(int source, int target) {
+    const float scale = static_cast<float>(source) / static_cast<float>(target);
+    const float stretch = std::max(scale, 1.0f);  // widen the kernel only when shrinking
+    const float support = 2.0f * stretch;
+    axis_taps taps;
+    taps.count = static_cast<int>(std::ceil(support)) * 2 + 1;
+    taps.first.resize(static_cast<std::size_t>(target));
+    taps.weights.assign(static_cast<std::size_t>(target) * static_cast<std::size_t>(taps.count),
+                        0.0f);
+    for (int out = 0; out < target; ++out) {
+        const float centre = (static_cast<float>(out) + 0.5f) * scale - 0.5f;
+        const int first = static_cast<int>(std::floor(centre - support)) + 1;
+        taps.first[static_cast<std::size_t>(out)] = first;
+        float* w =
+            &taps.weights[static_cast<std::size_t>(out) * static_cast<std::size_t>(taps.count)];
+        float sum = 0.0f;
+        for (int k = 0; k < taps.count; ++k) {
+            w[k] = cubic((static_cast<float>(first + k) - centre) / stretch);
+            sum += w[k];
+        }
+        if (sum != 0.0f)
+            for (int k = 0; k < taps.count; ++k) w[k] /= sum;
+    }
+    return taps;
+}
+
+int clamp_index(int i, int size) {
+    return i < 0 ? 0 : (i >= size ? size - 1 : i);
+}
+
+std::uint8_t to_byte(float v) {
+    return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
+
+}  // namespace
+
+resample_source::resample_source(const bgra_picture& picture)
+    : width_(picture.width), height_(picture.height) {
+    const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    premultiplied_.resize(n * 4);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t* p = &picture.pixels[i * 4];
+        const float a = p[3] / 255.0f;
+        float* q = &premultiplied_[i * 4];
+        q[0] = p[0] * a;
+        q[1] = p[1] * a;
+        q[2] = p[2] * a;
+        q[3] = p[3];
+    }
+}
+
+bgra_picture resample_source::resampled(int width, int height) const {
+    bgra_picture out;
+    out.width = std::max(width, 1);
+    out.height = std::max(height, 1);
+    out.pixels.assign(static_cast<std::size_t>(out.width) * out.height * 4, 0);
+    if (width_ <= 0 || height_ <= 0) return out;
+
+    // Rows first: every source row becomes out.width pixels wide.
+    const axis_taps across = make_taps(width_, out.width);
+    std::vector<float> rows(static_cast<std::size_t>(height_) * out.width * 4);
+    for (int y = 0; y < height_; ++y) {
+        const float* source_row = &premultiplied_[static_cast<std::size_t>(y) * width_ * 4];
+        float* target_row = &rows[static_cast<std::size_t>(y) * out.width * 4];
+        for (int x = 0; x < out.width; ++x) {
+            const int first = across.first[static_cast<std::size_t>(x)];
+            const float* w = &across.weights[static_cast<std::size_t>(x) * across.count];
+            float b = 0, g = 0, r = 0, a = 0;
+            if (first >= 0 && first + across.count <= width_) {
+                const float* p = source_row + static_cast<std::size_t>(first) * 4;
+                for (int k = 0; k < across.count; ++k, p += 4) {
+                    b += w[k] * p[0];
+                    g += w[k] * p[1];
+                    r += w[k] * p[2];
+                    a += w[k] * p[3];
+                }
+            } else {  // near the edges the border pixels repeat
+                for (int k = 0; k < across.count; ++k) {
+                    const float* p =
+                        source_row + static_cast<std::size_t>(clamp_index(first + k, width_)) * 4;
+                    b += w[k] * p[0];
+                    g += w[k] * p[1];
+                    r += w[k] * p[2];
+                    a += w[k] * p[3];
+                }
+            }
+            float* q = target_row + static_cast<std::size_t>(x) * 4;
+            q[0] = b, q[1] = g, q[2] = r, q[3] = a;
+        }
+    }
+
+    // Then columns, back to straight (not premultiplied) bytes.
+    const axis_taps down = make_taps(height_, out.height);
+    const std::size_t stride = static_cast<std::size_t>(out.width) * 4;
+    std::vector<float> line(stride);
+    for (int y = 0; y < out.height; ++y) {
+        std::fill(line.begin(), line.end(), 0.0f);
+        const int first = down.first[static_cast<std::size_t>(y)];
+        const float* w = &down.weights[static_cast<std::size_t>(y) * down.count];
+        for (int k = 0; k < down.count; ++k) {
+            if (w[k] == 0.0f) continue;
+            const float* src =
+                &rows[static_cast<std::size_t>(clamp_index(first + k, height_)) * stride];
+            for (std::size_t i = 0; i < stride; ++i) line[i] += w[k] * src[i];
+        }
+        std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * stride];
+        for (int x = 0; x < out.width; ++x) {
+            const float* q = &line[static_cast<std::size_t>(x) * 4];
+            const float a = std::clamp(q[3], 0.0f, 255.0f);
+            std::uint8_t* p = target + static_cast<std::size_t>(x) * 4;
+            p[3] = to_byte(a);
+            if (p[3] == 0) {
+                p[0] = p[1] = p[2] = 0;
+                continue;
+            }
+            const float unmultiply = 255.0f / a;
+            p[0] = to_byte(q[0] * unmultiply);
+            p[1] = to_byte(q[1] * unmultiply);
+            p[2] = to_byte(q[2] * unmultiply);
+        }
+    }
+    return out;
+}
+
+}  // namespace assets

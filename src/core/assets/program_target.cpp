@@ -1,0 +1,55 @@
+#include "core/assets/program_target.h"
+
+#include "core/text/encoding.h"
+#include "core/text/text_helpers.h"
+#include "platform/platform.h"
+
+namespace assets {
+namespace {
+bool is_file(const std::string& path) {
+    return platform::file_exists(path) && !platform::is_directory(path);
+}
+}  // namespace
+
+program_target find_program_target(const std::string& project_folder) {
+    program_target target;
+    for (const char* candidate : {"res\\raw\\my_program", "res\\raw\\my_program.bas"}) {
+        const std::string path = project_folder + candidate;
+        if (is_file(path)) {
+            target.found = true;
+            target.path = path;
+            return target;
+        }
+    }
+    const std::string setup = project_folder + "res\\values\\setup.xml";
+    if (!platform::file_exists(setup)) {
+        target.message = "We didn't find a \"res\\raw\\my_program\" or my_program.bas to replace!";
+        return target;
+    }
+    std::string xml;
+    text::read_whole_file(setup, xml);  // unreadable: as if both values were missing
+    // Values written by older tools may be Windows-1252; paths are UTF-8 here.
+    const std::string app_path =
+        text::display_text(text::text_between(xml, "<string name=\"app_path\">", "</string>"));
+    const std::string program =
+        text::display_text(text::text_between(xml, "<string name=\"my_program\">", "</string>"));
+    const std::string relative = "assets\\" + app_path + "\\source\\" + program;
+    if (is_file(project_folder + relative)) {
+        target.found = true;
+        target.path = project_folder + relative;
+        return target;
+    }
+    target.message = "We didn't find an \"" + relative + " to replace!";
+    return target;
+}
+
+std::string unreadable_program_message(const std::string& path) {
+    return "Impossible to read this program:\r\"" + path + "\"";
+}
+
+std::string unwritable_program_message(const std::string& path) {
+    return "Impossible to write the program of the project:\r\"" + path +
+           "\"\r\rThe file has been left as it was.";
+}
+
+}  // namespace assets

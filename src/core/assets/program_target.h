@@ -1,0 +1,22 @@
+#pragma once
+// Which file of a BASIC!-based project holds its program.
+#include <string>
+
+namespace assets {
+
+struct program_target {
+    bool found = false;
+    std::string path;     // the existing program file when found
+    std::string message;  // why nothing can be replaced when not found
+};
+
+// The first existing file among res\raw\my_program, res\raw\my_program.bas and
+// assets\<app_path>\source\<my_program> (both values read from res\values\setup.xml when it
+// exists). A folder of one of these names is not a program file.
+program_target find_program_target(const std::string& project_folder);
+
+// The update's other messages.
+std::string unreadable_program_message(const std::string& path);
+std::string unwritable_program_message(const std::string& path);
+
+}  // namespace assets

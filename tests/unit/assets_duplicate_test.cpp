@@ -1,0 +1,225 @@
+// Duplicating a project folder: the plan, the progress steps and the copy.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/assets/project_duplicate.h"
+#include "platform/platform.h"
+#include "unit/test_support.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/utf16.h"
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+using namespace assets;
+using testing_support::scratch_folder;
+
+namespace {
+
+std::string native_path(std::string path) {
+#ifndef _WIN32
+    std::replace(path.begin(), path.end(), '\\', '/');
+#endif
+    return path;
+}
+
+// Names starting with "." are hidden on POSIX; on Windows the attribute makes them so.
+void make_hidden(const std::string& path) {
+#ifdef _WIN32
+    const std::wstring w = widen(path);
+    SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+#else
+    (void)path;
+#endif
+}
+
+bool make_link(const std::string& target, const std::string& link_path, bool folder) {
+#ifdef _WIN32
+    const std::wstring t = widen(target), l = widen(link_path);
+    return CreateSymbolicLinkW(l.c_str(), t.c_str(),
+                               (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
+                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+#else
+    (void)folder;
+    return symlink(native_path(target).c_str(), native_path(link_path).c_str()) == 0;
+#endif
+}
+
+// Records what the worker tells the dialog, in order.
+struct recorder : duplicate_observer {
+    std::string events;
+    std::size_t range_steps = 0;
+    std::size_t steps = 0;
+    std::size_t stop_after = static_cast<std::size_t>(-1);
+    void listing() override { events += "L"; }
+    void range(std::size_t n) override {
+        events += "R";
+        range_steps = n;
+    }
+    void step() override { ++steps; }
+    void copying() override { events += "C"; }
+    bool stop_requested() override { return steps >= stop_after; }
+};
+
+// A project of 3 folders (res, res\values, src) and 10 files.
+std::string small_project(const scratch_folder& s) {
+    for (int i = 0; i < 4; ++i) s.write("p\\res\\values\\v" + std::to_string(i) + ".xml", "v");
+    for (int i = 0; i < 3; ++i) s.write("p\\src\\s" + std::to_string(i) + ".java", "s");
+    for (int i = 0; i < 2; ++i) s.write("p\\res\\r" + std::to_string(i) + ".png", "r");
+    s.write("p\\AndroidManifest.xml", "<manifest/>");
+    return s.path() + "p\\";
+}
+
+}  // namespace
+
+TEST(AssetsDuplicate, ThreeFoldersAndTenFilesMakeFourteenSteps) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    recorder r;
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_EQ(r.events, "LRC");
+    EXPECT_EQ(r.range_steps, 14u);
+    EXPECT_EQ(r.steps, 14u);
+    EXPECT_EQ(result.steps_done, 14u);
+    EXPECT_EQ(result.files_copied, 10u);
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_FALSE(result.stopped);
+    EXPECT_EQ(s.read("copy\\res\\values\\v3.xml"), "v");
+    EXPECT_EQ(s.read("copy\\AndroidManifest.xml"), "<manifest/>");
+    EXPECT_TRUE(duplicate_problem_message(result, s.path() + "copy").empty());
+}
+
+TEST(AssetsDuplicate, PlanListsRelativePathsRootFirst) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    const duplicate_plan plan = plan_duplicate(project, s.path() + "copy\\\\");
+    EXPECT_EQ(plan.source, s.path() + "p");
+    EXPECT_EQ(plan.target, s.path() + "copy");
+    ASSERT_EQ(plan.folders.size(), 4u);
+    EXPECT_EQ(plan.folders[0], "");
+    EXPECT_NE(std::find(plan.folders.begin(), plan.folders.end(), "res\\values"),
+              plan.folders.end());
+    EXPECT_NE(std::find(plan.files.begin(), plan.files.end(), "src\\s2.java"), plan.files.end());
+    EXPECT_EQ(plan.steps(), 14u);
+}
+
+TEST(AssetsDuplicate, HiddenFoldersAreSkippedHiddenFilesCopied) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    s.write("p\\.git\\HEAD", "ref");
+    s.write("p\\.git\\objects\\ab\\cd", "blob");
+    make_hidden(project + ".git");
+    s.write("p\\res\\.secret", "hidden file");
+    make_hidden(project + "res\\.secret");
+    s.write("p\\.avlo\\x.txt", "work");  // hidden on POSIX only by its name
+    make_hidden(project + ".avlo");
+    recorder r;
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\.git"));
+    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\.git\\HEAD"));
+    EXPECT_EQ(s.read("copy\\res\\.secret"), "hidden file");
+    EXPECT_EQ(r.range_steps, 15u);  // the hidden file is one more step
+    EXPECT_EQ(result.files_copied, 11u);
+    EXPECT_TRUE(result.failed.empty());
+}
+
+TEST(AssetsDuplicate, ExistingTargetKeepsOtherFilesAndGetsOverwritten) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    s.write("copy\\AndroidManifest.xml", "old manifest");
+    s.write("copy\\mine.txt", "keep me");
+    recorder r;
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_EQ(s.read("copy\\AndroidManifest.xml"), "<manifest/>");
+    EXPECT_EQ(s.read("copy\\mine.txt"), "keep me");
+    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\AndroidManifest.xml.vxdup~"));
+}
+
+TEST(AssetsDuplicate, StopRequestEndsBetweenTwoFilesWithoutPartialFiles) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    recorder r;
+    r.stop_after = 7;  // 4 folders, then 3 files
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.steps_done, 7u);
+    EXPECT_EQ(result.files_copied, 3u);
+    std::vector<std::string> folders;
+    std::size_t files = 0;
+    for (const std::string& f : {std::string("copy"), std::string("copy\\res"),
+                                 std::string("copy\\res\\values"), std::string("copy\\src")}) {
+        std::vector<platform::dir_entry> entries;
+        platform::list_directory(s.path() + f, entries);
+        for (const auto& e : entries) {
+            if (e.is_directory) continue;
+            ++files;
+            EXPECT_EQ(e.name.find(".vxdup~"), std::string::npos) << e.name;
+        }
+    }
+    EXPECT_EQ(files, 3u);
+    const std::string message = duplicate_problem_message(result, s.path() + "copy");
+    EXPECT_EQ(message,
+              "The duplication was stopped before its end: 3 files have been copied to\r\"" +
+                  s.path() + "copy\"");
+}
+
+TEST(AssetsDuplicate, LinksAreNeitherFollowedNorCopied) {
+    scratch_folder s;
+    scratch_folder outside;
+    const std::string project = small_project(s);
+    outside.write("big\\data.bin", "outside data");
+    outside.write("one.txt", "outside file");
+    if (!make_link(outside.path() + "big", project + "linked", true) ||
+        !make_link(outside.path() + "one.txt", project + "res\\one.txt", false))
+        GTEST_SKIP() << "no link could be made here";
+    recorder r;
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_EQ(r.range_steps, 14u);
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\linked"));
+    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\res\\one.txt"));
+}
+
+TEST(AssetsDuplicate, TargetInsideTheProjectIsRefused) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    EXPECT_EQ(check_duplicate_target(project, project), duplicate_refusal::inside_project);
+    EXPECT_EQ(check_duplicate_target(project, s.path() + "p"), duplicate_refusal::inside_project);
+    EXPECT_EQ(check_duplicate_target(project, s.path() + "P\\res\\copy"),
+              duplicate_refusal::inside_project);
+    EXPECT_EQ(check_duplicate_target(project, s.path() + "x\\..\\p\\new"),
+              duplicate_refusal::inside_project);
+    EXPECT_EQ(check_duplicate_target(project, s.path() + "p2"), duplicate_refusal::none);
+    EXPECT_EQ(check_duplicate_target(project, s.path() + "p copy"), duplicate_refusal::none);
+    EXPECT_EQ(check_duplicate_target(project, s.path()), duplicate_refusal::none);
+    EXPECT_EQ(check_duplicate_target(project, ""), duplicate_refusal::no_target);
+    EXPECT_EQ(refusal_message(duplicate_refusal::inside_project, "C:\\p\\x"),
+              "The duplicate cannot be placed in the project itself or in one of its folders:\r"
+              "\"C:\\p\\x\"\r\rPlease choose a folder outside the project.");
+}
+
+TEST(AssetsDuplicate, ExistingFileAsTargetIsRefused) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    const std::string file = s.write("taken.txt", "x");
+    EXPECT_EQ(check_duplicate_target(project, file), duplicate_refusal::target_is_file);
+}
+
+TEST(AssetsDuplicate, UncreatableTargetIsReported) {
+    scratch_folder s;
+    const std::string project = small_project(s);
+    const std::string file = s.write("taken.txt", "x");
+    recorder r;
+    const duplicate_result result = duplicate_project(project, file + "\\copy", r);
+    EXPECT_FALSE(result.target_created);
+    EXPECT_EQ(result.files_copied, 0u);
+    EXPECT_EQ(duplicate_problem_message(result, file + "\\copy"),
+              "Impossible to create the folder of the duplicate:\r\"" + file + "\\copy\"");
+    EXPECT_EQ(load_duplicate_question(), "Load this new duplicate project ?");
+}
