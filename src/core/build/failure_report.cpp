@@ -71,27 +71,20 @@ bool compile_section(std::string_view log, std::string& section) {
     return true;
 }
 
-bool all_digits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+// ASCII letters compared without case, as Windows compares paths; no copies are made, since
+// this runs once per log line.
+bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        char a = text[i], b = prefix[i];
+        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+        if (a != b) return false;
+    }
+    return true;
 }
 
-// The source line marked by a caret line: the part before the caret's column plain, the rest
-// red. The column is the caret's position in its untrimmed line, matched against the
-// untrimmed source line.
-std::string marked_source_line(std::string_view source, std::string_view caret_line) {
-    const std::string_view trimmed = without_leading_blanks(source);
-    const std::size_t indent = source.size() - trimmed.size();
-    const std::size_t caret = caret_line.find('^');
-    const std::size_t split = std::min(caret > indent ? caret - indent : 0, trimmed.size());
-    return "<br>" + escape_html(trimmed.substr(0, split)) + "<font color='red'>" +
-           escape_html(trimmed.substr(split)) + "</font>";
-}
-
-}  // namespace
-
-std::string escape_html(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void append_escaped(std::string& out, std::string_view text) {
     for (char c : text) {
         switch (c) {
             case '&': out += "&amp;"; break;
@@ -100,6 +93,34 @@ std::string escape_html(std::string_view text) {
             default: out.push_back(c);
         }
     }
+}
+
+bool all_digits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The source line marked by a caret line: the part before the caret's column plain, the rest
+// red. The column is the caret's position in its untrimmed line, matched against the
+// untrimmed source line.
+void append_marked_source_line(std::string& out, std::string_view source,
+                               std::string_view caret_line) {
+    const std::string_view trimmed = without_leading_blanks(source);
+    const std::size_t indent = source.size() - trimmed.size();
+    const std::size_t caret = caret_line.find('^');
+    const std::size_t split = std::min(caret > indent ? caret - indent : 0, trimmed.size());
+    out += "<br>";
+    append_escaped(out, trimmed.substr(0, split));
+    out += "<font color='red'>";
+    append_escaped(out, trimmed.substr(split));
+    out += "</font>";
+}
+
+}  // namespace
+
+std::string escape_html(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    append_escaped(out, text);
     return out;
 }
 
@@ -140,8 +161,7 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = without_leading_blanks(lines[i]);
         std::string& entry = entries.back();
-        const bool is_error = !folder.empty() && line.size() >= folder.size() &&
-                              text::iequals_ascii(line.substr(0, folder.size()), folder);
+        const bool is_error = !folder.empty() && starts_with_ignoring_case(line, folder);
         if (is_error) {
             if (entries.size() != 1) entry += kEntryEnd;
             const int n = static_cast<int>(entries.size()) + 1;
@@ -158,30 +178,43 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
             const std::string_view number =
                 numbered ? location.substr(last_colon + 1) : std::string_view();
             report.link_batches[n] = editor_batch_line(editor, file, number);
-            entries.push_back("<li><input type='checkbox'> <a href='bat\\" + std::to_string(n) +
-                              ".bat'>" + escape_html(location.substr(folder.size())) +
-                              "</a>: <b>" + escape_html(message) + "</b>");
+            std::string& added = entries.emplace_back("<li><input type='checkbox'> <a href='bat\\");
+            added += std::to_string(n) + ".bat'>";
+            append_escaped(added, location.substr(folder.size()));
+            added += "</a>: <b>";
+            append_escaped(added, message);
+            added += "</b>";
         } else if (i + 1 < lines.size() && trimmed_blanks(lines[i + 1]) == "^") {
-            entry += marked_source_line(lines[i], lines[i + 1]);
+            append_marked_source_line(entry, lines[i], lines[i + 1]);
             ++i;
         } else if (text::starts_with(line, "symbol: ")) {
-            entry += "<br><u>symbol:&nbsp;&nbsp;</u>" + escape_html(line.substr(7));
+            entry += "<br><u>symbol:&nbsp;&nbsp;</u>";
+            append_escaped(entry, line.substr(7));
         } else if (text::starts_with(line, "location: ")) {
-            entry += "<br><u>location:</u>" + escape_html(line.substr(9));
+            entry += "<br><u>location:</u>";
+            append_escaped(entry, line.substr(9));
         } else {
-            entry += "<br><i>" + escape_html(line) + "</i>";
+            entry += "<br><i>";
+            append_escaped(entry, line);
+            entry += "</i>";
         }
     }
     entries.back() += kEntryEnd;
 
     report.link_batches[0] = editor_batch_line(editor, folder + "ant_log.txt", "");
+    std::size_t size = 512;
+    for (const std::string& entry : entries) size += entry.size() + 2;
     std::string& html = report.index_htm;
+    html.reserve(size);
     html = "<html><body bgcolor='#FAE6E6'>\r\n"
            "<h2><font color='red'>Sorry, compiling has failed.</font></h2>\r\n"
            "<h3>Here are the reasons why: (you can click a file + line to open it in the "
            "editor)</h2>\r\n"
            "<ol>\r\n";
-    for (const std::string& entry : entries) html += entry + "\r\n";
+    for (const std::string& entry : entries) {
+        html += entry;
+        html += "\r\n";
+    }
     html += "</ol>\r\n"
             "<br>\r\n"
             "<a href='bat\\0.bat'>View the complete Ant log for more details</a>\r\n"
