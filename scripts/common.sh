@@ -34,17 +34,30 @@ prepare_wine_prefix() {
   fi
 }
 
-build_native() {  # $1 = folder name, rest = cmake options
-  local dir=$BUILD_ROOT/$1; shift
-  cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-  cmake --build "$dir" -j "$JOBS" >/dev/null
+# Runs a build step with its output in a log file; shows the end of the log when it fails.
+logged() {  # $1 = log name, rest = command
+  local log=$BUILD_ROOT/logs/$1.log; shift
+  mkdir -p "$BUILD_ROOT/logs"
+  if ! "$@" >>"$log" 2>&1; then
+    grep -E 'error|Error' "$log" | head -20; tail -5 "$log"; return 1
+  fi
 }
 
-build_windows() {  # $1 = i686 (shipped) or x86_64
-  local dir=$BUILD_ROOT/win-$1
-  cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-$1.cmake" \
-    -DCMAKE_BUILD_TYPE=Release ${VEXLO_EDITOR:+-DVEXLO_EDITOR="$VEXLO_EDITOR"} >/dev/null
-  cmake --build "$dir" -j "$JOBS" >/dev/null
+build_native() {  # $1 = folder name, rest = cmake options
+  local name=$1 dir=$BUILD_ROOT/$1; shift
+  rm -f "$BUILD_ROOT/logs/build-$name.log"
+  logged "build-$name" cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" &&
+    logged "build-$name" cmake --build "$dir" -j "$JOBS"
+}
+
+build_windows() {  # $1 = i686 (shipped) or x86_64, then the targets (default: all)
+  local arch=$1 dir=$BUILD_ROOT/win-$1; shift
+  local targets=(); for t in "$@"; do targets+=(--target "$t"); done
+  local name=build-win-$arch
+  rm -f "$BUILD_ROOT/logs/$name.log"
+  logged "$name" cmake -S "$REPO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release ${VEXLO_EDITOR:+-DVEXLO_EDITOR="$VEXLO_EDITOR"} &&
+    logged "$name" cmake --build "$dir" -j "$JOBS" "${targets[@]}"
 }
 
 # Runs a command with an X display: the caller's, or a private Xvfb.

@@ -7,10 +7,12 @@
 #include "core/shell/main_window_model.h"
 #include "core/shell/recent_projects.h"
 #include "gui/gui_driver.h"
+#include "gui/ready_config.h"
 #include "platform/platform.h"
 #include "unit/test_support.h"
 
 using namespace shell;
+using gui::write_ready_config;
 
 namespace {
 
@@ -23,6 +25,7 @@ protected:
     void SetUp() override {
         platform::remove_file(user_file(".recent.projects"));
         platform::remove_file(user_file(".pos"));
+        write_ready_config(tools_.path());
     }
     void TearDown() override {
         program_.reset();
@@ -55,6 +58,7 @@ protected:
     }
 
     testing_support::scratch_folder scratch_;
+    testing_support::scratch_folder tools_;
     std::unique_ptr<gui::running_program> program_;
 };
 
@@ -269,4 +273,28 @@ TEST_F(MainWindow, PositionOffAllScreensOpensCentred) {
     GetWindowRect(w, &r);
     EXPECT_LT(r.left, 2000);
     EXPECT_GE(r.left, 0);
+}
+
+TEST(MainWindowStartUp, RefusesToStartWithIncompleteConfiguration) {
+    testing_support::scratch_folder tools;
+    const std::string cfg = gui::write_ready_config(tools.path());
+    platform::remove_file(tools.path() + "ant\\bin\\ant.bat");  // Ant no longer where it was
+    gui::running_program program(gui::bin_folder() + "Vexlo.exe");
+    HWND box = gui::wait_message_box(program.pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), kProgramCaption);
+    EXPECT_EQ(gui::message_text(box),
+              "Build components not ready!\r\rPlease run Vexlo-config.exe\rand follow the "
+              "instructions\runtil you can click the \"I'm\rready\" button at the bottom.");
+    gui::screenshot(box, "startup-refused");
+    gui::answer(box, IDOK);
+    EXPECT_TRUE(program.wait_exit(5000));
+    EXPECT_EQ(gui::wait_window(program.pid(), kWindowCaption, 300), nullptr);
+
+    gui::remove_config();  // no file at all: refused the same way
+    gui::running_program again(gui::bin_folder() + "Vexlo.exe");
+    box = gui::wait_message_box(again.pid());
+    ASSERT_NE(box, nullptr);
+    gui::answer(box, IDOK);
+    EXPECT_TRUE(again.wait_exit(5000));
 }

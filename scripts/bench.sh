@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs the benchmarks: the portable core natively (Google Benchmark), then start-up under Wine
+# against a minimal one-window program, and the sizes of the shipped programs.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
+build_native native
+"$BUILD_ROOT/native/bench/benchmarks" --benchmark_repetitions=5 --benchmark_report_aggregates_only \
+  ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"}
+for extra in "$REPO_ROOT"/scripts/bench-*.sh; do [ -f "$extra" ] && bash "$extra"; done
+
+build_windows i686 Vexlo
+[ "$WINE_ARCH" = i686 ] || build_windows "$WINE_ARCH" Vexlo startup_bench minimal_window
+prepare_wine_prefix
+BIN=$BUILD_ROOT/$RUN_BUILD/bin
+with_display bash -c "
+  cd '$BIN'
+  \"\$WINE\" startup_bench.exe Vexlo.exe 'Android Vexlo Tools v3.6' 11
+  wineserver -k" || true
+echo "sizes of the shipped (32-bit) programs:"
+ls -l "$BUILD_ROOT"/win-i686/bin/*.exe | awk '{printf "  %-20s %8d bytes\n", $NF, $5}' | sed "s|$BUILD_ROOT/win-i686/bin/||"
