@@ -21,8 +21,8 @@ std::string make_log(std::size_t megabytes, int errors) {
     for (int i = 0; i < errors; ++i) {
         const std::size_t start = log.size();
         const std::string n = std::to_string(i);
-        log += "    [javac] " + kProject + "src\\com\\example\\big\\Class" + n + ".java:" +
-               std::to_string(10 + i % 900) +
+        log += "    [javac] " + kProject + "src\\com\\example\\big\\Class" + n +
+               ".java:" + std::to_string(10 + i % 900) +
                ": error: incompatible types: List<String> cannot be converted to Map<K, V>\r\n";
         log += "    [javac]         Map<K, V> m" + n + " = names.get(index & mask);\r\n";
         log += "    [javac]                            ^\r\n";
@@ -35,14 +35,15 @@ std::string make_log(std::size_t megabytes, int errors) {
         while (log.size() - start < per_error)
             log += "    [javac] Note: Some input files use unchecked or unsafe operations.\r\n";
     }
-    log += "    [javac] " + std::to_string(errors) + " errors\r\n\r\nBUILD FAILED\r\n"
+    log += "    [javac] " + std::to_string(errors) +
+           " errors\r\n\r\nBUILD FAILED\r\n"
            "C:\\Android\\sdk\\tools\\ant\\build.xml:716: Compile failed.\r\n";
     return log;
 }
 
 void BM_FailureReport(benchmark::State& state) {
-    const std::string log = make_log(static_cast<std::size_t>(state.range(0)),
-                                     static_cast<int>(state.range(1)));
+    const std::string log =
+        make_log(static_cast<std::size_t>(state.range(0)), static_cast<int>(state.range(1)));
     std::size_t entries = 0;
     for (auto _ : state) {
         const build::failure_report report =

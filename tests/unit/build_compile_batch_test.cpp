@@ -42,31 +42,34 @@ TEST(BuildNames, ApkFileNameDropsWhatWindowsRefusesInNames) {
 }
 
 TEST(BuildCompileBatch, SixteenLinesForOrdinaryValues) {
-    EXPECT_EQ(compile_batch_text(tools(), "C:\\Users\\Ann\\AppData\\Local\\Temp\\vexlo.ant.properties",
-                                 "D:\\keys\\release.jks", "myapp", "MyApp12.apk"),
-              "set JAVA_HOME=C:\\Program Files\\Java\\jdk1.8.0_151\r\n"
-              "set path=%PATH%;%JAVA_HOME%\\bin\r\n"
-              "set path=%PATH%;C:\\Android\\sdk\\tools\r\n"
-              "set path=%PATH%;C:\\Android\\sdk\\build-tools\\23.0.3\r\n"
-              "set path=%PATH%;C:\\Vexlo\\apache-ant\\bin\r\n"
-              "copy C:\\Users\\Ann\\AppData\\Local\\Temp\\vexlo.ant.properties ant.properties\r\n"
-              "copy D:\\keys\\release.jks release.jks\r\n"
-              "call android update project --name myapp --target 7 --path .\r\n"
-              "call ant clean\r\n"
-              "call ant release\r\n"
-              "del ant.properties\r\n"
-              "del release.jks\r\n"
-              "move bin\\myapp-release.apk MyApp12.apk\r\n"
-              "del bin\\*.ap?\r\n"
-              "del bin\\*.d\r\n"
-              "Pause\r\n");
+    EXPECT_EQ(
+        compile_batch_text(tools(), "C:\\Users\\Ann\\AppData\\Local\\Temp\\vexlo.ant.properties",
+                           "D:\\keys\\release.jks", "myapp", "MyApp12.apk"),
+        "set JAVA_HOME=C:\\Program Files\\Java\\jdk1.8.0_151\r\n"
+        "set path=%PATH%;%JAVA_HOME%\\bin\r\n"
+        "set path=%PATH%;C:\\Android\\sdk\\tools\r\n"
+        "set path=%PATH%;C:\\Android\\sdk\\build-tools\\23.0.3\r\n"
+        "set path=%PATH%;C:\\Vexlo\\apache-ant\\bin\r\n"
+        "copy C:\\Users\\Ann\\AppData\\Local\\Temp\\vexlo.ant.properties ant.properties\r\n"
+        "copy D:\\keys\\release.jks release.jks\r\n"
+        "call android update project --name myapp --target 7 --path .\r\n"
+        "call ant clean\r\n"
+        "call ant release\r\n"
+        "del ant.properties\r\n"
+        "del release.jks\r\n"
+        "move bin\\myapp-release.apk MyApp12.apk\r\n"
+        "del bin\\*.ap?\r\n"
+        "del bin\\*.d\r\n"
+        "Pause\r\n");
 }
 
 TEST(BuildCompileBatch, PathsWithSpacesAreQuoted) {
-    const std::string text = compile_batch_text(tools(), "C:\\Users\\Ann Lee\\Temp\\vexlo.ant.properties",
-                                                "D:\\my keys\\release key.jks", "myapp", "A1.apk");
-    EXPECT_NE(text.find("\r\ncopy \"C:\\Users\\Ann Lee\\Temp\\vexlo.ant.properties\" ant.properties\r\n"),
-              std::string::npos);
+    const std::string text =
+        compile_batch_text(tools(), "C:\\Users\\Ann Lee\\Temp\\vexlo.ant.properties",
+                           "D:\\my keys\\release key.jks", "myapp", "A1.apk");
+    EXPECT_NE(
+        text.find("\r\ncopy \"C:\\Users\\Ann Lee\\Temp\\vexlo.ant.properties\" ant.properties\r\n"),
+        std::string::npos);
     // The copy's name is quoted too, or "copy" would see three names.
     EXPECT_NE(text.find("\r\ncopy \"D:\\my keys\\release key.jks\" \"release key.jks\"\r\n"),
               std::string::npos);
@@ -79,17 +82,20 @@ TEST(BuildCompileBatch, NothingTypedRunsAsACommand) {
     const std::string text = compile_batch_text(t, "C:\\T\\100%\\vexlo.ant.properties",
                                                 "D:\\k&s\\a.jks", "x&y", "A1.apk");
     EXPECT_EQ(text.substr(0, 30), "set \"JAVA_HOME=C:\\R&D\\jdk\"\r\nse");
-    EXPECT_NE(text.find("copy C:\\T\\100%%\\vexlo.ant.properties ant.properties"), std::string::npos);
+    EXPECT_NE(text.find("copy C:\\T\\100%%\\vexlo.ant.properties ant.properties"),
+              std::string::npos);
     EXPECT_NE(text.find("copy \"D:\\k&s\\a.jks\" a.jks"), std::string::npos);
     EXPECT_NE(text.find("--name \"x&y\" --target"), std::string::npos);
     EXPECT_NE(text.find("move \"bin\\x&y-release.apk\" A1.apk"), std::string::npos);
 }
 
 TEST(BuildCompileBatch, LaunchBatch) {
-    EXPECT_EQ(launch_batch_text("D:\\Projects\\App\\"), "D:\r\ncd D:\\Projects\\App\\\r\ncall BuildAPK.bat\r\n");
+    EXPECT_EQ(launch_batch_text("D:\\Projects\\App\\"),
+              "D:\r\ncd D:\\Projects\\App\\\r\ncall BuildAPK.bat\r\n");
     EXPECT_EQ(launch_batch_text("D:\\My Projects\\App\\"),
               "D:\r\ncd \"D:\\My Projects\\App\\\"\r\ncall BuildAPK.bat\r\n");
-    EXPECT_EQ(launch_batch_text("E:\\R&D\\50%\\"), "E:\r\ncd \"E:\\R&D\\50%%\\\"\r\ncall BuildAPK.bat\r\n");
+    EXPECT_EQ(launch_batch_text("E:\\R&D\\50%\\"),
+              "E:\r\ncd \"E:\\R&D\\50%%\\\"\r\ncall BuildAPK.bat\r\n");
 }
 
 TEST(BuildCompileBatch, PropertiesPathAndFileNames) {
@@ -101,7 +107,8 @@ TEST(BuildCompileBatch, PropertiesPathAndFileNames) {
 TEST(BuildGitignore, EntryFollowsTheFilesLineEnds) {
     EXPECT_EQ(gitignore_with_compile_batch("bin/\r\ngen/\r\n"),
               "bin/\r\ngen/\r\n\r\n# Apkwright compiling batch\r\nBuildAPK.bat");
-    EXPECT_EQ(gitignore_with_compile_batch("bin/\ngen/"), "bin/\ngen/\n# Apkwright compiling batch\nBuildAPK.bat");
+    EXPECT_EQ(gitignore_with_compile_batch("bin/\ngen/"),
+              "bin/\ngen/\n# Apkwright compiling batch\nBuildAPK.bat");
     EXPECT_EQ(gitignore_with_compile_batch(""), "\n# Apkwright compiling batch\nBuildAPK.bat");
 }
 
@@ -120,8 +127,9 @@ TEST(BuildBatchIdentity, ReadsBareAndQuotedPathsBack) {
     EXPECT_EQ(id.ant_properties_file, "C:\\Temp\\vexlo.ant.properties");
     EXPECT_EQ(id.keystore_file, "D:\\keys\\release.jks");
 
-    const std::string quoted = compile_batch_text(tools(), "C:\\Users\\Ann Lee\\vexlo.ant.properties",
-                                                  "D:\\my keys\\100% & more.jks", "myapp", "A.apk");
+    const std::string quoted =
+        compile_batch_text(tools(), "C:\\Users\\Ann Lee\\vexlo.ant.properties",
+                           "D:\\my keys\\100% & more.jks", "myapp", "A.apk");
     id = read_batch_identity(quoted);
     EXPECT_TRUE(id.found);
     EXPECT_EQ(id.ant_properties_file, "C:\\Users\\Ann Lee\\vexlo.ant.properties");

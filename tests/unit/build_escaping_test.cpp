@@ -14,8 +14,8 @@ TEST(BuildEscaping, OrdinaryValuesAreWrittenAsTheyAre) {
 
 TEST(BuildEscaping, SpacesAndCommandCharactersAreQuoted) {
     EXPECT_EQ(batch_path("C:\\My Keys\\a.jks"), "\"C:\\My Keys\\a.jks\"");
-    for (const char* v : {"a&b", "a|b", "a<b", "a>b", "a^b", "a b", "a\tb", "a,b", "a;b", "a=b",
-                          "f(x)"}) {
+    for (const char* v :
+         {"a&b", "a|b", "a<b", "a>b", "a^b", "a b", "a\tb", "a,b", "a;b", "a=b", "f(x)"}) {
         const std::string q = program_argument(v);
         EXPECT_EQ(q, "\"" + std::string(v) + "\"") << v;
     }

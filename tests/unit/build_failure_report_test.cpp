@@ -14,7 +14,8 @@ const std::string kSources = "C:\\Projects\\MyApp\\src\\com\\example\\myapp\\";
 
 std::string log_fixture(const char* name) {
     std::string bytes;
-    EXPECT_TRUE(platform::read_file(testing_support::fixture(std::string("antlogs\\") + name), bytes))
+    EXPECT_TRUE(
+        platform::read_file(testing_support::fixture(std::string("antlogs\\") + name), bytes))
         << name;
     return bytes;
 }
@@ -32,7 +33,8 @@ std::string page(const std::vector<std::string>& entries) {
         "<ol>\r\n";
     for (const std::string& e : entries) html += e + "\r\n";
     return html +
-           "</ol>\r\n<br>\r\n<a href='bat\\0.bat'>View the complete Ant log for more details</a>\r\n"
+           "</ol>\r\n<br>\r\n<a href='bat\\0.bat'>View the complete Ant log for more "
+           "details</a>\r\n"
            "</body></html>\r\n";
 }
 
@@ -124,9 +126,10 @@ TEST(BuildFailureReport, ProjectFolderInOtherLettersStillFindsTheErrors) {
     EXPECT_NE(r.index_htm.find(link(2, "src\\com\\example\\myapp\\MainActivity.java:27")),
               std::string::npos);
     // The batch opens the file as the log names it.
-    EXPECT_EQ(r.link_batches.at(2),
-              "start SciTE.exe \"c:\\projects\\myapp\\src\\com\\example\\myapp\\MainActivity.java\" "
-              "-goto:27\r\n");
+    EXPECT_EQ(
+        r.link_batches.at(2),
+        "start SciTE.exe \"c:\\projects\\myapp\\src\\com\\example\\myapp\\MainActivity.java\" "
+        "-goto:27\r\n");
 }
 
 TEST(BuildFailureReport, LfLogWithMarkupAndALocationWithoutLine) {
@@ -153,7 +156,8 @@ TEST(BuildFailureReport, NotepadWhenNoEditorIsCarried) {
 }
 
 TEST(BuildFailureReport, PercentInPathsIsDoubledInTheBatchFiles) {
-    const std::string log = "B\n-compile:\n    [javac] D:\\100%\\App\\src\\A.java:4: error: x\nBUILD FAILED\n";
+    const std::string log =
+        "B\n-compile:\n    [javac] D:\\100%\\App\\src\\A.java:4: error: x\nBUILD FAILED\n";
     const failure_report r = make_failure_report(log, "D:\\100%\\App\\", report_editor::carried);
     ASSERT_TRUE(r.produced);
     EXPECT_EQ(r.link_batches.at(2), "start SciTE.exe \"D:\\100%%\\App\\src\\A.java\" -goto:4\r\n");
@@ -161,7 +165,8 @@ TEST(BuildFailureReport, PercentInPathsIsDoubledInTheBatchFiles) {
 }
 
 TEST(BuildFailureReport, SectionWithoutErrorsHoldsOnlyTheFirstEntry) {
-    const std::string log = "Buildfile: x\r\n\r\n-compile:\r\n    [javac] Something odd\r\n\r\nBUILD FAILED\r\n";
+    const std::string log =
+        "Buildfile: x\r\n\r\n-compile:\r\n    [javac] Something odd\r\n\r\nBUILD FAILED\r\n";
     const failure_report r = make_failure_report(log, kProject, report_editor::carried);
     ASSERT_TRUE(r.produced);
     EXPECT_EQ(r.index_htm, page({"<br><i>Something odd</i><br>&nbsp;</li>"}));
@@ -170,17 +175,20 @@ TEST(BuildFailureReport, SectionWithoutErrorsHoldsOnlyTheFirstEntry) {
 }
 
 TEST(BuildFailureReport, EmptyProjectFolderMatchesNoLine) {
-    const failure_report r = make_failure_report(log_fixture("one_error.txt"), "", report_editor::carried);
+    const failure_report r =
+        make_failure_report(log_fixture("one_error.txt"), "", report_editor::carried);
     ASSERT_TRUE(r.produced);
     EXPECT_EQ(r.link_batches.size(), 1u);
     EXPECT_EQ(r.index_htm.find("<li>"), std::string::npos);
 }
 
 TEST(BuildFailureReport, CaretBeforeTheSourceTextMarksTheWholeLine) {
-    const std::string log = "B\n-compile:\nC:\\P\\A.java:1: error: e\n      x = y;\n  ^\nBUILD FAILED\n";
+    const std::string log =
+        "B\n-compile:\nC:\\P\\A.java:1: error: e\n      x = y;\n  ^\nBUILD FAILED\n";
     const failure_report r = make_failure_report(log, "C:\\P\\", report_editor::carried);
     EXPECT_NE(r.index_htm.find("<br><font color='red'>x = y;</font>"), std::string::npos);
-    const std::string far = "B\n-compile:\nC:\\P\\A.java:1: error: e\n  x;\n            ^\nBUILD FAILED\n";
+    const std::string far =
+        "B\n-compile:\nC:\\P\\A.java:1: error: e\n  x;\n            ^\nBUILD FAILED\n";
     EXPECT_NE(make_failure_report(far, "C:\\P\\", report_editor::carried)
                   .index_htm.find("<br>x;<font color='red'></font>"),
               std::string::npos);

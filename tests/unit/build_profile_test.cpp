@@ -24,7 +24,8 @@ bool starts_with_unicode_mark(const std::string& bytes) {
 TEST(BuildProfile, MissingFileSectionOrKeyReadsEmpty) {
     scratch_folder dir;
     EXPECT_EQ(read(dir.path() + "none.cfg", "Config", "jdk_path"), "");
-    const std::string file = dir.write("a.cfg", "[Other]\r\njdk_path=C:\\jdk\r\n[Config]\r\nant_path=x\r\n");
+    const std::string file =
+        dir.write("a.cfg", "[Other]\r\njdk_path=C:\\jdk\r\n[Config]\r\nant_path=x\r\n");
     EXPECT_EQ(read(file, "Config", "jdk_path"), "");
     EXPECT_EQ(read(file, "Missing", "ant_path"), "");
     EXPECT_EQ(read(file, "Config", "ant_path"), "x");
@@ -33,18 +34,19 @@ TEST(BuildProfile, MissingFileSectionOrKeyReadsEmpty) {
 
 TEST(BuildProfile, NamesMatchIgnoringCaseAndBlanksAreTrimmed) {
     scratch_folder dir;
-    const std::string file =
-        dir.write("a.cfg", "[config]\r\n  JDK_Path   =   C:\\Program Files\\Java  \r\n\tant_path\t=\tD:\\ant\t\r\n");
+    const std::string file = dir.write(
+        "a.cfg",
+        "[config]\r\n  JDK_Path   =   C:\\Program Files\\Java  \r\n\tant_path\t=\tD:\\ant\t\r\n");
     EXPECT_EQ(read(file, "CONFIG", "jdk_path"), "C:\\Program Files\\Java");
     EXPECT_EQ(read(file, "Config", "ANT_PATH"), "D:\\ant");
 }
 
 TEST(BuildProfile, OnePairOfEnclosingQuotesIsRemoved) {
     scratch_folder dir;
-    const std::string file = dir.write(
-        "a.cfg",
-        "[Config]\r\na=\"quoted value\"\r\nb='single'\r\nc=\"mixed'\r\nd=\"\r\ne=\"\"\r\n"
-        "f=\"\"twice\"\"\r\ng=in\"side\r\n");
+    const std::string file =
+        dir.write("a.cfg",
+                  "[Config]\r\na=\"quoted value\"\r\nb='single'\r\nc=\"mixed'\r\nd=\"\r\ne=\"\"\r\n"
+                  "f=\"\"twice\"\"\r\ng=in\"side\r\n");
     EXPECT_EQ(read(file, "Config", "a"), "quoted value");
     EXPECT_EQ(read(file, "Config", "b"), "single");
     EXPECT_EQ(read(file, "Config", "c"), "\"mixed'");
@@ -92,7 +94,8 @@ TEST(BuildProfile, CharactersOutsideTheAnsiCodePageSurvive) {
     scratch_folder dir;
     const std::string file = dir.path() + "unicode.cfg";
     // Greek, Japanese and a character beyond the basic plane (a surrogate pair in UTF-16).
-    const std::string path = "C:\\Users\\\xCE\xA9mega\\\xE6\x97\xA5\xE6\x9C\xAC\\\xF0\x9D\x84\x9E\\jdk";
+    const std::string path =
+        "C:\\Users\\\xCE\xA9mega\\\xE6\x97\xA5\xE6\x9C\xAC\\\xF0\x9D\x84\x9E\\jdk";
     ASSERT_TRUE(platform::profile_write(file, "Config", "jdk_path", path));
     EXPECT_EQ(read(file, "Config", "jdk_path"), path);
 }
@@ -112,8 +115,8 @@ TEST(BuildProfile, RewritingAKeyKeepsTheOthers) {
 TEST(BuildProfile, AnAnsiFileFromAnEarlierVersionReadsAndTakesUnicodeValues) {
     scratch_folder dir;
     // Windows-1252: 0xE9 is e acute.
-    const std::string file =
-        dir.write("old.cfg", "[Config]\r\njdk_path=C:\\Programm\xE9s\\jdk\r\nant_path=apache-ant\r\n");
+    const std::string file = dir.write(
+        "old.cfg", "[Config]\r\njdk_path=C:\\Programm\xE9s\\jdk\r\nant_path=apache-ant\r\n");
     EXPECT_EQ(read(file, "Config", "jdk_path"), "C:\\Programm\xC3\xA9s\\jdk");
     const std::string greek = "D:\\\xCE\xB1\xCE\xBD\xCF\x84";
     ASSERT_TRUE(platform::profile_write(file, "Config", "ant_path", greek));
@@ -141,5 +144,6 @@ TEST(BuildProfile, AnEmptyValueIsWrittenAsEmpty) {
 
 TEST(BuildProfile, WritingIntoAMissingFolderFails) {
     scratch_folder dir;
-    EXPECT_FALSE(platform::profile_write(dir.path() + "no\\such\\folder\\a.cfg", "Config", "a", "1"));
+    EXPECT_FALSE(
+        platform::profile_write(dir.path() + "no\\such\\folder\\a.cfg", "Config", "a", "1"));
 }

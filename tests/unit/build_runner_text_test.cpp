@@ -33,8 +33,8 @@ TEST(BuildRunnerText, CapturedCommandInTheMainProgram) {
 }
 
 TEST(BuildRunnerText, VisibleCommandHasNoRedirection) {
-    const std::string text =
-        runner_batch_text(tools(), "C:\\P\\", "call ant release", false, runner_variant::main_program);
+    const std::string text = runner_batch_text(tools(), "C:\\P\\", "call ant release", false,
+                                               runner_variant::main_program);
     EXPECT_NE(text.find("\r\ncall ant release\r\n\r\n"), std::string::npos);
     EXPECT_EQ(text.find("temp.txt"), std::string::npos);
 }
@@ -66,8 +66,8 @@ TEST(BuildRunnerText, ToolFoldersWithCommandCharactersQuoteEverySetLine) {
     tool_config t = tools();
     t.jdk_path = "C:\\R&D\\jdk";
     t.ant_path = "C:\\100%\\ant";
-    const std::string text = runner_batch_text(t, "C:\\P\\", "call ant clean", true,
-                                               runner_variant::main_program);
+    const std::string text =
+        runner_batch_text(t, "C:\\P\\", "call ant clean", true, runner_variant::main_program);
     EXPECT_NE(text.find("set \"JAVA_HOME=C:\\R&D\\jdk\"\r\n"
                         "set \"path=%PATH%;%JAVA_HOME%\\bin\"\r\n"
                         "set \"path=%PATH%;C:\\Android\\sdk\\tools\"\r\n"),
@@ -82,8 +82,8 @@ TEST(BuildRunnerText, ToolFoldersWithCommandCharactersQuoteEverySetLine) {
 }
 
 TEST(BuildRunnerText, WorkingFolderWithCommandCharactersIsQuoted) {
-    const std::string text = runner_batch_text(tools(), "C:\\A&B\\50%\\", "dir", true,
-                                               runner_variant::main_program);
+    const std::string text =
+        runner_batch_text(tools(), "C:\\A&B\\50%\\", "dir", true, runner_variant::main_program);
     EXPECT_NE(text.find("\r\ncd \"C:\\A&B\\50%%\\\"\r\n"), std::string::npos);
 }
 

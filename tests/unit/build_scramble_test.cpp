@@ -14,7 +14,8 @@ TEST(BuildScramble, ShiftAddsTheRepeatingKeyModulo256) {
     EXPECT_EQ(static_cast<unsigned char>(shifted[1]), 65 + 'a');
     EXPECT_EQ(static_cast<unsigned char>(shifted[8]), 145);
     // 0xFF + 'P' wraps around.
-    EXPECT_EQ(static_cast<unsigned char>(shift_text("\xFF", kScrambleKey, +1)[0]), (255 + 80) % 256);
+    EXPECT_EQ(static_cast<unsigned char>(shift_text("\xFF", kScrambleKey, +1)[0]),
+              (255 + 80) % 256);
     EXPECT_EQ(static_cast<unsigned char>(shift_text("\x01", kScrambleKey, -1)[0]), 256 + 1 - 80);
 }
 

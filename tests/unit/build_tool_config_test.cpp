@@ -15,7 +15,7 @@ namespace {
 // A program folder with a complete tool layout beside it and a configuration file.
 struct tool_layout {
     scratch_folder dir;
-    std::string program;   // program folder, with trailing backslash
+    std::string program;  // program folder, with trailing backslash
     std::string jdk, sdk, ant, keystore, config;
 
     tool_layout() {
@@ -82,7 +82,7 @@ TEST(BuildToolConfig, PathsWhoseMarkerFileIsMissingStayEmpty) {
     tool_layout t;
     t.write_complete();
     t.set("jdk_path", t.dir.path() + "nojdk");
-    t.set("ant_path", t.dir.path() + "sdk");  // a folder, but without bin\ant.bat
+    t.set("ant_path", t.dir.path() + "sdk");        // a folder, but without bin\ant.bat
     t.set("keystore_path", t.dir.path() + "keys");  // a folder is no keystore
     const tool_config c = t.read();
     EXPECT_EQ(c.jdk_path, "");
@@ -108,8 +108,9 @@ TEST(BuildToolConfig, TargetIdParsing) {
         const char* value;
         int id;
         int state;
-    } cases[] = {{"0", 0, 0}, {"", 0, 0}, {"abc", 0, 0}, {"12abc", 12, 1}, {"  7", 7, 1},
-                 {"-4", -4, 0}, {"99999999999", 0, 0}, {"2147483647", 2147483647, 1}};
+    } cases[] = {
+        {"0", 0, 0},   {"", 0, 0},    {"abc", 0, 0},         {"12abc", 12, 1},
+        {"  7", 7, 1}, {"-4", -4, 0}, {"99999999999", 0, 0}, {"2147483647", 2147483647, 1}};
     for (const auto& k : cases) {
         tool_layout t;
         t.write_complete();
@@ -223,7 +224,8 @@ TEST(BuildToolConfigWriter, BuildToolsFolderIsTheFirstMatchInNameOrder) {
     EXPECT_EQ(build_tools_folder_for(sdk, "23"), sdk + "\\build-tools\\23.0.1");
     EXPECT_EQ(build_tools_folder_for(sdk, "22"), sdk + "\\build-tools\\22.0.1");
     EXPECT_EQ(build_tools_folder_for(sdk, "19"), sdk + "\\build-tools\\");
-    EXPECT_EQ(build_tools_folder_for(dir.path() + "nosdk", "19"), dir.path() + "nosdk\\build-tools\\");
+    EXPECT_EQ(build_tools_folder_for(dir.path() + "nosdk", "19"),
+              dir.path() + "nosdk\\build-tools\\");
 }
 
 TEST(BuildToolConfigWriter, WritesEveryValueAndReadsBack) {

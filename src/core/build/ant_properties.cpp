@@ -11,7 +11,11 @@ namespace {
 // itself (as Windows-1252 text would be read by Latin-1).
 std::uint32_t next_code_point(std::string_view s, std::size_t& i) {
     const unsigned char b0 = static_cast<unsigned char>(s[i]);
-    int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+    int length = b0 < 0x80           ? 1
+                 : (b0 >> 5) == 0x6  ? 2
+                 : (b0 >> 4) == 0xE  ? 3
+                 : (b0 >> 3) == 0x1E ? 4
+                                     : 0;
     if (length > 1 && i + length <= s.size()) {
         std::uint32_t cp = b0 & (0x7F >> length);
         bool valid = true;
@@ -84,15 +88,28 @@ std::string escape_property_value(std::string_view value) {
         }
         leading = false;
         switch (cp) {
-            case '\\': out += "\\\\"; break;
-            case ':': case '=': case '#': case '!':
+            case '\\':
+                out += "\\\\";
+                break;
+            case ':':
+            case '=':
+            case '#':
+            case '!':
                 out.push_back('\\');
                 out.push_back(static_cast<char>(cp));
                 break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\f': out += "\\f"; break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\f':
+                out += "\\f";
+                break;
             default:
                 if (cp >= 0x20 && cp < 0x7F) {
                     out.push_back(static_cast<char>(cp));
@@ -120,10 +137,18 @@ std::string unescape_property_value(std::string_view value) {
             c = value[++i];
             from_escape = true;
             switch (c) {
-                case 't': unit = '\t'; break;
-                case 'n': unit = '\n'; break;
-                case 'r': unit = '\r'; break;
-                case 'f': unit = '\f'; break;
+                case 't':
+                    unit = '\t';
+                    break;
+                case 'n':
+                    unit = '\n';
+                    break;
+                case 'r':
+                    unit = '\r';
+                    break;
+                case 'f':
+                    unit = '\f';
+                    break;
                 case 'u': {
                     int digits = 0;
                     std::uint32_t v = 0;
@@ -134,7 +159,8 @@ std::string unescape_property_value(std::string_view value) {
                     unit = v;
                     break;
                 }
-                default: unit = static_cast<unsigned char>(c);
+                default:
+                    unit = static_cast<unsigned char>(c);
             }
         }
         if (unit >= 0xD800 && unit <= 0xDBFF) {
@@ -161,8 +187,8 @@ std::string ant_properties_text(std::string_view keystore_file, std::string_view
                                 std::string_view password) {
     const std::string pass = escape_property_value(password);
     return "key.store=" + escape_property_value(file_name_of(keystore_file)) + "\r\n" +
-           "key.alias=" + escape_property_value(alias) + "\r\n" +
-           "key.store.password=" + pass + "\r\n" + "key.alias.password=" + pass + "\r\n";
+           "key.alias=" + escape_property_value(alias) + "\r\n" + "key.store.password=" + pass +
+           "\r\n" + "key.alias.password=" + pass + "\r\n";
 }
 
 ant_identity read_ant_identity(std::string_view properties_text) {

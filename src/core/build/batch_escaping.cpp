@@ -36,7 +36,9 @@ bool needs_quoting(std::string_view value) {
     return value.find_first_of(kQuotingCharacters) != std::string_view::npos;
 }
 
-std::string double_percent(std::string_view value) { return multiply_percent(value, 2); }
+std::string double_percent(std::string_view value) {
+    return multiply_percent(value, 2);
+}
 
 std::string batch_path(std::string_view value) {
     const std::string body = double_percent(value);

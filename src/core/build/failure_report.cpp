@@ -13,7 +13,9 @@ constexpr std::string_view kTaskTag = "    [javac] ";
 constexpr std::string_view kWarning = "warning: ";
 constexpr std::string_view kEntryEnd = "<br>&nbsp;</li>";
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view without_leading_blanks(std::string_view line) {
     std::size_t i = 0;
@@ -87,16 +89,24 @@ bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
 void append_escaped(std::string& out, std::string_view text) {
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out.push_back(c);
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out.push_back(c);
         }
     }
 }
 
 bool all_digits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The source line marked by a caret line: the part before the caret's column plain, the rest
@@ -152,7 +162,8 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
     std::vector<std::string_view> lines;
     for (std::size_t from = 0;;) {
         const std::size_t lf = section.find('\n', from);
-        lines.push_back(std::string_view(section).substr(from, lf == std::string::npos ? lf : lf - from));
+        lines.push_back(
+            std::string_view(section).substr(from, lf == std::string::npos ? lf : lf - from));
         if (lf == std::string::npos) break;
         from = lf + 1;
     }
@@ -206,19 +217,21 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
     for (const std::string& entry : entries) size += entry.size() + 2;
     std::string& html = report.index_htm;
     html.reserve(size);
-    html = "<html><body bgcolor='#FAE6E6'>\r\n"
-           "<h2><font color='red'>Sorry, compiling has failed.</font></h2>\r\n"
-           "<h3>Here are the reasons why: (you can click a file + line to open it in the "
-           "editor)</h2>\r\n"
-           "<ol>\r\n";
+    html =
+        "<html><body bgcolor='#FAE6E6'>\r\n"
+        "<h2><font color='red'>Sorry, compiling has failed.</font></h2>\r\n"
+        "<h3>Here are the reasons why: (you can click a file + line to open it in the "
+        "editor)</h2>\r\n"
+        "<ol>\r\n";
     for (const std::string& entry : entries) {
         html += entry;
         html += "\r\n";
     }
-    html += "</ol>\r\n"
-            "<br>\r\n"
-            "<a href='bat\\0.bat'>View the complete Ant log for more details</a>\r\n"
-            "</body></html>\r\n";
+    html +=
+        "</ol>\r\n"
+        "<br>\r\n"
+        "<a href='bat\\0.bat'>View the complete Ant log for more details</a>\r\n"
+        "</body></html>\r\n";
     report.produced = true;
     return report;
 }

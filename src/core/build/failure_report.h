@@ -15,7 +15,8 @@ enum class report_editor { carried, notepad };
 struct failure_report {
     bool produced = false;  // false: the log holds no compile section ending in a failure
     std::string index_htm;
-    std::map<int, std::string> link_batches;  // "bat\N.bat" texts: 0 is the whole log, errors from 2
+    std::map<int, std::string>
+        link_batches;    // "bat\N.bat" texts: 0 is the whole log, errors from 2
     int line_count = 0;  // line breaks in the compiler's part of the log
 };
 

@@ -36,7 +36,9 @@ std::string changealias_command(std::string_view alias, std::string_view passwor
            " -keypass " + pass;
 }
 
-std::string zipalign_command() { return "call zipalign -p -f -v 4 unsigned.apk aligned.apk"; }
+std::string zipalign_command() {
+    return "call zipalign -p -f -v 4 unsigned.apk aligned.apk";
+}
 
 batch_command apksigner_command(std::string_view alias, std::string_view password) {
     batch_command command;

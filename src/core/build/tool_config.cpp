@@ -6,8 +6,7 @@ namespace build {
 
 bool build_components_ready(const tool_config& config) {
     return !config.android_sdk_path.empty() && !config.jdk_path.empty() && config.sdk_state == 1 &&
-           !config.ant_path.empty() && !config.keystore_path.empty() &&
-           config.keystore_state == 1;
+           !config.ant_path.empty() && !config.keystore_path.empty() && config.keystore_state == 1;
 }
 
 std::string config_file_for_program(std::string_view program_path) {

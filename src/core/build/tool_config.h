@@ -10,7 +10,7 @@ namespace build {
 inline constexpr std::string_view kConfigSection = "Config";
 
 struct tool_config {
-    std::string jdk_path;          // paths carry no trailing backslash
+    std::string jdk_path;  // paths carry no trailing backslash
     std::string android_sdk_path;
     std::string build_tools_path;
     int api_target_id = 0;
@@ -18,8 +18,8 @@ struct tool_config {
     std::string keystore_path;
     std::string keystore_alias;     // clear text in memory, scrambled in the file
     std::string keystore_password;  // clear text in memory, scrambled in the file
-    int sdk_state = 0;       // -1 unusable, 0 incomplete, 1 ready
-    int keystore_state = 0;  // -1 unusable, 0 incomplete, 1 ready
+    int sdk_state = 0;              // -1 unusable, 0 incomplete, 1 ready
+    int keystore_state = 0;         // -1 unusable, 0 incomplete, 1 ready
 };
 
 // True when the main program may build: every tool path is known and both the SDK (with an

@@ -54,11 +54,13 @@ tool_config read_tool_config(const std::string& config_file, const std::string& 
     const std::string ant = read_key(config_file, "ant_path");
     if (!ant.empty()) {
         const std::string resolved = resolve_ant_path(ant, program_folder);
-        if (marker_exists(resolved, "\\bin\\ant.bat")) config.ant_path = text::trim_spaces(resolved);
+        if (marker_exists(resolved, "\\bin\\ant.bat"))
+            config.ant_path = text::trim_spaces(resolved);
     }
 
     const std::string keystore = read_key(config_file, "keystore_path");
-    if (!keystore.empty() && marker_exists(keystore, "")) config.keystore_path = text::trim_spaces(keystore);
+    if (!keystore.empty() && marker_exists(keystore, ""))
+        config.keystore_path = text::trim_spaces(keystore);
     if (config.keystore_path.empty()) {
         config.keystore_state = -1;
         return config;  // without a keystore its alias and password mean nothing

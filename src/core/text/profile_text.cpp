@@ -13,8 +13,7 @@ constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 
 // What the profile calls count as blank around lines, names and values.
 bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' ||
-           c == '\x1A';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
 std::string_view trim_blanks(std::string_view s) {
@@ -89,8 +88,8 @@ std::string utf16le_to_utf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        std::uint32_t unit = static_cast<unsigned char>(bytes[i]) |
-                             (static_cast<unsigned char>(bytes[i + 1]) << 8);
+        std::uint32_t unit =
+            static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8);
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
             const std::uint32_t low = static_cast<unsigned char>(bytes[i + 2]) |
                                       (static_cast<unsigned char>(bytes[i + 3]) << 8);
@@ -116,8 +115,11 @@ std::string utf8_to_utf16le(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const unsigned char b0 = static_cast<unsigned char>(text[i]);
-        const int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3
-                                         : (b0 >> 3) == 0x1E ? 4 : 0;
+        const int length = b0 < 0x80           ? 1
+                           : (b0 >> 5) == 0x6  ? 2
+                           : (b0 >> 4) == 0xE  ? 3
+                           : (b0 >> 3) == 0x1E ? 4
+                                               : 0;
         std::uint32_t cp = 0xFFFD;
         std::size_t used = 1;
         if (length == 1) {
@@ -177,8 +179,8 @@ std::string read_value(std::string_view file_bytes, std::string_view section,
     return "";
 }
 
-std::string write_value(std::string_view file_bytes, std::string_view section,
-                        std::string_view key, std::string_view value) {
+std::string write_value(std::string_view file_bytes, std::string_view section, std::string_view key,
+                        std::string_view value) {
     const std::string text = decode_file(file_bytes);
     std::vector<std::string> lines;
     for (std::string_view line : lines_of(text)) {
