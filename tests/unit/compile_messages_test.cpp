@@ -1,0 +1,69 @@
+// The outcome messages of a build and the progress dialog's texts.
+#include <gtest/gtest.h>
+
+#include "core/build/compile_messages.h"
+#include "core/text/text_helpers.h"
+
+using namespace build;
+
+TEST(CompileMessages, SuccessNamesTheCompileTime) {
+    const std::string m = compile_success_message(75.0);
+    EXPECT_EQ(m.rfind("Project has been successfully built into an APK that\rcan be installed", 0),
+              0u);
+    EXPECT_NE(m.find("Compilation time : " + text::elapsed_text(75.0) + ".\r\r"), std::string::npos);
+    EXPECT_EQ(m.substr(m.size() - 50), "\r\rClick OK to open the folder containing the APK.\r");
+    EXPECT_EQ(clean_success_message(3.0), "Project successfully cleaned in " +
+                                              text::elapsed_text(3.0) + ".");
+}
+
+TEST(CompileMessages, FailureMessagesPointAtTheProjectsLog) {
+    const std::string unsigned_text = unsigned_apk_message("C:\\p\\");
+    EXPECT_EQ(unsigned_text.rfind("We could make an unsigned APK of the project\r", 0), 0u);
+    const std::string tail = "(you can always find them later in\rC:\\p\\ant_log.txt)";
+    EXPECT_EQ(unsigned_text.substr(unsigned_text.size() - tail.size()), tail);
+    EXPECT_EQ(compile_failed_message("C:\\p\\"),
+              "Sorry, compiling has failed.\r\rDo you want to read in detail the reasons why ?"
+              "\r\r(you can always find them later in\rC:\\p\\ant_log.txt)");
+    EXPECT_NE(cannot_write_message("C:\\p\\").find("C:\\p\\"), std::string::npos);
+    EXPECT_NE(cannot_start_message().find("cmd.exe"), std::string::npos);
+}
+
+TEST(CompileMessages, ExplorerSelectsTheQuotedFile) {
+    EXPECT_EQ(explorer_select_parameters("C:\\my p\\A1.apk"), "/select,\"C:\\my p\\A1.apk\"");
+}
+
+TEST(CompileMessages, BatchQuestions) {
+    EXPECT_EQ(batch_exists_question(), "A compiling batch already exists.\rOverwrite it ?");
+    EXPECT_EQ(batch_launch_question(), "Launch the compiling batch ?");
+    EXPECT_EQ(batch_created_question(),
+              "The compiling batch has been correctly created.\rLaunch it ?");
+}
+
+TEST(CompileMessages, KeystoreInsideTheProjectFolderIsRecognised) {
+    EXPECT_TRUE(keystore_in_folder("C:\\P\\Release.jks", "c:\\p\\"));
+    EXPECT_TRUE(keystore_in_folder("C:\\P\\Release.jks", "c:\\p\\\\"));
+    EXPECT_FALSE(keystore_in_folder("C:\\P\\keys\\Release.jks", "C:\\P\\"));
+    EXPECT_FALSE(keystore_in_folder("C:\\Other\\Release.jks", "C:\\P\\"));
+    EXPECT_NE(keystore_in_project_message("C:\\P\\r.jks").find("C:\\P\\r.jks"), std::string::npos);
+}
+
+TEST(ProgressTexts, TitlesAndStepLines) {
+    EXPECT_EQ(progress_title(build_step::compile_started, " My App ", " 7 "), "Building My App 7");
+    EXPECT_EQ(progress_title(build_step::clean_started, "My App", "7"), "Cleaning My App 7");
+    EXPECT_EQ(progress_step_text(build_step::updating), "Updating Android project");
+    EXPECT_EQ(progress_step_text(build_step::cleaning), "Cleaning...");
+    EXPECT_EQ(progress_step_text(build_step::clean_started), "Cleaning...");
+    EXPECT_EQ(progress_step_text(build_step::compiling), "Compiling...");
+    EXPECT_EQ(progress_step_text(build_step::signing), "Signing apk...");
+}
+
+TEST(ProgressTexts, FramesCycleThroughTenBitmaps) {
+    EXPECT_EQ(loadbar_frame_name(0), "LOADBAR00");
+    EXPECT_EQ(loadbar_frame_name(9), "LOADBAR09");
+    EXPECT_EQ(loadbar_frame_name(12), "LOADBAR02");
+    int frame = 0;
+    for (int i = 0; i < 10; ++i) frame = next_loadbar_frame(frame);
+    EXPECT_EQ(frame, 0);
+    EXPECT_EQ(next_loadbar_frame(9), 0);
+    EXPECT_EQ(next_loadbar_frame(4), 5);
+}
