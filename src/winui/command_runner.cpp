@@ -24,7 +24,6 @@ struct started_batch {
 // Starts "cmd /d /c temp.bat" in the folder, suspended until it belongs to the job, so not
 // even its first child can escape a Cancel.
 started_batch start_batch(const std::string& folder, bool visible, tool_job& job) {
-    started_batch started;
     std::wstring command_line = L"cmd.exe /d /c temp.bat";
     const std::wstring interpreter = command_interpreter();
     const std::wstring directory = widen(folder);
@@ -37,15 +36,13 @@ started_batch start_batch(const std::string& folder, bool visible, tool_job& job
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(interpreter.c_str(), command_line.data(), nullptr, nullptr, FALSE, flags,
                         nullptr, directory.c_str(), &startup, &info))
-        return started;
-    started.process = unique_file_handle(info.hProcess);
+        return started_batch{unique_file_handle(nullptr), false};
+    started_batch started{unique_file_handle(info.hProcess), job.adopt(info.hProcess)};
     unique_file_handle thread(info.hThread);
-    started.in_job = job.adopt(info.hProcess);
-    if (job.cancelled()) {
+    if (job.cancelled())
         TerminateProcess(info.hProcess, 1);
-        return started;
-    }
-    ResumeThread(thread.get());
+    else
+        ResumeThread(thread.get());
     return started;
 }
 
