@@ -49,7 +49,7 @@ TEST(BuildToolCommands, ApksignerTakesADifficultPasswordFromTheEnvironment) {
     }
 }
 
-TEST(BuildToolCommands, AliasPercentSurvivesTheCallLine) {
+TEST(BuildToolCommands, PercentOnACallLineIsWrittenForTwoExpansions) {
     EXPECT_NE(apksigner_command("a%b", "p").line.find("--ks-key-alias a%%%%b "), std::string::npos);
 }
 
@@ -66,5 +66,8 @@ TEST(BuildToolCommands, SigningValuesThatCannotPassAreRefusedWithAMessage) {
               "intact.");
     EXPECT_NE(signing_values_problem("a^b", "p").find("The Alias cannot contain a caret (^)."),
               std::string::npos);
+    EXPECT_NE(
+        signing_values_problem("100%", "p").find("The Alias cannot contain a percent sign (%)."),
+        std::string::npos);
     EXPECT_NE(signing_values_problem("a", "two\nlines").find("a line break"), std::string::npos);
 }

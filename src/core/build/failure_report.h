@@ -27,6 +27,10 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
                                    report_editor editor);
 
 // The batch line that opens a file in the editor; line_number empty opens it without a line.
+// Carried editor: start SciTE.exe "<file>" -goto:<line>. Notepad: start notepad "<file>" --
+// "start" lets the batch end at once so its console closes, the unquoted program name keeps
+// "start" from taking the quoted path for a window title, and Notepad has no option to go to
+// a line. "%" in the path is doubled, as in every batch file.
 std::string editor_batch_line(report_editor editor, std::string_view file,
                               std::string_view line_number);
 

@@ -15,11 +15,14 @@ bool is_plain(std::string_view value) {
     return !needs_quoting(value);
 }
 
-std::string value_problem(std::string_view what, std::string_view value, bool caret_forbidden) {
+std::string value_problem(std::string_view what, std::string_view value, bool on_call_line) {
     std::string reason = unsafe_value_reason(value);
-    // "call" doubles every caret inside quotes, so a caret cannot reach apksigner intact.
-    if (reason.empty() && caret_forbidden && value.find('^') != std::string_view::npos)
+    // The alias reaches apksigner on a "call" line: "call" doubles every caret inside quotes,
+    // and how often it expands "%" differs between command interpreters.
+    if (reason.empty() && on_call_line && value.find('^') != std::string_view::npos)
         reason = "a caret (^)";
+    if (reason.empty() && on_call_line && value.find('%') != std::string_view::npos)
+        reason = "a percent sign (%)";
     if (reason.empty()) return "";
     return "The " + std::string(what) + " cannot contain " + reason + ".\r" +
            "It is handed to the signing tools on a command line, where it would not arrive "

@@ -33,7 +33,9 @@ batch_command apksigner_command(std::string_view alias, std::string_view passwor
 std::string update_project_command(std::string_view project_name, int target_id);
 
 // The message that refuses an alias or password which cannot be handed to the tools intact,
-// or "" when both can. Carriage returns separate the lines of the message.
+// or "" when both can: neither may hold a double quote or a control character, and the alias,
+// which apksigner gets on a "call" line, no caret and no percent sign either. Carriage returns
+// separate the lines of the message.
 std::string signing_values_problem(std::string_view alias, std::string_view password);
 
 }  // namespace build
