@@ -56,11 +56,15 @@ inline std::string full_path(const std::string& name) {
 
 inline std::string own_folder() { return platform::program_folder(); }
 
-// A knob from "fake-tools.txt" in the current folder ("name=value" lines): lets a test
-// project ask a tool to take its time or to fail.
+// A knob from "fake-tools.txt" in the current folder or the one above it ("name=value"
+// lines): lets a test project ask a tool to take its time.
 inline std::string knob(const std::string& name) {
     std::string text;
-    if (!platform::read_file(current_folder() + "fake-tools.txt", text)) return "";
+    const std::string here = current_folder();
+    const std::string parent = here.substr(0, here.rfind('\\', here.size() - 2) + 1);
+    if (!platform::read_file(here + "fake-tools.txt", text) &&
+        !platform::read_file(parent + "fake-tools.txt", text))
+        return "";
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t end = text.find('\n', at);

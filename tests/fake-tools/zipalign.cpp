@@ -3,6 +3,7 @@
 
 int main() {
     const std::vector<std::string> args = fake::arguments();
+    fake::delay_from_knob("zipalign_delay_ms");
     std::vector<std::string> files;
     for (const std::string& a : args)
         if (a.empty() || a[0] != '-') files.push_back(a);

@@ -1,0 +1,84 @@
+// "Create batch" (1030): writes the stand-alone BuildAPK.bat into the project, keeps it out of
+// version control and offers to start it in a console window.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "core/build/build_names.h"
+#include "core/build/compile_batch_text.h"
+#include "core/build/compile_messages.h"
+#include "core/build/gitignore_entry.h"
+#include "core/shell/main_window_model.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "vexlo/app_state.h"
+#include "vexlo/command_registry.h"
+#include "vexlo/signing_identity.h"
+#include "winui/message_box.h"
+
+namespace {
+
+constexpr const char* kBatchCaption = "BuildAPK.bat";
+
+bool ask(HWND owner, const std::string& question) {
+    return show_message(owner, question, kBatchCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// The launching batch lives in a folder of its own below the temporary folder, so that it
+// never lands in whatever folder happens to be current.
+void launch_compile_batch(HWND owner) {
+    const std::string folder = platform::temp_folder() + "\\vexlo-launch\\";
+    platform::make_directories(folder);
+    const std::string batch = folder + "temp.bat";
+    if (!platform::write_file(batch, build::launch_batch_text(app().project.project_folder))) {
+        show_message(owner, "The launching batch cannot be written:\r" + batch,
+                     shell::kProgramCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    ShellExecuteW(nullptr, L"open", widen(batch).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+void add_to_gitignore(const std::string& folder) {
+    const std::string path = folder + ".gitignore";
+    std::string text;
+    if (!platform::read_file(path, text)) return;  // creating one is another button's job
+    const std::optional<std::string> extended = build::gitignore_with_compile_batch(text);
+    if (!extended) return;
+    platform::write_file_safely(path, *extended);
+}
+
+// 1 when the batch was written, 0 when the user cancelled or it cannot be written.
+int create_compile_batch(HWND owner) {
+    if (!choose_signing_identity(owner)) return 0;
+    const project::project_state& p = app().project;
+    if (build::keystore_in_folder(app().keystore_file, p.project_folder)) {
+        show_message(owner, build::keystore_in_project_message(app().keystore_file), kBatchCaption,
+                     MB_OK | MB_ICONEXCLAMATION);
+        return 0;
+    }
+    const std::string text = build::compile_batch_text(
+        app().tools, build::ant_properties_path(platform::temp_folder()), app().keystore_file,
+        build::ant_project_name(p.package_name), build::apk_file_name(p.app_name, p.version_name));
+    const std::string batch = p.project_folder + std::string(build::kCompileBatchName);
+    if (!platform::write_file(batch, text)) {
+        show_message(owner, build::cannot_write_message(p.project_folder), kBatchCaption,
+                     MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    add_to_gitignore(p.project_folder);
+    return 1;
+}
+
+void create_batch(HWND dialog) {
+    const std::string batch = app().project.project_folder + std::string(build::kCompileBatchName);
+    if (platform::file_exists(batch) && !ask(dialog, build::batch_exists_question())) {
+        if (ask(dialog, build::batch_launch_question())) launch_compile_batch(dialog);
+        return;
+    }
+    app().keystore_file.clear();  // the identity is settled anew for the batch
+    if (!create_compile_batch(dialog)) return;
+    if (ask(dialog, build::batch_created_question())) launch_compile_batch(dialog);
+}
+
+const bool registered = register_command(shell::id_batch, create_batch);
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// The small modal dialog that animates while a compile or a clean runs on its worker thread,
+// names the current step and offers Cancel.
+#include <windows.h>
+
+#include "core/build/compile_pipeline.h"
+#include "core/build/tool_config.h"
+
+enum progress_dialog_id : int {
+    id_progress_title = 1001,
+    id_progress_step = 1002,
+    id_progress_cancel = 1018,
+    id_progress_animation = 1033,
+    id_progress_timer = 1424,
+};
+
+// Runs the build behind the dialog and gives its result (0 when cancelled). Cancel closes the
+// dialog at once; the worker's tools are ended and it takes no further step.
+build::build_result run_progress_dialog(HWND owner, bool clean_mode,
+                                        const build::build_inputs& inputs,
+                                        const build::tool_config& tools);

@@ -1,0 +1,77 @@
+#include "vexlo/compile_worker.h"
+
+UINT message_for_step(build::build_step step) {
+    switch (step) {
+        case build::build_step::compile_started: return msg_compile_started;
+        case build::build_step::updating: return msg_updating;
+        case build::build_step::cleaning: return msg_cleaning;
+        case build::build_step::compiling: return msg_compiling;
+        case build::build_step::signing: return msg_signing;
+        case build::build_step::clean_started: return msg_clean_started;
+    }
+    return msg_cleaning;
+}
+
+// The build's outside world on the worker thread: tools through the command runner in the
+// worker's job, steps as posted messages.
+class worker_host : public build::build_host {
+public:
+    explicit worker_host(build_worker& worker) : worker_(worker) {}
+    build::run_outcome run(const build::batch_command& command,
+                           const std::string& folder) override {
+        run_request request;
+        request.command = command.line;
+        request.folder = folder;
+        request.variables = command.variables;
+        return run_tool(worker_.tools_, request, &worker_.job_);
+    }
+    void show_step(build::build_step step) override { worker_.post(message_for_step(step), 0); }
+    bool cancelled() const override { return worker_.job_.cancelled(); }
+
+private:
+    build_worker& worker_;
+};
+
+build_worker::build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
+                           bool clean_mode)
+    : inputs_(inputs), tools_(tools), clean_mode_(clean_mode) {}
+
+build_worker::~build_worker() {
+    if (!thread_) return;
+    cancel();
+    WaitForSingleObject(thread_, 10000);
+    CloseHandle(thread_);
+}
+
+bool build_worker::start(HWND dialog) {
+    {
+        std::lock_guard<std::mutex> lock(dialog_lock_);
+        dialog_ = dialog;
+    }
+    thread_ = CreateThread(nullptr, 0, thread_main, this, 0, nullptr);
+    return thread_ != nullptr;
+}
+
+void build_worker::detach() {
+    std::lock_guard<std::mutex> lock(dialog_lock_);
+    dialog_ = nullptr;
+}
+
+void build_worker::wait() {
+    if (thread_) wait_serving_messages(thread_);
+}
+
+void build_worker::post(UINT message, WPARAM wparam) {
+    std::lock_guard<std::mutex> lock(dialog_lock_);
+    if (dialog_) PostMessageW(dialog_, message, wparam, 0);
+}
+
+DWORD WINAPI build_worker::thread_main(LPVOID self) {
+    auto& worker = *static_cast<build_worker*>(self);
+    worker_host host(worker);
+    const build::build_result result = worker.clean_mode_
+                                           ? build::clean_project(worker.inputs_, host)
+                                           : build::compile_project(worker.inputs_, host);
+    worker.post(msg_finished, static_cast<WPARAM>(result));
+    return 0;
+}

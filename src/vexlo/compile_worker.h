@@ -1,0 +1,56 @@
+#pragma once
+// The worker thread of a compile or a clean. It runs the build sequence with its own copy of
+// everything it reads and talks to the progress dialog only by posting messages; Cancel ends
+// its running tool tree at once and lets it take no further step.
+#include <windows.h>
+
+#include <memory>
+#include <mutex>
+
+#include "core/build/compile_pipeline.h"
+#include "core/build/tool_config.h"
+#include "winui/command_runner.h"
+
+// The private messages the worker posts to the progress dialog.
+enum build_message : UINT {
+    msg_compile_started = 1525,
+    msg_updating = 1526,
+    msg_cleaning = 1527,
+    msg_compiling = 1528,
+    msg_signing = 1529,
+    msg_clean_started = 1535,
+    msg_finished = 1690,  // wParam: the result
+};
+
+UINT message_for_step(build::build_step step);
+
+class build_worker {
+public:
+    build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
+                 bool clean_mode);
+    // A worker still running (the program is ending) is cancelled and waited for.
+    ~build_worker();
+    build_worker(const build_worker&) = delete;
+    build_worker& operator=(const build_worker&) = delete;
+    // Starts the thread; it posts to the dialog until detached.
+    bool start(HWND dialog);
+    // Ends the running tool tree; the worker takes no further step.
+    void cancel() { job_.cancel(); }
+    // After this no message reaches the dialog.
+    void detach();
+    // Waits (serving messages) until the thread has ended.
+    void wait();
+
+private:
+    friend class worker_host;
+    static DWORD WINAPI thread_main(LPVOID self);
+    void post(UINT message, WPARAM wparam);
+
+    const build::build_inputs inputs_;
+    const build::tool_config tools_;
+    const bool clean_mode_;
+    tool_job job_;
+    std::mutex dialog_lock_;
+    HWND dialog_ = nullptr;
+    HANDLE thread_ = nullptr;  // owned
+};

@@ -1,0 +1,132 @@
+#include "vexlo/signing_identity.h"
+
+#include "core/build/ant_properties.h"
+#include "core/build/compile_batch_text.h"
+#include "core/build/compile_identity.h"
+#include "core/build/tool_commands.h"
+#include "core/shell/main_window_model.h"
+#include "platform/platform.h"
+#include "vexlo/app_state.h"
+#include "vexlo/file_dialogs.h"
+#include "winui/keystore_check.h"
+#include "winui/keystore_dialog.h"
+#include "winui/message_box.h"
+
+signing_secrets& signing() {
+    static signing_secrets secrets;
+    return secrets;
+}
+
+build::signing_identity current_identity() {
+    return {app().keystore_file, signing().key_alias, signing().key_password};
+}
+
+namespace {
+
+void set_identity(const build::signing_identity& identity) {
+    app().keystore_file = identity.keystore_file;
+    signing().key_alias = identity.alias;
+    signing().key_password = identity.password;
+}
+
+// The identity from the project's batch; false when the user must be asked.
+bool identity_from_project_batch() {
+    const std::string& folder = app().project.project_folder;
+    const build::identity_from_batch read = build::read_identity_from_batch(folder);
+    if (read.kind == build::batch_identity_kind::usable) {
+        set_identity(read.identity);
+        return true;
+    }
+    // A batch that names a keystore or properties file that is gone can no longer work.
+    if (read.kind == build::batch_identity_kind::vanished)
+        platform::remove_file(folder + std::string(build::kCompileBatchName));
+    return false;
+}
+
+// Asks which keystore to use; false when the user cancelled.
+bool ask_for_identity(HWND owner) {
+    const int answer = show_message(owner, build::keystore_question(), shell::kProgramCaption,
+                                    MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDYES) {
+        const build::tool_config& tools = app().tools;
+        set_identity({tools.keystore_path, tools.keystore_alias, tools.keystore_password});
+        return true;
+    }
+    if (answer != IDNO) return false;
+    const std::string file = choose_existing_file(owner, "Select keystore", {{"All files", "*.*"}});
+    if (file.empty()) return false;
+    app().keystore_file = file;
+    std::string alias = signing().key_alias;
+    std::string password = signing().key_password;
+    if (keystore_dialog(owner, 0, alias, password) == 0) return false;
+    signing().key_alias = alias;
+    signing().key_password = password;
+    return true;
+}
+
+// keytool runs while the main window stays painted but takes no clicks.
+build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome) {
+    const bool was_enabled = owner && IsWindowEnabled(owner);
+    if (was_enabled) EnableWindow(owner, FALSE);
+    const build::alias_check verdict =
+        check_keystore_alias(app().tools, build::runner_variant::main_program, app().keystore_file,
+                             signing().key_alias, signing().key_password, &outcome);
+    if (was_enabled) {
+        EnableWindow(owner, TRUE);
+        SetForegroundWindow(owner);
+    }
+    return verdict;
+}
+
+// Checks the identity until it fits, asking again in mode 1; false when the user cancelled
+// or the check cannot run.
+bool prove_identity(HWND owner) {
+    for (;;) {
+        // Values read from a batch or the configuration that cannot be passed safely are asked
+        // for again, like values that do not fit.
+        const std::string problem =
+            build::signing_values_problem(signing().key_alias, signing().key_password);
+        build::alias_check verdict = build::alias_check::does_not_fit;
+        if (problem.empty()) {
+            build::run_outcome outcome;
+            verdict = check_with_owner_disabled(owner, outcome);
+            if (verdict == build::alias_check::not_checked) {
+                show_message(owner, build::alias_check_failed_message(outcome), "Keystore",
+                             MB_OK | MB_ICONERROR);
+                return false;
+            }
+        } else {
+            show_message(owner, problem, "Keystore", MB_OK | MB_ICONEXCLAMATION);
+        }
+        if (verdict == build::alias_check::fits) return true;
+        std::string alias, password;
+        if (keystore_dialog(owner, 1, alias, password) == 0) return false;
+        signing().key_alias = alias;
+        signing().key_password = password;
+    }
+}
+
+}  // namespace
+
+int choose_signing_identity(HWND owner) {
+    const bool settled = !app().keystore_file.empty() && !signing().key_alias.empty() &&
+                         !signing().key_password.empty();
+    if (!settled && !identity_from_project_batch() && !ask_for_identity(owner)) {
+        app().keystore_file.clear();  // nothing half-chosen survives a cancel
+        return 0;
+    }
+    if (!prove_identity(owner)) {
+        app().keystore_file.clear();
+        return 0;
+    }
+    const std::string properties = build::ant_properties_path(platform::temp_folder());
+    platform::remove_file(properties);
+    if (!platform::write_file(properties,
+                              build::ant_properties_text(app().keystore_file, signing().key_alias,
+                                                         signing().key_password))) {
+        show_message(owner, "The Ant properties file cannot be written:\r" + properties,
+                     shell::kProgramCaption, MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The signing identity of the loaded project: the keystore (app().keystore_file, emptied by
+// every load and by "Create batch"), the key alias and the password.
+#include <windows.h>
+
+#include <string>
+
+#include "core/build/compile_pipeline.h"
+
+struct signing_secrets {
+    std::string key_alias;
+    std::string key_password;
+};
+signing_secrets& signing();
+
+// The identity as it stands.
+build::signing_identity current_identity();
+
+// Settles the identity (kept from before, read back from BuildAPK.bat, the configured keystore
+// or another one the user picks), proves it with keytool and writes the Ant properties file
+// into the temporary folder. 1 when done, 0 when the user cancelled or it cannot be done.
+int choose_signing_identity(HWND owner);

@@ -1,0 +1,135 @@
+// The command runner under Wine: temp.bat in the working folder, captured output, status words,
+// the message-aware wait and Cancel through the job object.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+// The test program links the portable core only; the runner's Win32 code is compiled in here.
+#include "winui/command_runner.cpp"
+
+#include "gui/compile_support.h"
+#include "core/text/text_helpers.h"
+#include "unit/test_support.h"
+
+namespace {
+
+class CommandRunner : public testing::Test {
+protected:
+    void SetUp() override {
+        tools_ = compile_support::toolchain_config();
+        ASSERT_FALSE(compile_support::toolchain().empty());
+    }
+    std::string run(const std::string& command, const std::string& folder, int show = 0) {
+        return run_command(tools_, command, folder, show);
+    }
+    std::string folder_without_backslash() const {
+        return testing_support::without_trailing(scratch_.path());
+    }
+
+    build::tool_config tools_;
+    testing_support::scratch_folder scratch_;
+};
+
+}  // namespace
+
+TEST_F(CommandRunner, EmptyFolderRunsInTheProgramFolder) {
+    const std::string out = run("cd", "");
+    EXPECT_TRUE(text::iequals_ascii(out, testing_support::without_trailing(platform::program_folder())))
+        << out;
+    EXPECT_FALSE(platform::file_exists(platform::program_folder() + "temp.bat"));
+    EXPECT_FALSE(platform::file_exists(platform::program_folder() + "temp.txt"));
+}
+
+TEST_F(CommandRunner, SeveralTrailingBackslashesAndAnotherDriveReachTheFolder) {
+    // The scratch folder lies below TEMP (drive C:), the programs on another drive.
+    const std::string out = run("cd", scratch_.path() + "\\\\\\");
+    EXPECT_TRUE(text::iequals_ascii(out, folder_without_backslash())) << out;
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.txt"));
+}
+
+TEST_F(CommandRunner, ToolFoldersAreOnThePath) {
+    const std::string out = run("keytool -changealias -keystore nothing.jks -alias a -destalias b "
+                                "-storepass x -keypass x",
+                                scratch_.path());
+    EXPECT_NE(out.find("Keystore file does not exist"), std::string::npos) << out;
+    // echo keeps the space before the runner's redirection.
+    EXPECT_EQ(text::trim_whitespace(run("echo %JAVA_HOME%", scratch_.path())), tools_.jdk_path);
+}
+
+TEST_F(CommandRunner, TrailingBlankLinesAreDroppedAndEmptyOutputStaysEmpty) {
+    scratch_.write("lines.bat", "@echo hello\r\n@echo.\r\n@echo.\r\n");
+    EXPECT_EQ(run("call lines.bat", scratch_.path()), "hello");
+    EXPECT_EQ(run("type nul", scratch_.path()), "");
+}
+
+TEST_F(CommandRunner, VisibleModeCapturesNothingAndSaysOk) {
+    EXPECT_EQ(run("echo shown", scratch_.path(), -1), "**OK**");
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.txt"));
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
+}
+
+TEST_F(CommandRunner, StaleOutputOfAnEarlierRunIsNeverReturned) {
+    scratch_.write("temp.txt", "old output");
+    EXPECT_EQ(run("type nul", scratch_.path()), "");
+}
+
+TEST_F(CommandRunner, UnwritableFolderAndUnstartableInterpreterEndInStatusWords) {
+    EXPECT_EQ(run("echo x", scratch_.path() + "missing\\folder"), "**ERROR WRITING**");
+
+    wchar_t saved[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"ComSpec", saved, MAX_PATH);
+    SetEnvironmentVariableW(L"ComSpec", L"C:\\nowhere\\cmd.exe");
+    const build::run_outcome outcome = run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}});
+    SetEnvironmentVariableW(L"ComSpec", saved);
+    EXPECT_EQ(outcome.status, build::run_status::cannot_start);
+    EXPECT_EQ(outcome.text, "**ERROR STARTING**");
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
+}
+
+TEST_F(CommandRunner, VariablesReachTheCommandIntact) {
+    scratch_.write("show.bat", "@set VX_VALUE\r\n");
+    run_request request{"call show.bat", scratch_.path(), 0, {}, {{"VX_VALUE", "50% off & on"}}};
+    EXPECT_EQ(text::trim_whitespace(run_tool(tools_, request).text), "VX_VALUE=50% off & on");
+}
+
+namespace {
+int g_ticks = 0;
+void CALLBACK count_tick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+}  // namespace
+
+TEST_F(CommandRunner, CallingThreadKeepsServingItsMessagesWhileAToolRuns) {
+    scratch_.write("fake-tools.txt", "keytool_delay_ms=1500\r\n");
+    g_ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, count_tick);
+    const auto start = std::chrono::steady_clock::now();
+    run("keytool -list", scratch_.path());
+    const auto took = std::chrono::steady_clock::now() - start;
+    KillTimer(nullptr, timer);
+    EXPECT_GE(took, std::chrono::milliseconds(1400));
+    EXPECT_GE(g_ticks, 10);  // about 30 at 50 ms; a blocked thread would see none
+}
+
+TEST_F(CommandRunner, CancelEndsTheWholeToolTreeAtOnce) {
+    scratch_.write("fake-tools.txt", "keytool_delay_ms=60000\r\n");
+    tool_job job;
+    std::thread canceller([&job] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        job.cancel();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    const build::run_outcome outcome =
+        run_tool(tools_, {"call keytool -list", scratch_.path(), 0, {}, {}}, &job);
+    const auto took = std::chrono::steady_clock::now() - start;
+    canceller.join();
+    EXPECT_EQ(outcome.status, build::run_status::cancelled);
+    EXPECT_LT(took, std::chrono::seconds(10));
+    EXPECT_EQ(compile_support::processes_named("keytool.exe"), 0);
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
+    // Every later run of the cancelled job returns at once, unstarted.
+    EXPECT_EQ(run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
+              build::run_status::cancelled);
+}
