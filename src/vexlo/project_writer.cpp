@@ -1,4 +1,15 @@
 #include "vexlo/project_writer.h"
 
-void delete_work_folder(const std::string&) {}
-std::string write_project_changes(const project::project_state&) { return ""; }
+#include "core/assets/file_tree.h"
+#include "core/project/apply_changes.h"
+
+void delete_work_folder(const std::string& project_folder) {
+    assets::delete_folder_tree(project_folder + ".avlo");
+}
+
+std::string write_project_changes(project::project_state& state) {
+    const project::apply_result result = project::apply_project_changes(state);
+    if (!result.app_name_written.empty()) state.app_name = result.app_name_written;
+    if (result.succeeded()) return "";
+    return "Not all changes could be applied:\r" + project::problems_text(result);
+}

@@ -7,4 +7,5 @@
 // Removes the project's .avlo work folder with its contents.
 void delete_work_folder(const std::string& project_folder);
 // Brings the project files in line with the record; "" on success, else the message to show.
-std::string write_project_changes(const project::project_state& state);
+// The record takes the app name as it was written (characters XML cannot hold as entities).
+std::string write_project_changes(project::project_state& state);

@@ -48,6 +48,8 @@ void apply_changes(HWND dialog) {
     show_pending(dialog, false);
     if (!failure.empty()) {
         show_message(dialog, failure, kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        // Show what the files hold now rather than what was asked for.
+        load_project(dialog, state.project.project_folder);
         return;
     }
     const apply_report report = report_for(changes);

@@ -298,3 +298,102 @@ TEST(MainWindowStartUp, RefusesToStartWithIncompleteConfiguration) {
     gui::answer(box, IDOK);
     EXPECT_TRUE(again.wait_exit(5000));
 }
+
+TEST_F(MainWindow, ApplyWritesTheProjectFilesAndReportsWhatChanged) {
+    const std::string basic = fixture_copy("basic-project");
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    platform::make_directories(basic + "\\.avlo");
+    platform::write_file(basic + "\\.avlo\\unsigned.apk", "old");
+    gui::set_item_text(w, id_app_name, "Caf\xC3\xA9 Game");
+    gui::set_item_text(w, id_version_name, "2.0");
+    gui::click(w, id_permissions);
+    HWND d = gui::wait_window(program_->pid(), "App permissions");
+    ASSERT_NE(d, nullptr);
+    SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);  // DUMP
+    gui::click(d, 1018);
+    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+
+    gui::click(w, id_apply);
+    HWND box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Apply changes");
+    gui::answer(box, IDYES);
+    box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Changes applied");
+    EXPECT_EQ(gui::message_text(box),
+              "The following properties have been correctly changed:\r- project name\r"
+              "- project version number\r- project permissions\r");
+    gui::screenshot(box, "apply-report");
+    gui::answer(box, IDOK);
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+    EXPECT_FALSE(platform::file_exists(basic + "\\.avlo"));
+
+    std::string setup, manifest;
+    ASSERT_TRUE(platform::read_file(basic + "\\res\\values\\setup.xml", setup));
+    EXPECT_NE(setup.find("<string name=\"app_name\">Caf\xC3\xA9 Game</string>"), std::string::npos);
+    EXPECT_NE(setup.find("<string name=\"run_name\">Caf\xC3\xA9 Game</string>"), std::string::npos);
+    EXPECT_NE(setup.find("<string name=\"version\">002.0</string>"), std::string::npos);
+    ASSERT_TRUE(platform::read_file(basic + "\\AndroidManifest.xml", manifest));
+    EXPECT_NE(manifest.find("android:versionName=\"2.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("android.permission.DUMP\" />"), std::string::npos);
+    EXPECT_NE(manifest.find("com.android.launcher.permission.INSTALL_SHORTCUT"), std::string::npos);
+
+    gui::set_item_text(w, id_version_code, "1911");  // unchanged text: nothing pending
+    EXPECT_FALSE(gui::item_enabled(w, id_apply));
+}
+
+TEST_F(MainWindow, ApplyThatCannotWriteTellsWhichFileAndLosesNothing) {
+    const std::string basic = fixture_copy("basic-project");
+    write_recent(basic + "\r\n");
+    const std::string manifest_path = basic + "\\AndroidManifest.xml";
+    std::string before;
+    ASSERT_TRUE(platform::read_file(manifest_path, before));
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    SetFileAttributesA(manifest_path.c_str(), FILE_ATTRIBUTE_READONLY);
+    gui::set_item_text(w, id_version_code, "2000");
+    gui::click(w, id_apply);
+    HWND box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    gui::answer(box, IDYES);
+    box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), kProgramCaption);
+    EXPECT_NE(gui::message_text(box).find("AndroidManifest.xml"), std::string::npos);
+    gui::screenshot(box, "apply-failed");
+    gui::answer(box, IDOK);
+    gui::settle(w);
+    SetFileAttributesA(manifest_path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::string after;
+    ASSERT_TRUE(platform::read_file(manifest_path, after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(gui::item_text(w, id_version_code), "1911");  // the window shows the files again
+}
+
+TEST_F(MainWindow, LoadButtonOpensTheFolderBrowserAndCancelChangesNothing) {
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_load);
+    HWND browser = nullptr;
+    for (int i = 0; i < 100 && !browser; ++i) {
+        HWND candidate = gui::wait_window(program_->pid(), "", 50);
+        if (candidate && candidate != w) browser = candidate;
+        if (!browser) browser = gui::wait_message_box(program_->pid(), 50);  // also a "#32770"
+    }
+    ASSERT_NE(browser, nullptr);
+    gui::screenshot(browser, "load-project-browser");
+    bool titled = false;  // the dialog's instruction line carries the title
+    for (HWND c = GetWindow(browser, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        titled = titled || gui::window_text(c) == "Load project";
+    EXPECT_TRUE(titled);
+    gui::click(browser, IDCANCEL);
+    for (int i = 0; i < 100 && IsWindow(browser); ++i) gui::pause_ms(20);
+    gui::settle(w);
+    EXPECT_EQ(gui::item_text(w, id_status), "Please load a project with the \"Load\" button");
+    EXPECT_EQ(gui::item_text(w, id_load), "Load");
+}
