@@ -16,7 +16,7 @@ if [ "$need" = 1 ]; then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth imagemagick nsis \
-    cmake make g++ googletest libgtest-dev libbenchmark-dev librsvg2-bin zip unzip python3 fonts-wine fonts-wqy-microhei \
+    cmake make g++ googletest libgtest-dev libbenchmark-dev librsvg2-bin zip unzip fonts-wine fonts-wqy-microhei \
     ninja-build >/dev/null
 fi
 echo "dependencies ready"
