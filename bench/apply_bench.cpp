@@ -36,7 +36,8 @@ std::string java_source(int n) {
     const std::string sub = kPackageA + ".mod" + std::to_string(n % kSubPackages);
     std::string text = "package " + sub + ";\n\nimport " + kPackageA + ".R;\nimport " + kPackageA +
                        ".mod0.Helper;\nimport com.example.bigapplication.Other;\n\n"
-                       "public class Class" + std::to_string(n) + " {\n";
+                       "public class Class" +
+                       std::to_string(n) + " {\n";
     for (int line = 0; text.size() < 10000; ++line) {
         if (line % 8 == 0)
             text += "    int id" + std::to_string(line) + " = " + kPackageA + ".R.id.view" +
@@ -50,14 +51,16 @@ std::string java_source(int n) {
 
 // About 10 KB of layout with custom views of the package.
 std::string layout_xml(int n) {
-    std::string text = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<LinearLayout xmlns:android="
-                       "\"http://schemas.android.com/apk/res/android\"\n    xmlns:app=\"http://"
-                       "schemas.android.com/apk/res/" + kPackageA + "\">\n";
+    std::string text =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<LinearLayout xmlns:android="
+        "\"http://schemas.android.com/apk/res/android\"\n    xmlns:app=\"http://"
+        "schemas.android.com/apk/res/" +
+        kPackageA + "\">\n";
     for (int line = 0; text.size() < 10000; ++line) {
         if (line % 4 == 0)
             text += "    <" + kPackageA + ".mod" + std::to_string(line % kSubPackages) +
-                    ".Widget android:id=\"@+id/w" + std::to_string(n) + "_" +
-                    std::to_string(line) + "\" />\n";
+                    ".Widget android:id=\"@+id/w" + std::to_string(n) + "_" + std::to_string(line) +
+                    "\" />\n";
         else
             text += "    <TextView android:layout_width=\"fill_parent\" android:text=\"line " +
                     std::to_string(line) + "\" />\n";
@@ -67,11 +70,15 @@ std::string layout_xml(int n) {
 
 std::string manifest_for(const std::string& package) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<manifest xmlns:android=\"http://"
-           "schemas.android.com/apk/res/android\"\n    package=\"" + package + "\"\n"
+           "schemas.android.com/apk/res/android\"\n    package=\"" +
+           package +
+           "\"\n"
            "    android:versionCode=\"1\" android:versionName=\"1.0\">\n"
            "    <uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion=\"19\" />\n"
            "    <application android:label=\"Big\">\n"
-           "        <activity android:name=\"" + package + ".mod0.Class0\" />\n"
+           "        <activity android:name=\"" +
+           package +
+           ".mod0.Class0\" />\n"
            "    </application>\n</manifest>\n";
 }
 

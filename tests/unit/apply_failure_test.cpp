@@ -34,8 +34,8 @@ private:
 #ifdef _WIN32
         const std::wstring w = widen(path_);
         const DWORD a = GetFileAttributesW(w.c_str());
-        SetFileAttributesW(w.c_str(), read_only ? (a | FILE_ATTRIBUTE_READONLY)
-                                                : (a & ~FILE_ATTRIBUTE_READONLY));
+        SetFileAttributesW(
+            w.c_str(), read_only ? (a | FILE_ATTRIBUTE_READONLY) : (a & ~FILE_ATTRIBUTE_READONLY));
 #else
         std::string p = path_;
         std::replace(p.begin(), p.end(), '\\', '/');

@@ -19,15 +19,22 @@ std::string setup_xml(const std::string& name, const std::string& version,
                       const std::string& run_name) {
     return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
            "<!-- BASIC! for Android settings -->\r\n<resources>\r\n"
-           "    <string name=\"app_name\">" + name + "</string>\r\n"
-           "    <string name=\"version\">" + version + "</string>\r\n"
-           "    <string name=\"run_name\">" + run_name + "</string>\r\n"
+           "    <string name=\"app_name\">" +
+           name +
+           "</string>\r\n"
+           "    <string name=\"version\">" +
+           version +
+           "</string>\r\n"
+           "    <string name=\"run_name\">" +
+           run_name +
+           "</string>\r\n"
            "</resources>\r\n";
 }
 
 std::string strings_xml(const std::string& name) {
     return "<resources>\n    <string name=\"hello\">Hello</string>\n"
-           "    <string name=\"app_name\">" + name + "</string>\n</resources>\n";
+           "    <string name=\"app_name\">" +
+           name + "</string>\n</resources>\n";
 }
 
 project_state loaded(const std::string& folder) {
@@ -92,8 +99,9 @@ TEST(ApplyLabel, RunNameOnlyBesideTheLabelString) {
 TEST(ApplyLabel, PlainAndroidProjectKeepsRunName) {
     scratch_folder dir;
     dir.write("AndroidManifest.xml", kManifest);
-    const std::string strings = "<resources>\n<string name=\"app_name\">A</string>\n"
-                                "<string name=\"run_name\">A</string>\n</resources>\n";
+    const std::string strings =
+        "<resources>\n<string name=\"app_name\">A</string>\n"
+        "<string name=\"run_name\">A</string>\n</resources>\n";
     dir.write("res\\values\\strings.xml", strings);
     project_state state = loaded(dir.path());
     ASSERT_EQ(state.project_kind, kind_android);
@@ -108,8 +116,9 @@ TEST(ApplyLabel, PlainAndroidProjectKeepsRunName) {
 TEST(ApplyLabel, OtherElementsStartingWithTheOldNameStay) {
     scratch_folder dir;
     dir.write("AndroidManifest.xml", kManifest);
-    const std::string strings = "<resources>\n<string name=\"app_name\">Demo</string>\n"
-                                "<string name=\"title\">Demo 2</string>\n</resources>\n";
+    const std::string strings =
+        "<resources>\n<string name=\"app_name\">Demo</string>\n"
+        "<string name=\"title\">Demo 2</string>\n</resources>\n";
     dir.write("res\\values\\strings.xml", strings);
     project_state state = loaded(dir.path());
     state.app_name = "Game";
@@ -174,8 +183,9 @@ TEST(ApplyBasicVersion, BasicProjectWithoutSetupXmlGetsNone) {
 TEST(ApplyBasicVersion, SetupXmlWithoutVersionStaysAsItWas) {
     scratch_folder dir;
     dir.write("AndroidManifest.xml", kManifest);
-    const std::string setup = "<resources><!-- BASIC! for Android -->\n"
-                              "<string name=\"app_name\">A</string>\n</resources>\n";
+    const std::string setup =
+        "<resources><!-- BASIC! for Android -->\n"
+        "<string name=\"app_name\">A</string>\n</resources>\n";
     dir.write("res\\values\\setup.xml", setup);
     project_state state = loaded(dir.path());
     state.version_name = "3.0";

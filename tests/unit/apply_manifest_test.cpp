@@ -33,7 +33,9 @@ project_state loaded(const std::string& folder) {
     return state;
 }
 
-std::string normalised(const std::string& text) { return normalise_manifest(text); }
+std::string normalised(const std::string& text) {
+    return normalise_manifest(text);
+}
 
 }  // namespace
 
@@ -73,16 +75,18 @@ TEST(ApplyManifest, MissingAttributeIsNotAdded) {
 
 TEST(ApplyManifest, FirstOccurrenceGivesTheOldValue) {
     scratch_folder dir;
-    dir.write("AndroidManifest.xml",
-              "<manifest package=\"a.b\" android:versionName=\"1.0\">\n"
-              "<x android:versionName=\"2.0\" />\n<y android:versionName=\"1.0\" />\n</manifest>\n");
+    dir.write(
+        "AndroidManifest.xml",
+        "<manifest package=\"a.b\" android:versionName=\"1.0\">\n"
+        "<x android:versionName=\"2.0\" />\n<y android:versionName=\"1.0\" />\n</manifest>\n");
     project_state state = loaded(dir.path());
     ASSERT_EQ(state.version_name, "1.0");
     state.version_name = "3.0";
     apply_project_changes(state);
-    EXPECT_EQ(dir.read("AndroidManifest.xml"),
-              "<manifest package=\"a.b\" android:versionName=\"3.0\">\n"
-              "<x android:versionName=\"2.0\" />\n<y android:versionName=\"3.0\" />\n</manifest>\n");
+    EXPECT_EQ(
+        dir.read("AndroidManifest.xml"),
+        "<manifest package=\"a.b\" android:versionName=\"3.0\">\n"
+        "<x android:versionName=\"2.0\" />\n<y android:versionName=\"3.0\" />\n</manifest>\n");
 }
 
 TEST(ApplyManifest, SdkLevelsAndVersionNameTogether) {

@@ -20,7 +20,9 @@ permission_flags flags(std::initializer_list<int> rows) {
     return out;
 }
 
-std::string line(int row, const char* eol = "\n") { return uses_permission_line(row) + eol; }
+std::string line(int row, const char* eol = "\n") {
+    return uses_permission_line(row) + eol;
+}
 
 const std::string kForeign =
     "    <uses-permission android:name=\"com.android.launcher.permission.INSTALL_SHORTCUT\" />\n";
@@ -46,13 +48,13 @@ TEST(ApplyPermissions, ReplacesTableElementsWhereTheFirstStood) {
 TEST(ApplyPermissions, ForeignPermissionsBeforeBetweenAndAfterSurvive) {
     const std::string foreign_a =
         "    <uses-permission android:name=\"android.permission.READ_CONTACTS\" />\n";
-    const std::string before = manifest_lf(foreign_a + line(kWrite) + kForeign +
-                                           "    <!-- network -->\n\n" + line(kInternet) +
-                                           "    <uses-feature android:name=\"x\" />\n");
+    const std::string before =
+        manifest_lf(foreign_a + line(kWrite) + kForeign + "    <!-- network -->\n\n" +
+                    line(kInternet) + "    <uses-feature android:name=\"x\" />\n");
     const std::string after = manifest_with_permissions(before, flags({kNetworkState}));
-    EXPECT_EQ(after, manifest_lf(foreign_a + line(kNetworkState) + kForeign +
-                                 "    <!-- network -->\n\n" +
-                                 "    <uses-feature android:name=\"x\" />\n"));
+    EXPECT_EQ(after,
+              manifest_lf(foreign_a + line(kNetworkState) + kForeign + "    <!-- network -->\n\n" +
+                          "    <uses-feature android:name=\"x\" />\n"));
 }
 
 TEST(ApplyPermissions, CrLfManifestGetsCrLfLines) {
@@ -65,10 +67,11 @@ TEST(ApplyPermissions, CrLfManifestGetsCrLfLines) {
 TEST(ApplyPermissions, NoneYetGoesAfterTheManifestStartTagLine) {
     const std::string before = manifest_lf("");
     const std::string after = manifest_with_permissions(before, flags({kCamera}));
-    EXPECT_EQ(after, "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                     "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-                     "    package=\"com.example.app\">\n" +
-                         line(kCamera) + "    <application android:label=\"Demo\" />\n</manifest>\n");
+    EXPECT_EQ(after,
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+              "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+              "    package=\"com.example.app\">\n" +
+                  line(kCamera) + "    <application android:label=\"Demo\" />\n</manifest>\n");
     const std::string crlf = text::to_crlf_text(before);
     EXPECT_EQ(manifest_with_permissions(crlf, flags({kCamera})), text::to_crlf_text(after));
 }
@@ -100,7 +103,8 @@ TEST(ApplyPermissions, ApplyingTwiceChangesNothingTheSecondTime) {
         text::to_crlf_text(manifest_lf(line(kCamera))),
         manifest_lf(""),
         // An element sharing its line with other text.
-        manifest_lf("    <uses-sdk /><uses-permission android:name=\"android.permission.VIBRATE\"/>\n"),
+        manifest_lf(
+            "    <uses-sdk /><uses-permission android:name=\"android.permission.VIBRATE\"/>\n"),
         manifest_lf("    " + uses_permission_line(kInternet).substr(5) + " <!-- net -->\n"),
         // A one-line manifest.
         "<manifest package=\"a.b\"><uses-permission android:name=\"android.permission.DUMP\"/>"
@@ -117,8 +121,8 @@ TEST(ApplyPermissions, ApplyingTwiceChangesNothingTheSecondTime) {
 }
 
 TEST(ApplyPermissions, ElementSharingItsLineLeavesTheRestInPlace) {
-    const std::string before =
-        manifest_lf("    <uses-sdk /><uses-permission android:name=\"android.permission.VIBRATE\"/>\n");
+    const std::string before = manifest_lf(
+        "    <uses-sdk /><uses-permission android:name=\"android.permission.VIBRATE\"/>\n");
     EXPECT_EQ(manifest_with_permissions(before, flags({kCamera})),
               manifest_lf("    <uses-sdk />\n" + line(kCamera)));
     const std::string commented_after =

@@ -13,9 +13,13 @@ namespace {
 
 std::string manifest(const std::string& package) {
     return "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
-           "    package=\"" + package + "\">\n"
+           "    package=\"" +
+           package +
+           "\">\n"
            "    <application android:label=\"Demo\">\n"
-           "        <activity android:name=\"" + package + ".Main\" />\n"
+           "        <activity android:name=\"" +
+           package +
+           ".Main\" />\n"
            "        <activity android:name=\".ui.Screen\" />\n"
            "    </application>\n</manifest>\n";
 }
@@ -42,7 +46,8 @@ void write_project(const scratch_folder& dir) {
     dir.write("src\\com\\example\\app\\Main.java",
               java("com.example.app",
                    "import com.example.app.ui.Screen;\r\nimport com.example.apple.Pie;\r\n"
-                   "import net.com.example.app.Other;\r\nclass Main { int r = com.example.app.R.id.x; }\r\n"));
+                   "import net.com.example.app.Other;\r\nclass Main { int r = "
+                   "com.example.app.R.id.x; }\r\n"));
     dir.write("src\\com\\example\\app\\ui\\Screen.java",
               java("com.example.app.ui", "class Screen {}\r\n"));
     dir.write("src\\com\\example\\app\\ui\\deep\\Deeper.java",
@@ -53,7 +58,8 @@ void write_project(const scratch_folder& dir) {
     dir.write("res\\layout\\main.xml",
               "<com.example.app.ui.Widget xmlns:app=\"http://schemas.android.com/apk/res/"
               "com.example.app\" />\n");
-    dir.write("res\\values\\strings.xml", "<resources><string name=\"p\">com.example.app_x</string></resources>");
+    dir.write("res\\values\\strings.xml",
+              "<resources><string name=\"p\">com.example.app_x</string></resources>");
 }
 
 }  // namespace
@@ -119,13 +125,15 @@ TEST(ApplyRename, MovesSourcesRewritesReferencesAndRemovesOldFolders) {
     EXPECT_EQ(dir.read("src\\org\\demo\\app\\Main.java"),
               java("org.demo.app",
                    "import org.demo.app.ui.Screen;\r\nimport com.example.apple.Pie;\r\n"
-                   "import net.com.example.app.Other;\r\nclass Main { int r = org.demo.app.R.id.x; }\r\n"));
+                   "import net.com.example.app.Other;\r\nclass Main { int r = org.demo.app.R.id.x; "
+                   "}\r\n"));
     EXPECT_EQ(dir.read("src\\org\\demo\\app\\ui\\Screen.java"),
               java("org.demo.app.ui", "class Screen {}\r\n"));
     EXPECT_EQ(dir.read("src\\org\\demo\\app\\ui\\deep\\Deeper.java"),
               java("org.demo.app.ui.deep", "class Deeper {}\r\n"));
     // Non-Java files move with the sources, their text untouched.
-    EXPECT_EQ(dir.read("src\\org\\demo\\app\\notes.txt"), "mentions com.example.app but is no source");
+    EXPECT_EQ(dir.read("src\\org\\demo\\app\\notes.txt"),
+              "mentions com.example.app but is no source");
     EXPECT_EQ(dir.read("src\\org\\demo\\app\\package.html"), "<p>com.example.app</p>");
     EXPECT_EQ(dir.read("res\\layout\\main.xml"),
               "<org.demo.app.ui.Widget xmlns:app=\"http://schemas.android.com/apk/res/"
@@ -135,7 +143,8 @@ TEST(ApplyRename, MovesSourcesRewritesReferencesAndRemovesOldFolders) {
 
     EXPECT_FALSE(exists(dir, "src\\com\\example\\app"));
     // The neighbouring package keeps its folder, and so its parents stay.
-    EXPECT_EQ(dir.read("src\\com\\example\\apple\\Pie.java"), java("com.example.apple", "class Pie {}\r\n"));
+    EXPECT_EQ(dir.read("src\\com\\example\\apple\\Pie.java"),
+              java("com.example.apple", "class Pie {}\r\n"));
     EXPECT_TRUE(exists(dir, "src\\com\\example"));
     EXPECT_EQ(load_project_files(dir.path()).package_name, "org.demo.app");
 }
@@ -189,14 +198,16 @@ TEST(ApplyRename, NewNameInsideTheOldOne) {
 TEST(ApplyRename, OldNameInsideTheNewOneTheOtherWayRound) {
     scratch_folder dir;
     dir.write("AndroidManifest.xml", manifest("com.example.app.pro"));
-    dir.write("src\\com\\example\\app\\pro\\Main.java", java("com.example.app.pro", "class Main {}"));
+    dir.write("src\\com\\example\\app\\pro\\Main.java",
+              java("com.example.app.pro", "class Main {}"));
     dir.write("src\\com\\example\\app\\pro\\pro\\Inner.java",
               java("com.example.app.pro.pro", "class Inner {}"));
     project_state state = loaded(dir.path());
     state.package_name = "com.example.app";
     const apply_result result = apply_project_changes(state);
     EXPECT_TRUE(result.succeeded()) << problems_text(result);
-    EXPECT_EQ(dir.read("src\\com\\example\\app\\Main.java"), java("com.example.app", "class Main {}"));
+    EXPECT_EQ(dir.read("src\\com\\example\\app\\Main.java"),
+              java("com.example.app", "class Main {}"));
     EXPECT_EQ(dir.read("src\\com\\example\\app\\pro\\Inner.java"),
               java("com.example.app.pro", "class Inner {}"));
     EXPECT_FALSE(exists(dir, "src\\com\\example\\app\\pro\\pro"));

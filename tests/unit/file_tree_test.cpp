@@ -43,8 +43,8 @@ void make_read_only(const std::string& path, bool read_only) {
 #ifdef _WIN32
     const std::wstring w = widen(path);
     const DWORD a = GetFileAttributesW(w.c_str());
-    SetFileAttributesW(w.c_str(), read_only ? (a | FILE_ATTRIBUTE_READONLY)
-                                            : (a & ~FILE_ATTRIBUTE_READONLY));
+    SetFileAttributesW(w.c_str(),
+                       read_only ? (a | FILE_ATTRIBUTE_READONLY) : (a & ~FILE_ATTRIBUTE_READONLY));
 #else
     chmod(native_path(path).c_str(), read_only ? 0444 : 0644);
 #endif
@@ -54,9 +54,9 @@ void make_read_only(const std::string& path, bool read_only) {
 bool make_folder_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const std::wstring t = widen(target), l = widen(link_path);
-    return CreateSymbolicLinkW(l.c_str(), t.c_str(),
-                               SYMBOLIC_LINK_FLAG_DIRECTORY |
-                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+    return CreateSymbolicLinkW(
+               l.c_str(), t.c_str(),
+               SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
 #else
     return symlink(native_path(target).c_str(), native_path(link_path).c_str()) == 0;
 #endif
@@ -182,7 +182,8 @@ TEST(ListFiles, MissingFolderGivesNothing) {
 
 TEST(ListFiles, TwoListingsAtOnceKeepTheirOwnCounts) {
     scratch_folder dir;
-    for (int i = 0; i < 40; ++i) dir.write("one\\d" + std::to_string(i % 4) + "\\f" + std::to_string(i), "1");
+    for (int i = 0; i < 40; ++i)
+        dir.write("one\\d" + std::to_string(i % 4) + "\\f" + std::to_string(i), "1");
     for (int i = 0; i < 25; ++i) dir.write("two\\f" + std::to_string(i), "2");
     std::size_t first = 0, second = 0;
     bool first_ok = true, second_ok = true;

@@ -6,7 +6,9 @@
 namespace assets {
 namespace {
 
-char lower_ascii(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char lower_ascii(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // One pattern without ";": "*" and "?" with backtracking to the last star.
 bool wildcard_match(std::string_view name, std::string_view pattern) {

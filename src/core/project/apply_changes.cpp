@@ -22,11 +22,13 @@ std::string string_start(std::string_view key) {
 
 bool is_identifier_char(char c) {
     const auto u = static_cast<unsigned char>(c);
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '$' || u >= 0x80;  // bytes of UTF-8 letters count as letters
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || u >= 0x80;  // bytes of UTF-8 letters count as letters
 }
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool all_blank(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return is_blank(c) || c == '\r'; });
@@ -113,10 +115,13 @@ std::string dotted_to_folder(std::string_view package) {
 }
 
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && text::iequals_ascii(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           text::iequals_ascii(text.substr(0, prefix.size()), prefix);
 }
 
-std::size_t depth(std::string_view path) { return std::count(path.begin(), path.end(), '\\'); }
+std::size_t depth(std::string_view path) {
+    return std::count(path.begin(), path.end(), '\\');
+}
 
 bool has_extension(std::string_view path, std::string_view extension) {
     return path.size() > extension.size() &&
@@ -132,7 +137,7 @@ std::string parent_folder(std::string_view path) {
 
 struct file_step {
     std::string from;
-    std::string to;  // equals from when the file stays where it is
+    std::string to;        // equals from when the file stays where it is
     bool rewrite = false;  // an XML or Java file, whose text gets the new package name
 };
 
@@ -183,19 +188,18 @@ bool plan_rename(const std::string& folder, std::string_view old_package,
     // A target that is itself a source lies deeper when the new folder is inside the old one
     // (com.example.app to com.example.app.pro), higher when it is the other way round.
     const bool deeper = starts_with_ignoring_case(plan.new_folder, old_prefix);
-    std::stable_sort(plan.steps.begin(), plan.steps.end(),
-                     [deeper](const file_step& a, const file_step& b) {
-                         return deeper ? depth(a.from) > depth(b.from)
-                                       : depth(a.from) < depth(b.from);
-                     });
+    std::stable_sort(
+        plan.steps.begin(), plan.steps.end(), [deeper](const file_step& a, const file_step& b) {
+            return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
+        });
     std::vector<std::string> subfolders;
     assets::list_folders(plan.old_folder, subfolders);
     plan.old_subfolders.assign(subfolders.begin() + 1, subfolders.end());
     return true;
 }
 
-void run_rename(const rename_plan& plan, std::string_view old_package,
-                std::string_view new_package, apply_result& result) {
+void run_rename(const rename_plan& plan, std::string_view old_package, std::string_view new_package,
+                apply_result& result) {
     // Empty folders of the old package come along too.
     for (const std::string& sub : plan.old_subfolders)
         platform::make_directories(plan.new_folder + sub.substr(plan.old_folder.size()));
@@ -238,8 +242,9 @@ void run_rename(const rename_plan& plan, std::string_view old_package,
     // Remove the emptied old folders, innermost first, then the old package's own folders up to
     // "src"; a folder that still holds anything stays.
     std::vector<std::string> folders(emptied.begin(), emptied.end());
-    std::stable_sort(folders.begin(), folders.end(),
-                     [](const std::string& a, const std::string& b) { return depth(a) > depth(b); });
+    std::stable_sort(
+        folders.begin(), folders.end(),
+        [](const std::string& a, const std::string& b) { return depth(a) > depth(b); });
     for (const std::string& f : folders)
         if (starts_with_ignoring_case(f, plan.old_folder + "\\")) platform::remove_directory(f);
     for (std::string f = plan.old_folder; starts_with_ignoring_case(f, plan.src_folder + "\\");
@@ -248,7 +253,8 @@ void run_rename(const rename_plan& plan, std::string_view old_package,
     }
 }
 
-// ---- the string resources ------------------------------------------------------------------------
+// ---- the string resources
+// ------------------------------------------------------------------------
 
 bool write_if_changed(const std::string& path, const std::string& before, const std::string& after,
                       apply_result& result) {
@@ -263,8 +269,7 @@ bool write_if_changed(const std::string& path, const std::string& before, const 
 
 // The app name in the string resource the label points to (strings.xml when it holds the key,
 // otherwise setup.xml), and BASIC!'s run_name beside it.
-void apply_label_string(const project_state& state, std::string_view label,
-                        apply_result& result) {
+void apply_label_string(const project_state& state, std::string_view label, apply_result& result) {
     const std::size_t at = label.find("@string/");
     if (at == std::string_view::npos) return;
     const std::string start = string_start(label.substr(at + 8));
@@ -322,7 +327,8 @@ void apply_basic_version(const project_state& state, apply_result& result) {
 
 }  // namespace
 
-// ---- the pieces ------------------------------------------------------------------------------------
+// ---- the pieces
+// ------------------------------------------------------------------------------------
 
 std::string xml_escaped(std::string_view value, bool in_attribute) {
     std::string out;
@@ -443,10 +449,11 @@ std::string manifest_with_permissions(std::string_view manifest, const permissio
     bool first_whole_line = false;
     for (std::size_t i = 0; i < elements.size();) {
         std::size_t j = i;
-        while (j + 1 < elements.size() &&
-               all_blank(manifest.substr(elements[j].end, elements[j + 1].begin - elements[j].end)) &&
-               manifest.substr(elements[j].end, elements[j + 1].begin - elements[j].end)
-                       .find('\r') == std::string_view::npos)
+        while (
+            j + 1 < elements.size() &&
+            all_blank(manifest.substr(elements[j].end, elements[j + 1].begin - elements[j].end)) &&
+            manifest.substr(elements[j].end, elements[j + 1].begin - elements[j].end).find('\r') ==
+                std::string_view::npos)
             ++j;
         const std::size_t ls = line_start(manifest, elements[i].begin);
         const std::size_t le = line_end(manifest, elements[j].end);
@@ -484,9 +491,8 @@ std::string manifest_with_permissions(std::string_view manifest, const permissio
             tag = text::ifind(out_scan, "<manifest", tag);
             if (tag == std::string::npos) break;
             const std::size_t after = tag + 9;
-            if (after < out_scan.size() &&
-                (is_blank(out_scan[after]) || out_scan[after] == '>' || out_scan[after] == '\r' ||
-                 out_scan[after] == '\n'))
+            if (after < out_scan.size() && (is_blank(out_scan[after]) || out_scan[after] == '>' ||
+                                            out_scan[after] == '\r' || out_scan[after] == '\n'))
                 break;
             tag = after;
         }
@@ -549,7 +555,8 @@ apply_result apply_project_changes(const project_state& state) {
     if (granted_permissions(text) != state.saved_permissions) {
         bool placed = true;
         text = manifest_with_permissions(text, state.saved_permissions, &placed);
-        if (!placed) result.problems.push_back({apply_problem_kind::no_manifest_tag, manifest_path});
+        if (!placed)
+            result.problems.push_back({apply_problem_kind::no_manifest_tag, manifest_path});
         result.permissions_changed = changed = true;
     }
 
