@@ -192,3 +192,19 @@ TEST(ApplyBasicVersion, SetupXmlWithoutVersionStaysAsItWas) {
     apply_project_changes(state);
     EXPECT_EQ(dir.read("res\\values\\setup.xml"), setup);
 }
+
+TEST(ApplyLabel, UnchangedNameKeepsItsFormInTheFile) {
+    scratch_folder dir;
+    dir.write("AndroidManifest.xml", kManifest);
+    const std::string strings =
+        "<resources>\n<string name=\"app_name\"><![CDATA[Tom & Jerry]]></string>\n</resources>\n";
+    dir.write("res\\values\\strings.xml", strings);
+    project_state state = loaded(dir.path());
+    ASSERT_EQ(state.app_name, "<![CDATA[Tom & Jerry]]>");
+    state.version_name = "2.0";  // something else changes; the name does not
+    const apply_result result = apply_project_changes(state);
+    EXPECT_TRUE(result.succeeded());
+    EXPECT_FALSE(result.label_changed);
+    EXPECT_EQ(result.app_name_written, state.app_name);
+    EXPECT_EQ(dir.read("res\\values\\strings.xml"), strings);
+}

@@ -164,3 +164,18 @@ TEST(XmlEscaped, OnlyWhatBreaksTheFile) {
     EXPECT_EQ(xml_escaped("say \"hi\"", false), "say \"hi\"");
     EXPECT_EQ(xml_escaped("caf\xC3\xA9", true), "caf\xC3\xA9");
 }
+
+TEST(ApplyManifest, UnchangedValuesKeepTheirFormEvenWhenXmlWouldEscapeThem) {
+    scratch_folder dir;
+    const std::string odd =
+        "<manifest package=\"a.b\" android:versionName=\"1 & 2\">\n"
+        "<application android:label=\"R&D <beta>\" />\n</manifest>\n";
+    dir.write("AndroidManifest.xml", odd);
+    project_state state = loaded(dir.path());
+    ASSERT_EQ(state.app_name, "R&D <beta>");
+    state.version_code = "5";  // missing attribute: counts as a change, nothing else moves
+    const apply_result result = apply_project_changes(state);
+    EXPECT_TRUE(result.succeeded());
+    EXPECT_EQ(result.app_name_written, "R&D <beta>");
+    EXPECT_EQ(dir.read("AndroidManifest.xml"), odd);
+}

@@ -20,6 +20,12 @@ std::string string_start(std::string_view key) {
     return "<string name=\"" + std::string(key) + "\">";
 }
 
+// The text to write for a value: the old text itself when the value is unchanged (whatever
+// form it has in the file, such as a CDATA section), otherwise the value made safe for XML.
+std::string written_value(const std::string& value, const std::string& old, bool in_attribute) {
+    return value == old ? old : xml_escaped(value, in_attribute);
+}
+
 bool is_identifier_char(char c) {
     const auto u = static_cast<unsigned char>(c);
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -286,7 +292,8 @@ void apply_label_string(const project_state& state, std::string_view label, appl
         return;  // nothing to change, and no file is created
 
     const std::string old_name = text::text_between(before, start, kStringEnd);
-    const std::string& new_name = result.app_name_written;
+    const std::string new_name = written_value(state.app_name, old_name, false);
+    result.app_name_written = new_name;
     if (old_name == new_name) return;
     std::string after = text::replace_text(before, start + old_name + std::string(kStringEnd),
                                            start + new_name + std::string(kStringEnd));
@@ -317,7 +324,10 @@ void apply_basic_version(const project_state& state, apply_result& result) {
     if (!platform::read_file(path, before)) return;  // never created here
     const std::string start = string_start("version");
     const std::string old_value = text::text_between(before, start, kStringEnd);
-    const std::string new_value = text::left_pad_zeros(xml_escaped(state.version_name, false), 5);
+    const std::string new_value =
+        text::left_pad_zeros(state.version_name, 5) == old_value
+            ? old_value
+            : text::left_pad_zeros(xml_escaped(state.version_name, false), 5);
     if (old_value == new_value) return;
     const std::string after =
         text::replace_text(before, start + old_value + std::string(kStringEnd),
@@ -544,7 +554,7 @@ apply_result apply_project_changes(const project_state& state) {
     }
     for (const auto& [name, value] : attributes) {
         const std::string old_value = attribute_value(text, name);
-        const std::string new_value = xml_escaped(*value, true);
+        const std::string new_value = written_value(*value, old_value, true);
         if (new_value == old_value) continue;
         const std::string marker = std::string(name) + "=\"";
         text = text::replace_text(text, marker + old_value + "\"", marker + new_value + "\"");
@@ -563,7 +573,8 @@ apply_result apply_project_changes(const project_state& state) {
     // A literal label is the app name itself.
     const std::string label = attribute_value(text, "android:label");
     const bool literal_label = label.find("@string/") == std::string::npos;
-    result.app_name_written = xml_escaped(state.app_name, literal_label);
+    result.app_name_written = literal_label ? written_value(state.app_name, label, true)
+                                            : state.app_name;  // settled by the string step
     if (literal_label && label != result.app_name_written) {
         text = text::replace_text(text, "android:label=\"" + label + "\"",
                                   "android:label=\"" + result.app_name_written + "\"");
