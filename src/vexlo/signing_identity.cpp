@@ -1,13 +1,15 @@
 #include "vexlo/signing_identity.h"
 
+#include <commdlg.h>
+
 #include "core/build/ant_properties.h"
 #include "core/build/compile_batch_text.h"
 #include "core/build/compile_identity.h"
 #include "core/build/tool_commands.h"
 #include "core/shell/main_window_model.h"
 #include "platform/platform.h"
+#include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
-#include "vexlo/file_dialogs.h"
 #include "winui/keystore_check.h"
 #include "winui/keystore_dialog.h"
 #include "winui/message_box.h"
@@ -22,6 +24,22 @@ build::signing_identity current_identity() {
 }
 
 namespace {
+
+// The open-file dialog "Select keystore" with the single filter "All files"; "" when
+// cancelled. The program's current folder is left as it was.
+std::string choose_keystore_file(HWND owner) {
+    wchar_t file[MAX_PATH] = {};
+    static const wchar_t filter[] = L"All files\0*.*\0";
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = L"Select keystore";
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+    return GetOpenFileNameW(&ofn) ? narrow(file) : std::string();
+}
 
 void set_identity(const build::signing_identity& identity) {
     app().keystore_file = identity.keystore_file;
@@ -53,7 +71,7 @@ bool ask_for_identity(HWND owner) {
         return true;
     }
     if (answer != IDNO) return false;
-    const std::string file = choose_existing_file(owner, "Select keystore", {{"All files", "*.*"}});
+    const std::string file = choose_keystore_file(owner);
     if (file.empty()) return false;
     app().keystore_file = file;
     std::string alias = signing().key_alias;
