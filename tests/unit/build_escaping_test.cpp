@@ -17,7 +17,10 @@ TEST(BuildEscaping, SpacesAndCommandCharactersAreQuoted) {
     for (const char* v :
          {"a&b", "a|b", "a<b", "a>b", "a^b", "a b", "a\tb", "a,b", "a;b", "a=b", "f(x)"}) {
         const std::string q = program_argument(v);
-        EXPECT_EQ(q, "\"" + std::string(v) + "\"") << v;
+        std::string expected = "\"";
+        expected += v;
+        expected += '"';
+        EXPECT_EQ(q, expected) << v;
     }
 }
 

@@ -136,7 +136,9 @@ std::string escape_html(std::string_view text) {
 
 std::string editor_batch_line(report_editor editor, std::string_view file,
                               std::string_view line_number) {
-    const std::string quoted = "\"" + double_percent(file) + "\"";
+    std::string quoted = "\"";
+    quoted += double_percent(file);
+    quoted += '"';
     if (editor == report_editor::notepad) return "start notepad " + quoted + "\r\n";
     std::string line = "start SciTE.exe " + quoted;
     if (!line_number.empty()) line += " -goto:" + std::string(line_number);

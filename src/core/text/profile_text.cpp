@@ -211,7 +211,10 @@ std::string write_value(std::string_view file_bytes, std::string_view section, s
     }
     if (!replaced) {
         if (section_at < 0) {
-            lines.push_back("[" + std::string(trim_blanks(section)) + "]");
+            std::string header = "[";
+            header += trim_blanks(section);
+            header += ']';
+            lines.push_back(std::move(header));
             lines.push_back(entry);
         } else {
             lines.insert(lines.begin() + last_in_section + 1, entry);
