@@ -211,6 +211,17 @@ TEST(HtmlLayout, PicturePageIsCentred) {
     EXPECT_EQ(lay_out_picture(400, 50, 300).fragments[0].x, 8);
 }
 
+TEST(HtmlLayout, EmptyDocumentsLayOutToNothing) {
+    fixed_font_metrics m;
+    document never_parsed;
+    never_parsed.lay_out(300, m);
+    EXPECT_TRUE(never_parsed.boxes.lines.empty());
+    EXPECT_EQ(never_parsed.boxes.height, 0);
+    document empty = document::from_bytes("");
+    empty.lay_out(300, m);
+    EXPECT_TRUE(empty.boxes.lines.empty());
+}
+
 TEST(HtmlLayout, PagesInWindows1252AreReadAsSuch) {
     fixed_font_metrics m;
     document d = document::from_bytes("<body>caf\xE9</body>");

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/html/parser.h"
 #include "core/viewer/history.h"
+#include "core/viewer/notice.h"
 #include "core/viewer/page_path.h"
 
 using namespace viewer;
@@ -95,4 +97,13 @@ TEST(ViewerPaths, AnchorsAndComparison) {
     EXPECT_EQ(split_anchor("a.htm").anchor, "");
     EXPECT_TRUE(same_path("C:\\A\\b.htm", "c:/a/B.HTM"));
     EXPECT_FALSE(same_path("C:\\A\\b.htm", "C:\\A\\b.html"));
+}
+
+TEST(ViewerNotice, NamesTheMissingFileAsText) {
+    const std::string page = missing_page_html("C:\\r\\<odd> & name.htm");
+    const html::dom d = html::parse(page);
+    std::string text;
+    for (const html::node& n : d.nodes)
+        if (n.kind == html::tag::text) text += n.text;
+    EXPECT_EQ(text, "Can't locate file: C:\\r\\<odd> & name.htm");
 }

@@ -35,28 +35,6 @@ constexpr std::array<tag_entry, 44> kTags{{
     {"script", tag::script}, {"style", tag::style},
 }};
 
-void dump_node(const dom& d, int index, int depth, std::string& out) {
-    const node& n = d.nodes[static_cast<std::size_t>(index)];
-    out.append(static_cast<std::size_t>(depth) * 2, ' ');
-    if (n.kind == tag::text) {
-        out += '"';
-        for (char c : n.text) {
-            if (c == '\n')
-                out += "\\n";
-            else
-                out += c;
-        }
-        out += "\"\n";
-        return;
-    }
-    out += tag_name(n.kind);
-    for (const attribute& a : n.attributes) out += " " + a.name + "='" + a.value + "'";
-    if (n.link >= 0) out += " [link " + std::to_string(n.link) + "]";
-    if (n.checkbox >= 0) out += " [checkbox " + std::to_string(n.checkbox) + "]";
-    out += '\n';
-    for (int child : n.children) dump_node(d, child, depth + 1, out);
-}
-
 }  // namespace
 
 tag tag_from_name(std::string_view lower_name) {
@@ -121,13 +99,6 @@ const node* dom::body() const {
     for (const node& n : nodes)
         if (n.kind == tag::body) return &n;
     return nullptr;
-}
-
-std::string dump(const dom& d) {
-    std::string out;
-    if (!d.nodes.empty())
-        for (int child : d.root().children) dump_node(d, child, 0, out);
-    return out;
 }
 
 }  // namespace html

@@ -59,6 +59,7 @@ public:
     layout run() {
         const computed_style root = root_style(colors_);
         const container whole{0, std::max(1, out_.width), font_index(root.font), root.align};
+        if (d_.nodes.empty()) return std::move(out_);  // a document never parsed: nothing
         for (int child : d_.root().children) walk(child, root, whole, -1, 0);
         flush(whole);
         if (!markers_.empty()) finish_line(whole, true);
