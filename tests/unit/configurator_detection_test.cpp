@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "core/configurator/tool_detection.h"
+#include "platform/platform.h"
+#include "test_support.h"
+
+using namespace configurator;
+using testing_support::scratch_folder;
+
+namespace {
+
+// A fake machine: the two Program Files folders, the program folder, a current folder and
+// two folders of the PATH, all below one scratch folder.
+struct fake_machine {
+    scratch_folder dir;
+    detection_places places;
+
+    fake_machine() {
+        places.program_files = dir.path() + "Program Files";
+        places.program_files_x86 = dir.path() + "Program Files (x86)";
+        places.program_folder = dir.path() + "app\\";
+        places.working_folder = dir.path() + "work\\";
+        places.search_folders = {places.program_folder, places.working_folder,
+                                 dir.path() + "path1\\", dir.path() + "path2\\"};
+        platform::make_directories(dir.path() + "app");
+        platform::make_directories(dir.path() + "work");
+    }
+    std::string file(const std::string& relative) const { return dir.write(relative, "x"); }
+    void folder(const std::string& relative) const {
+        platform::make_directories(dir.path() + relative);
+    }
+    std::string path(const std::string& relative) const { return dir.path() + relative; }
+};
+
+}  // namespace
+
+// ---- JDK -------------------------------------------------------------------------------------
+
+TEST(ConfiguratorDetection, JdkFoundUnderProgramFiles) {
+    fake_machine m;
+    m.file("Program Files\\Java\\jdk1.8.0_202\\bin\\javac.exe");
+    m.file("Program Files\\Java\\jre1.8.0_202\\bin\\java.exe");
+    EXPECT_EQ(detect_jdk(m.places), m.path("Program Files\\Java\\jdk1.8.0_202"));
+}
+
+TEST(ConfiguratorDetection, OnlyTheFirstListedJdkCountsAndX86IsNotTried) {
+    fake_machine m;
+    m.folder("Program Files\\Java\\jdk1.7.0_80\\bin");  // listed first, without javac.exe
+    m.file("Program Files\\Java\\jdk1.8.0_202\\bin\\javac.exe");
+    m.file("Program Files (x86)\\Java\\jdk1.8.0_111\\bin\\javac.exe");
+    EXPECT_EQ(detect_jdk(m.places), "");
+}
+
+TEST(ConfiguratorDetection, X86JdkOnlyWhenNothingWasFoundFirst) {
+    fake_machine m;
+    m.file("Program Files (x86)\\Java\\jdk1.8.0_111\\bin\\javac.exe");
+    m.file("Program Files\\Java\\jdk-readme.txt");  // a file, not a folder: no match
+    EXPECT_EQ(detect_jdk(m.places), m.path("Program Files (x86)\\Java\\jdk1.8.0_111"));
+}
+
+TEST(ConfiguratorDetection, JdkNameMatchIgnoresLetterCase) {
+    fake_machine m;
+    m.file("Program Files\\Java\\JDK8\\bin\\javac.exe");
+    EXPECT_EQ(detect_jdk(m.places), m.path("Program Files\\Java\\JDK8"));
+}
+
+TEST(ConfiguratorDetection, NoJdkAnywhere) {
+    fake_machine m;
+    m.folder("Program Files\\Java\\jre8");
+    EXPECT_EQ(detect_jdk(m.places), "");
+}
+
+// ---- Android SDK -----------------------------------------------------------------------------
+
+TEST(ConfiguratorDetection, TheSevenSdkCandidatesInTheirOrder) {
+    const char* layouts[] = {
+        "Program Files\\Android\\android-sdk", "Program Files\\android-sdk",
+        "Program Files (x86)\\Android\\android-sdk", "Program Files (x86)\\android-sdk",
+        "app\\Android\\android-sdk", "app\\android-sdk", "app",
+    };
+    // Installing the candidates from the last to the first, each newly installed one wins.
+    fake_machine m;
+    EXPECT_EQ(detect_android_sdk(m.places), "");
+    for (int i = 6; i >= 0; --i) {
+        m.file(std::string(layouts[i]) + "\\tools\\android.bat");
+        EXPECT_EQ(detect_android_sdk(m.places), m.path(layouts[i])) << i;
+    }
+}
+
+TEST(ConfiguratorDetection, SdkBesideTheProgramIsAnAbsolutePath) {
+    fake_machine m;
+    m.file("app\\android-sdk\\tools\\android.bat");
+    EXPECT_EQ(detect_android_sdk(m.places), m.places.program_folder + "android-sdk");
+}
+
+TEST(ConfiguratorDetection, SdkWithoutItsScriptIsNoSdk) {
+    fake_machine m;
+    m.folder("Program Files\\Android\\android-sdk\\tools");
+    m.file("Program Files\\android-sdk\\tools\\android.exe");
+    EXPECT_EQ(detect_android_sdk(m.places), "");
+}
+
+// ---- Apache Ant ------------------------------------------------------------------------------
+
+TEST(ConfiguratorDetection, AntOnThePathIsTheParentOfItsBinFolder) {
+    fake_machine m;
+    m.places.search_folders.push_back(m.path("tools\\apache-ant-1.10.14\\bin\\"));
+    m.file("tools\\apache-ant-1.10.14\\bin\\ant.bat");
+    m.file("app\\apache-ant-1.9.4\\bin\\ant.bat");  // the path comes first
+    EXPECT_EQ(detect_ant(m.places), m.path("tools\\apache-ant-1.10.14"));
+}
+
+TEST(ConfiguratorDetection, PathFolderWithoutTrailingBackslashWorksToo) {
+    fake_machine m;
+    m.places.search_folders = {m.path("ant\\bin")};
+    m.file("ant\\bin\\ant.bat");
+    EXPECT_EQ(detect_ant(m.places), m.path("ant"));
+}
+
+TEST(ConfiguratorDetection, AntBatOutsideABinFolderIsNotTakenAsAnInstallation) {
+    fake_machine m;
+    m.file("path1\\ant.bat");  // a stray script: its parent holds no bin\ant.bat
+    EXPECT_EQ(detect_ant(m.places), "");
+    m.file("app\\apache-ant-1.9.4\\bin\\ant.bat");
+    EXPECT_EQ(detect_ant(m.places), m.path("app\\apache-ant-1.9.4"));
+}
+
+TEST(ConfiguratorDetection, AZipIsNeverTakenButTheUnzippedFolderIs) {
+    fake_machine m;
+    m.file("app\\apache-ant-1.9.4-bin.zip");
+    EXPECT_EQ(detect_ant(m.places), "");
+    m.file("app\\apache-ant-1.9.4\\bin\\ant.bat");
+    EXPECT_EQ(detect_ant(m.places), m.path("app\\apache-ant-1.9.4"));
+    m.file("app\\Apache-Ant-0.ZIP");  // listed first; upper-case extension still skipped
+    EXPECT_EQ(detect_ant(m.places), m.path("app\\apache-ant-1.9.4"));
+}
+
+TEST(ConfiguratorDetection, AntInTheProgramFolderAsTheCurrentFolderIsNamedBareRelative) {
+    fake_machine m;
+    m.places.working_folder = m.places.program_folder;
+    m.file("app\\apache-ant-1.10.14\\bin\\ant.bat");
+    // Step 2 finds it in the current folder, which is the program folder.
+    EXPECT_EQ(detect_ant(m.places), "apache-ant-1.10.14");
+}
+
+TEST(ConfiguratorDetection, AntInAnotherCurrentFolderIsNamedByItsFullPath) {
+    fake_machine m;
+    m.file("work\\apache-ant-1.10.14\\bin\\ant.bat");
+    EXPECT_EQ(detect_ant(m.places), m.path("work\\apache-ant-1.10.14"));
+}
+
+TEST(ConfiguratorDetection, AntFolderWithoutItsScriptIsNotReported) {
+    fake_machine m;
+    m.folder("work\\apache-ant-1.10.14\\lib");
+    m.folder("app\\apache-ant-1.9.4");
+    EXPECT_EQ(detect_ant(m.places), "");
+}
+
+TEST(ConfiguratorDetection, PathVariableFolders) {
+    EXPECT_EQ(path_variable_folders("C:\\Windows\\system32;;\"C:\\My Tools\\bin\"; D:\\ant\\bin\\"),
+              (std::vector<std::string>{"C:\\Windows\\system32\\", "C:\\My Tools\\bin\\",
+                                        "D:\\ant\\bin\\"}));
+    EXPECT_TRUE(path_variable_folders("").empty());
+    EXPECT_TRUE(path_variable_folders(";;").empty());
+}
+
+// ---- Browse validations ---------------------------------------------------------------------
+
+TEST(ConfiguratorBrowse, JdkNeedsBinJavac) {
+    fake_machine m;
+    m.file("jdk8\\bin\\javac.exe");
+    m.file("jre8\\bin\\java.exe");
+    EXPECT_EQ(accept_jdk_folder(m.path("jdk8")), m.path("jdk8"));
+    EXPECT_EQ(accept_jdk_folder(m.path("jdk8\\")), m.path("jdk8"));
+    EXPECT_EQ(accept_jdk_folder(m.path("jre8")), "");
+    EXPECT_EQ(accept_jdk_folder(""), "");
+}
+
+TEST(ConfiguratorBrowse, SdkFolderOrItsSdkSubFolder) {
+    fake_machine m;
+    m.file("android\\sdk\\tools\\android.bat");
+    EXPECT_EQ(accept_sdk_folder(m.path("android\\sdk")), m.path("android\\sdk"));
+    EXPECT_EQ(accept_sdk_folder(m.path("android")), m.path("android\\sdk"));
+    EXPECT_EQ(accept_sdk_folder(m.path("android\\sdk\\tools")), "");
+}
+
+TEST(ConfiguratorBrowse, AntRootItsBinFolderOrTheFolderItWasUnzippedInto) {
+    fake_machine m;
+    m.file("downloads\\apache-ant-1.10.14\\bin\\ant.bat");
+    m.file("downloads\\apache-ant-1.10.14-bin.zip");
+    const std::string root = m.path("downloads\\apache-ant-1.10.14");
+    EXPECT_EQ(accept_ant_folder(root), root);
+    EXPECT_EQ(accept_ant_folder(root + "\\bin"), root);
+    EXPECT_EQ(accept_ant_folder(m.path("downloads")), root);
+    EXPECT_EQ(accept_ant_folder(m.path("downloads\\")), root);
+    EXPECT_EQ(accept_ant_folder(root + "\\lib"), "");
+    // "\bin" is compared exactly: another letter case is not the bin folder.
+    EXPECT_EQ(accept_ant_folder(root + "\\BIN"), "");
+}
+
+TEST(ConfiguratorBrowse, OnlyFoldersNamedApacheAntDashAreLookedInto) {
+    fake_machine m;
+    m.file("dl\\apache-ant-1.10.14-bin.zip");
+    m.file("dl\\apache-antique\\bin\\ant.bat");
+    EXPECT_EQ(accept_ant_folder(m.path("dl")), "");
+}
+
+TEST(ConfiguratorBrowse, EntriesAreListedInWindowsNameOrder) {
+    fake_machine m;
+    m.folder("x\\jdkB");
+    m.folder("x\\JDKa");
+    m.file("x\\jdk0.txt");
+    m.folder("x\\other");
+    EXPECT_EQ(entries_starting_with(m.path("x\\"), "jdk", true),
+              (std::vector<std::string>{"JDKa", "jdkB"}));
+    EXPECT_EQ(entries_starting_with(m.path("x\\"), "jdk", false),
+              (std::vector<std::string>{"jdk0.txt", "JDKa", "jdkB"}));
+    EXPECT_TRUE(entries_starting_with(m.path("missing\\"), "jdk", false).empty());
+}
