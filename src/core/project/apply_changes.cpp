@@ -259,8 +259,7 @@ void run_rename(const rename_plan& plan, std::string_view old_package, std::stri
     }
 }
 
-// ---- the string resources
-// ------------------------------------------------------------------------
+// ---- the string resources ----------------------------------------------------------------
 
 bool write_if_changed(const std::string& path, const std::string& before, const std::string& after,
                       apply_result& result) {
@@ -337,8 +336,7 @@ void apply_basic_version(const project_state& state, apply_result& result) {
 
 }  // namespace
 
-// ---- the pieces
-// ------------------------------------------------------------------------------------
+// ---- the pieces ------------------------------------------------------------------------------
 
 std::string xml_escaped(std::string_view value, bool in_attribute) {
     std::string out;
