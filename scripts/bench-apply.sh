@@ -10,7 +10,7 @@ REPS=${BENCH_APPLY_REPETITIONS:-3}
 if [ ! -x "$BUILD_ROOT/native/bench/benchmarks" ]; then
   build_native native
 else
-  cmake --build "$BUILD_ROOT/native" -j "$JOBS" --target benchmarks >/dev/null
+  cmake --build "$BUILD_ROOT/native" -j "$JOBS" --target benchmarks >/dev/null 2>&1
 fi
 
 OUT=$(mktemp)
