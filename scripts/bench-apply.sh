@@ -8,7 +8,7 @@ source "$(dirname "$0")/common.sh"
 REPS=${BENCH_APPLY_REPETITIONS:-3}
 
 if [ ! -x "$BUILD_ROOT/native/bench/benchmarks" ]; then
-  build_native native
+  build_native native -DVEXLO_BENCHMARKS=ON
 else
   cmake --build "$BUILD_ROOT/native" -j "$JOBS" --target benchmarks >/dev/null 2>&1
 fi

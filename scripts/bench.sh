@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
-build_native native
+build_native native -DVEXLO_BENCHMARKS=ON
 "$BUILD_ROOT/native/bench/benchmarks" --benchmark_repetitions=5 --benchmark_report_aggregates_only \
   ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"}
 for extra in "$REPO_ROOT"/scripts/bench-*.sh; do [ -f "$extra" ] && bash "$extra"; done

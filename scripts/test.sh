@@ -28,7 +28,7 @@ run_suite() {  # $1 = name, rest = command
 }
 
 echo "== native build"
-if build_native native && build_native asan -DVEXLO_SANITIZE=ON -DVEXLO_BENCHMARKS=OFF; then
+if build_native native -DVEXLO_BENCHMARKS=OFF && build_native asan -DVEXLO_SANITIZE=ON -DVEXLO_BENCHMARKS=OFF; then
   run_suite native "$BUILD_ROOT/native/tests/unit_tests"
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     run_suite native-asan "$BUILD_ROOT/asan/tests/unit_tests"
