@@ -1,0 +1,252 @@
+// Measures the in-app compile of Vexlo.exe with stand-in tools that do no work, under Wine:
+// the time from the "Compile APK" click to the success message (a compile that asks nothing),
+// the same tool calls run back to back from one batch file, and the longest time the GUI
+// thread takes to answer a message during the compiles.
+//     compile_bench.exe [runs]
+// Needs Vexlo.exe beside it and the stand-in tools in ..\fake-tools. Rewrites Vexlo.cfg there.
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/build/compile_batch_text.h"
+#include "core/build/tool_commands.h"
+#include "core/build/tool_config_writer.h"
+#include "core/build/tool_path_lines.h"
+#include "core/shell/main_window_model.h"
+#include "core/shell/recent_projects.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+
+namespace {
+
+using clock_type = std::chrono::steady_clock;
+
+double ms_since(clock_type::time_point start) {
+    return std::chrono::duration<double, std::milli>(clock_type::now() - start).count();
+}
+
+DWORD run_and_wait(const std::string& command_line, const std::string& folder) {
+    std::wstring command = widen(command_line);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                        nullptr, folder.empty() ? nullptr : widen(folder).c_str(), &si, &pi))
+        return 1;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+std::string make_project(const std::string& root) {
+    const std::string folder = root + "bench-project\\";
+    platform::make_directories(folder + "res\\values");
+    platform::make_directories(folder + "src\\com\\example\\bench");
+    platform::write_file(folder + "AndroidManifest.xml",
+                         "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<manifest xmlns:android="
+                         "\"http://schemas.android.com/apk/res/android\"\r\n    package=\"com."
+                         "example.bench\" android:versionCode=\"1\" android:versionName=\"1.0\">"
+                         "\r\n    <uses-sdk android:minSdkVersion=\"9\" android:targetSdkVersion="
+                         "\"19\" />\r\n</manifest>\r\n");
+    platform::write_file(folder + "res\\values\\strings.xml",
+                         "<resources>\r\n    <string name=\"app_name\">Bench</string>\r\n"
+                         "</resources>\r\n");
+    platform::write_file(folder + "src\\com\\example\\bench\\Main.java",
+                         "package com.example.bench;\r\n\r\npublic class Main {}\r\n");
+    return folder;
+}
+
+// The same tool calls as one compile, back to back from one batch file.
+std::string baseline_batch(const build::tool_config& tools, const std::string& project,
+                           const std::string& check_folder) {
+    std::string out = "@echo off\r\n" + build::tool_path_lines(tools, true);
+    out += project.substr(0, 2) + "\r\ncd " + project + "\r\n";
+    out += "copy " + tools.keystore_path + " " + check_folder + "tmpkeystore > nul\r\n";
+    out += "cd " + check_folder + "\r\n";
+    out += build::changealias_command("demo", "demo-pass") + " > temp.txt 2>&1\r\n";
+    out += "del tmpkeystore\r\ncd " + project + "\r\n";
+    out += "copy " + tools.keystore_path + " release.keystore > nul\r\n";
+    out += build::update_project_command("bench", 1) + " > temp.txt 2>&1\r\n";
+    out += "call ant clean > temp.txt 2>&1\r\n";
+    out += "call ant release -logfile ant_log.txt > temp.txt 2>&1\r\n";
+    out += "if not exist .avlo mkdir .avlo\r\n";
+    out += "copy bin\\bench-release.apk .avlo\\unsigned.apk > nul\r\ncd .avlo\r\n";
+    out += build::zipalign_command() + " > temp.txt 2>&1\r\n";
+    out += "copy " + tools.keystore_path + " cert.jks > nul\r\n";
+    out += build::apksigner_command("demo", "demo-pass").line + " > temp.txt 2>&1\r\n";
+    out += "cd ..\r\ncall ant clean > temp.txt 2>&1\r\n";
+    return out;
+}
+
+struct search {
+    DWORD pid;
+    std::wstring title;
+    bool message_box;
+    HWND found;
+};
+
+BOOL CALLBACK find(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t cls[64] = {}, text[256] = {};
+    GetClassNameW(hwnd, cls, 64);
+    GetWindowTextW(hwnd, text, 256);
+    const bool is_box = std::wstring(cls) == L"#32770" && GetDlgItem(hwnd, 0xFFFF);
+    if (s->message_box ? is_box : (!is_box && s->title == text)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND wait_for(DWORD pid, const std::wstring& title, bool message_box, int timeout_ms) {
+    const auto start = clock_type::now();
+    while (ms_since(start) < timeout_ms) {
+        search s{pid, title, message_box, nullptr};
+        EnumWindows(find, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        Sleep(2);
+    }
+    return nullptr;
+}
+
+void press(HWND window, int id) {
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? _wtoi(argv[1]) : 5;
+    const std::string bin = platform::program_folder();
+    const std::string root = platform::temp_folder() + "\\vexlo-compile-bench\\";
+    std::string parent = bin.substr(0, bin.size() - 1);
+    parent = parent.substr(0, parent.rfind('\\') + 1);
+    if (run_and_wait("\"" + parent + "fake-tools\\fake_toolchain.exe\" \"" + root + "tools\"", "") != 0) {
+        std::printf("cannot lay out the stand-in tools\n");
+        return 1;
+    }
+    build::tool_config tools;
+    tools.jdk_path = root + "tools\\jdk";
+    tools.android_sdk_path = root + "tools\\sdk";
+    tools.build_tools_path = root + "tools\\sdk\\build-tools\\23.0.3";
+    tools.api_target_id = 1;
+    tools.ant_path = root + "tools\\ant";
+    tools.keystore_path = root + "tools\\release.keystore";
+    tools.keystore_alias = "demo";
+    tools.keystore_password = "demo-pass";
+    platform::remove_file(bin + "Vexlo.cfg");
+    build::write_tool_config(bin + "Vexlo.cfg", tools, "Android 6.0 (API  23)");
+    const std::string project = make_project(root);
+
+    // Baseline: one batch file.
+    const std::string check_folder = root + "check\\";
+    platform::make_directories(check_folder);
+    platform::write_file(root + "baseline.bat", baseline_batch(tools, project, check_folder));
+    std::vector<double> baseline;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = clock_type::now();
+        run_and_wait("cmd.exe /d /c \"" + root + "baseline.bat\"", root);
+        baseline.push_back(ms_since(start));
+    }
+
+    // Vexlo.exe with the project in its recent list.
+    platform::make_directories(platform::user_data_folder());
+    platform::write_file(shell::per_user_file(platform::user_data_folder(), "Vexlo.exe",
+                                              ".recent.projects"),
+                         project.substr(0, project.size() - 1) + "\r\n");
+    std::wstring command = L"\"" + widen(bin + "Vexlo.exe") + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi)) {
+        std::printf("cannot start Vexlo.exe\n");
+        return 1;
+    }
+    WaitForInputIdle(pi.hProcess, 10000);
+    HWND main = wait_for(pi.dwProcessId, widen(shell::kWindowCaption), false, 20000);
+    if (!main) {
+        std::printf("no main window\n");
+        return 1;
+    }
+    SendMessageW(GetDlgItem(main, shell::id_recent), CB_SETCURSEL, 1, 0);
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(shell::id_recent, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main, shell::id_recent)));
+
+    // The prober: the longest time the GUI thread takes to answer a sent message.
+    std::atomic<bool> probing{false}, stop{false};
+    std::atomic<long long> longest_us{0};
+    std::thread prober([&] {
+        while (!stop) {
+            if (probing) {
+                const auto start = clock_type::now();
+                DWORD_PTR r = 0;
+                SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r);
+                const long long us = std::chrono::duration_cast<std::chrono::microseconds>(
+                                         clock_type::now() - start)
+                                         .count();
+                if (probing && us > longest_us) longest_us = us;
+            }
+            Sleep(5);
+        }
+    });
+
+    // The first compile asks for the keystore; the measured ones ask nothing.
+    press(main, shell::id_compile);
+    if (HWND q = wait_for(pi.dwProcessId, L"", true, 30000)) press(q, IDYES);
+    std::vector<double> compiles;
+    for (int i = 0; i <= runs; ++i) {
+        HWND done = wait_for(pi.dwProcessId, L"", true, 60000);
+        if (!done) {
+            std::printf("no outcome message\n");
+            break;
+        }
+        wchar_t text[64] = {};
+        GetDlgItemTextW(done, 0xFFFF, text, 64);
+        probing = false;
+        press(done, IDOK);
+        while (IsWindow(done)) Sleep(1);
+        if (std::wstring(text).rfind(L"Project has been successfully built", 0) != 0) {
+            std::printf("compile did not succeed\n");
+            break;
+        }
+        if (i == runs) break;
+        Sleep(300);  // Explorer opens its window; let it settle
+        probing = true;
+        const auto start = clock_type::now();
+        press(main, shell::id_compile);
+        done = wait_for(pi.dwProcessId, L"", true, 60000);
+        compiles.push_back(ms_since(start));
+    }
+    stop = true;
+    prober.join();
+    TerminateProcess(pi.hProcess, 0);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    const double b = median(baseline), c = median(compiles);
+    std::printf("tool calls from one batch file: median %.0f ms over %d runs\n", b, runs);
+    std::printf("in-app compile (click to success message): median %.0f ms over %zu runs\n", c,
+                compiles.size());
+    std::printf("ratio: %.2f\n", b > 0 ? c / b : 0.0);
+    std::printf("longest GUI thread answer during the compiles: %.1f ms\n", longest_us / 1000.0);
+    return compiles.size() == static_cast<std::size_t>(runs) ? 0 : 1;
+}

@@ -1,0 +1,361 @@
+// Complete compiles of Vexlo.exe under Wine with the stand-in toolchain, driven as a user would:
+// the keystore question, the progress dialog, Cancel, the outcome messages, the failure report,
+// "Create batch" and "Clean project".
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+#include <vector>
+
+#include "core/build/ant_properties.h"
+#include "core/build/build_names.h"
+#include "core/build/compile_batch_text.h"
+#include "core/shell/main_window_model.h"
+#include "core/shell/recent_projects.h"
+#include "fake-tools/fake_keystore.h"
+#include "gui/compile_support.h"
+#include "gui/gui_driver.h"
+#include "unit/test_support.h"
+
+using namespace shell;
+
+namespace {
+
+constexpr int kProgressCancel = 1018;
+constexpr int kProgressTitle = 1001;
+constexpr int kProgressStep = 1002;
+constexpr int kProgressAnimation = 1033;
+
+std::string user_file(const char* extension) {
+    return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
+}
+
+bool file_holds(const std::string& path, const std::string& part) {
+    std::string bytes;
+    return platform::read_file(path, bytes) && bytes.find(part) != std::string::npos;
+}
+
+class Compile : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(compile_support::toolchain().empty());
+        ASSERT_TRUE(compile_support::write_config(compile_support::toolchain_config()));
+        platform::remove_file(user_file(".pos"));
+        for (const char* f : {"index.htm", "bat\\0.bat", "bat\\2.bat", "bat\\3.bat"})
+            platform::remove_file(gui::bin_folder() + f);
+    }
+    void TearDown() override {
+        program_.reset();
+        compile_support::end_processes("Lumo.exe");
+        platform::remove_file(user_file(".recent.projects"));
+    }
+    // A copy of a fixture project, optionally with knobs for the stand-in tools.
+    std::string project(const char* fixture, const std::string& knobs = "") {
+        const std::string folder = testing_support::copy_fixture(fixture, scratch_);
+        if (!knobs.empty()) platform::write_file(folder + "fake-tools.txt", knobs);
+        return folder;
+    }
+    // Starts Vexlo.exe with the project loaded.
+    HWND start(const std::string& folder) {
+        platform::make_directories(platform::user_data_folder());
+        platform::write_file(user_file(".recent.projects"),
+                             testing_support::without_trailing(folder) + "\r\n");
+        program_ = std::make_unique<gui::running_program>(gui::bin_folder() + "Vexlo.exe");
+        HWND w = gui::wait_window(program_->pid(), kWindowCaption);
+        if (!w) return nullptr;
+        gui::combo_choose(w, id_recent, 1);
+        gui::settle(w);
+        return w;
+    }
+    HWND box(int timeout_ms = 30000) { return gui::wait_message_box(program_->pid(), timeout_ms); }
+    HWND progress() { return gui::wait_window(program_->pid(), kProgramCaption, 20000); }
+    // Answers the keystore question with Yes (the configured keystore).
+    void use_configured_keystore() {
+        HWND question = box();
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(gui::message_text(question).rfind("Use current Apkwright keystore ?", 0), 0u);
+        gui::answer(question, IDYES);
+    }
+    std::string success_text() {
+        HWND done = box(60000);
+        if (!done) return "";
+        const std::string text = gui::message_text(done);
+        gui::answer(done, IDOK);
+        return text;
+    }
+
+    testing_support::scratch_folder scratch_;
+    std::unique_ptr<gui::running_program> program_;
+};
+
+// The sample's app name and version code, cleaned for a file name.
+const std::string kNotesApk = build::apk_file_name("Caf&#233; Notes", "12");
+
+}  // namespace
+
+TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
+    const std::string folder = project("android-project");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    const std::string apk = folder + kNotesApk;
+
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    const std::string text = success_text();
+    EXPECT_EQ(text.rfind("Project has been successfully built into an APK that\r", 0), 0u) << text;
+    EXPECT_NE(text.find("Compilation time : "), std::string::npos);
+    EXPECT_TRUE(file_holds(apk, "signed-by=demo"));
+    for (const char* gone : {".avlo", "ant_log.txt", "ant.properties", "release.keystore",
+                             "temp.bat", "temp.txt"})
+        EXPECT_FALSE(platform::file_exists(folder + gone)) << gone;
+    EXPECT_TRUE(platform::file_exists(platform::temp_folder() + "\\vexlo.ant.properties"));
+
+    platform::remove_file(apk);
+    gui::click(w, id_compile);
+    HWND next = box(60000);  // no question: straight to the build and its outcome
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(gui::message_text(next).rfind("Project has been successfully built", 0), 0u);
+    gui::answer(next, IDOK);
+    EXPECT_TRUE(platform::file_exists(apk));
+}
+
+TEST_F(Compile, WrongKeyPasswordLeavesAnUnsignedApkOnly) {
+    // The store password fits (the check passes) but the key has a password of its own.
+    const std::string keystore = scratch_.path() + "other.keystore";
+    fake::keystore ks;
+    ks.store_password = "demo-pass";
+    ks.keys.push_back({"demo", "key-pass"});
+    ASSERT_TRUE(fake::write_keystore(keystore, ks));
+    build::tool_config config = compile_support::toolchain_config();
+    config.keystore_path = keystore;
+    ASSERT_TRUE(compile_support::write_config(config));
+
+    const std::string folder = project("android-project");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    HWND warning = box(60000);
+    ASSERT_NE(warning, nullptr);
+    const std::string text = gui::message_text(warning);
+    EXPECT_EQ(text.rfind("We could make an unsigned APK of the project\r", 0), 0u) << text;
+    EXPECT_NE(text.find(folder + "ant_log.txt)"), std::string::npos);
+    gui::answer(warning, IDNO);
+    EXPECT_FALSE(platform::file_exists(folder + kNotesApk));
+    EXPECT_TRUE(platform::file_exists(folder + ".avlo\\unsigned.apk"));
+    EXPECT_TRUE(platform::file_exists(folder + "ant_log.txt"));
+    EXPECT_FALSE(platform::file_exists(folder + ".avlo\\cert.jks"));
+}
+
+TEST_F(Compile, JavacFailureWritesTheReportAndOpensTheViewer) {
+    const std::string folder = project("compile\\broken-notes");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    const std::string bin = gui::bin_folder();
+    const bool viewer_built = platform::file_exists(bin + "Lumo.exe");
+    if (viewer_built) {
+        // The report opens in the viewer and no message follows.
+        bool started = false;
+        for (int i = 0; i < 300 && !started; ++i, gui::pause_ms(100))
+            started = compile_support::processes_named("Lumo.exe") > 0;
+        EXPECT_TRUE(started);
+        EXPECT_TRUE(gui::no_message_box(program_->pid(), 1000));
+    } else {
+        // Without a viewer to show it, the raw log is offered instead.
+        HWND failed = box(60000);
+        ASSERT_NE(failed, nullptr);
+        EXPECT_EQ(gui::message_text(failed).rfind("Sorry, compiling has failed.", 0), 0u);
+        gui::answer(failed, IDNO);
+    }
+    EXPECT_TRUE(file_holds(bin + "index.htm", "Sorry, compiling has failed."));
+    EXPECT_TRUE(file_holds(bin + "index.htm", "BrokenActivity.java:10</a>"));
+    EXPECT_TRUE(file_holds(bin + "index.htm", "Counter.java:7</a>"));
+    EXPECT_TRUE(file_holds(bin + "bat\\2.bat", "BrokenActivity.java"));
+    EXPECT_TRUE(file_holds(bin + "bat\\3.bat", "Counter.java"));
+    EXPECT_TRUE(file_holds(bin + "bat\\0.bat", folder + "ant_log.txt"));
+    EXPECT_TRUE(platform::file_exists(folder + "ant_log.txt"));
+    EXPECT_FALSE(platform::file_exists(folder + ".avlo\\unsigned.apk"));
+    EXPECT_FALSE(platform::file_exists(folder + "ant.properties"));
+}
+
+TEST_F(Compile, CancelDuringCompilingClosesAtOnceAndEndsTheTool) {
+    const std::string folder = project("android-project", "ant_release_delay_ms=60000\r\n");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    HWND p = progress();
+    ASSERT_NE(p, nullptr);
+    bool compiling = false;
+    for (int i = 0; i < 300 && !compiling; ++i, gui::pause_ms(50))
+        compiling = gui::item_text(p, kProgressStep) == "Compiling...";
+    ASSERT_TRUE(compiling);
+    gui::screenshot(p, "compile-progress");
+    const auto pressed = std::chrono::steady_clock::now();
+    gui::click(p, kProgressCancel);
+    for (int i = 0; i < 100 && IsWindow(p); ++i) gui::pause_ms(20);
+    EXPECT_FALSE(IsWindow(p));
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, std::chrono::seconds(2));
+    EXPECT_TRUE(gui::no_message_box(program_->pid(), 1500));
+    EXPECT_TRUE(gui::item_enabled(w, id_compile));
+    EXPECT_EQ(compile_support::processes_named("fake_ant.exe"), 0);
+    EXPECT_FALSE(platform::file_exists(folder + "ant.properties"));
+    EXPECT_FALSE(platform::file_exists(folder + "release.keystore"));
+    EXPECT_FALSE(platform::file_exists(folder + kNotesApk));
+}
+
+TEST_F(Compile, ProgressDialogNamesEachStepAndAnimates) {
+    const std::string folder =
+        project("android-project",
+                "android_update_delay_ms=3000\r\nant_clean_delay_ms=600\r\nant_release_delay_ms="
+                "600\r\nzipalign_delay_ms=600\r\n");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    HWND p = progress();
+    ASSERT_NE(p, nullptr);
+    std::vector<std::string> steps;
+    std::set<LRESULT> frames_during_update;
+    std::string title;
+    while (IsWindow(p)) {
+        const std::string step = gui::item_text(p, kProgressStep);
+        if (!step.empty() && (steps.empty() || steps.back() != step)) steps.push_back(step);
+        if (step == "Updating Android project") {
+            title = gui::item_text(p, kProgressTitle);
+            frames_during_update.insert(
+                SendDlgItemMessageW(p, kProgressAnimation, STM_GETIMAGE, IMAGE_BITMAP, 0));
+            EXPECT_TRUE(gui::item_visible(p, kProgressAnimation));
+        }
+        gui::pause_ms(40);
+    }
+    EXPECT_EQ(title, "Building Caf&#233; Notes 12");
+    EXPECT_EQ(steps, (std::vector<std::string>{"Updating Android project", "Cleaning...",
+                                               "Compiling...", "Signing apk...", "Cleaning..."}));
+    // Ten frames at 100 ms: a 3-second step shows every one of them.
+    EXPECT_GE(frames_during_update.size(), 8u);
+    EXPECT_EQ(success_text().rfind("Project has been successfully built", 0), 0u);
+}
+
+TEST_F(Compile, WrongStorePasswordAsksAgainUntilTheDialogGetsItRight) {
+    ASSERT_TRUE(compile_support::write_config(compile_support::toolchain_config("demo", "wrong-pass")));
+    const std::string folder = project("android-project");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    HWND dialog = gui::wait_window(program_->pid(), "Keystore", 30000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(gui::item_text(dialog, 1007),
+              "The Alias and/or Password provided are incorrect for this keystore, try again:");
+    EXPECT_EQ(gui::item_text(dialog, 1011), "");  // the fields start empty after a failed check
+    gui::screenshot(dialog, "keystore-dialog-mode1");
+
+    auto press_ok_expecting = [&](const std::string& expected) {
+        gui::click(dialog, IDOK);
+        HWND refusal = box(10000);
+        ASSERT_NE(refusal, nullptr);
+        EXPECT_EQ(gui::window_text(refusal), "Keystore");
+        EXPECT_NE(gui::message_text(refusal).find(expected), std::string::npos)
+            << gui::message_text(refusal);
+        gui::answer(refusal, IDOK);
+        EXPECT_TRUE(IsWindow(dialog));
+    };
+    press_ok_expecting("You need to specify non-empty Alias and Password");
+    gui::set_item_text(dialog, 1011, "demo");
+    press_ok_expecting("You need to specify non-empty Alias and Password");
+    gui::set_item_text(dialog, 1012, "demo-pass");
+    gui::set_item_text(dialog, 1013, "demo-Pass");
+    press_ok_expecting("Passwords don't match");
+    gui::set_item_text(dialog, 1012, "demo\"pass");
+    gui::set_item_text(dialog, 1013, "demo\"pass");
+    press_ok_expecting("double quote");
+
+    gui::set_item_text(dialog, 1012, "still-wrong");
+    gui::set_item_text(dialog, 1013, "still-wrong");
+    gui::click(dialog, IDOK);
+    for (int i = 0; i < 200 && IsWindow(dialog); ++i) gui::pause_ms(20);
+    dialog = gui::wait_window(program_->pid(), "Keystore", 30000);  // checked, asked again
+    ASSERT_NE(dialog, nullptr);
+    gui::set_item_text(dialog, 1011, "demo");
+    gui::set_item_text(dialog, 1012, "demo-pass");
+    gui::set_item_text(dialog, 1013, "demo-pass");
+    gui::click(dialog, IDOK);
+    EXPECT_EQ(success_text().rfind("Project has been successfully built", 0), 0u);
+    EXPECT_TRUE(platform::file_exists(folder + kNotesApk));
+}
+
+TEST_F(Compile, CreateBatchThenCompileWithoutAnyQuestion) {
+    const std::string folder = project("android-project");
+    std::string gitignore_before;
+    ASSERT_TRUE(platform::read_file(folder + ".gitignore", gitignore_before));
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_batch);
+    use_configured_keystore();
+    HWND created = box();
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(gui::window_text(created), "BuildAPK.bat");
+    EXPECT_EQ(gui::message_text(created), "The compiling batch has been correctly created.\rLaunch it ?");
+    gui::answer(created, IDNO);
+    std::string batch;
+    ASSERT_TRUE(platform::read_file(folder + "BuildAPK.bat", batch));
+    EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 16);
+    EXPECT_NE(batch.find("copy " + compile_support::toolchain() + "release.keystore release.keystore\r\n"),
+              std::string::npos)
+        << batch;
+    EXPECT_TRUE(file_holds(folder + ".gitignore", "# Apkwright compiling batch"));
+    EXPECT_TRUE(file_holds(folder + ".gitignore", gitignore_before));
+
+    // A new start forgets the identity; the batch tells it again.
+    program_.reset();
+    w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    HWND next = box(60000);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(gui::message_text(next).rfind("Project has been successfully built", 0), 0u)
+        << gui::message_text(next);
+    gui::answer(next, IDOK);
+}
+
+TEST_F(Compile, BatchWhoseKeystoreVanishedIsDeletedAndTheUserAsked) {
+    const std::string folder = project("android-project");
+    const std::string properties = scratch_.write("props\\vexlo.ant.properties",
+                                                  build::ant_properties_text("gone.jks", "a", "p"));
+    platform::write_file(folder + "BuildAPK.bat",
+                         build::compile_batch_text(compile_support::toolchain_config(), properties,
+                                                   scratch_.path() + "gone.jks", "notes", "N.apk"));
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    HWND question = box();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(gui::message_text(question).rfind("Use current Apkwright keystore ?", 0), 0u);
+    EXPECT_FALSE(platform::file_exists(folder + "BuildAPK.bat"));
+    gui::answer(question, IDCANCEL);
+    EXPECT_TRUE(gui::no_message_box(program_->pid(), 800));
+    EXPECT_FALSE(platform::file_exists(folder + "ant.properties"));
+    EXPECT_FALSE(platform::file_exists(folder + "build.xml"));
+}
+
+TEST_F(Compile, CleanProjectRemovesTheBuildOutput) {
+    const std::string folder = project("android-project");
+    scratch_.write(folder.substr(scratch_.path().size()) + "bin\\old.apk", "x");
+    scratch_.write(folder.substr(scratch_.path().size()) + ".avlo\\unsigned.apk", "x");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_clean);
+    HWND done = box(60000);
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(gui::message_text(done).rfind("Project successfully cleaned in ", 0), 0u);
+    gui::answer(done, IDOK);
+    EXPECT_FALSE(platform::file_exists(folder + "bin"));
+    EXPECT_FALSE(platform::file_exists(folder + ".avlo"));
+    EXPECT_TRUE(platform::file_exists(folder + "build.xml"));
+}
