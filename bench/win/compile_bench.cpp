@@ -211,7 +211,10 @@ int wmain(int argc, wchar_t** argv) {
 
     // The first compile asks for the keystore; the measured ones ask nothing.
     press(main, shell::id_compile);
-    if (HWND q = wait_for(pi.dwProcessId, L"", true, 30000)) press(q, IDYES);
+    if (HWND q = wait_for(pi.dwProcessId, L"", true, 30000)) {
+        press(q, IDYES);
+        while (IsWindow(q)) Sleep(1);
+    }
     std::vector<double> compiles;
     for (int i = 0; i <= runs; ++i) {
         HWND done = wait_for(pi.dwProcessId, L"", true, 60000);
@@ -225,7 +228,7 @@ int wmain(int argc, wchar_t** argv) {
         press(done, IDOK);
         while (IsWindow(done)) Sleep(1);
         if (std::wstring(text).rfind(L"Project has been successfully built", 0) != 0) {
-            std::printf("compile did not succeed\n");
+            std::printf("compile did not succeed: %ls\n", text);
             break;
         }
         if (i == runs) break;

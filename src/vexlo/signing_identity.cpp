@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
+#include "winui/command_runner.h"
 #include "winui/keystore_check.h"
 #include "winui/keystore_dialog.h"
 #include "winui/message_box.h"
@@ -86,9 +87,30 @@ bool ask_for_identity(HWND owner) {
 build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome) {
     const bool was_enabled = owner && IsWindowEnabled(owner);
     if (was_enabled) EnableWindow(owner, FALSE);
-    const build::alias_check verdict =
-        check_keystore_alias(app().tools, build::runner_variant::main_program, app().keystore_file,
-                             signing().key_alias, signing().key_password, &outcome);
+    // Starting a process can take the system a while; a helper thread does it, so the
+    // window keeps answering its messages all along.
+    struct check_call {
+        build::tool_config tools;
+        build::signing_identity identity;
+        build::run_outcome outcome;
+        build::alias_check verdict = build::alias_check::not_checked;
+    } call{app().tools, current_identity(), {}};
+    auto run_check = [](LPVOID p) -> DWORD {
+        auto& c = *static_cast<check_call*>(p);
+        c.verdict = check_keystore_alias(c.tools, build::runner_variant::main_program,
+                                         c.identity.keystore_file, c.identity.alias,
+                                         c.identity.password, &c.outcome);
+        return 0;
+    };
+    if (HANDLE thread = CreateThread(nullptr, 0, run_check, &call, 0, nullptr)) {
+        wait_serving_messages(thread);
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+    } else {
+        run_check(&call);
+    }
+    outcome = call.outcome;
+    const build::alias_check verdict = call.verdict;
     if (was_enabled) {
         EnableWindow(owner, TRUE);
         SetForegroundWindow(owner);
