@@ -57,6 +57,7 @@ TEST(AssetsDrawable, Messages) {
 TEST(AssetsDrawable, SizeBoxRules) {
     EXPECT_EQ(limited_size_text("123"), "12");
     EXPECT_EQ(limited_size_text("7"), "7");
+    EXPECT_EQ(limited_size_text("\xC3\xA9\xC3\xA9\xC3\xA9"), "\xC3\xA9\xC3\xA9");
     EXPECT_EQ(size_label("12"), "x 12 pixels");
     EXPECT_EQ(drawable_size(""), 0);
     EXPECT_EQ(drawable_size("0"), 0);

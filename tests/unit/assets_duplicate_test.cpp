@@ -21,12 +21,12 @@ using testing_support::scratch_folder;
 
 namespace {
 
-std::string native_path(std::string path) {
 #ifndef _WIN32
+std::string native_path(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
-#endif
     return path;
 }
+#endif
 
 // Names starting with "." are hidden on POSIX; on Windows the attribute makes them so.
 void make_hidden(const std::string& path) {

@@ -29,7 +29,8 @@ const std::uint8_t* at(const bgra_picture& p, int x, int y) {
 }  // namespace
 
 TEST(AssetsResample, GivesTheRequestedSizes) {
-    const resample_source source(filled(40, 40, 10, 20, 30, 255));
+    const bgra_picture picture = filled(40, 40, 10, 20, 30, 255);
+    resample_source source(picture.view());
     for (int size : {192, 144, 96, 72, 48, 36, 1}) {
         const bgra_picture out = source.resampled(size, size);
         EXPECT_EQ(out.width, size);
@@ -51,7 +52,7 @@ TEST(AssetsResample, TransparencyIsKeptAndTransparentColourDoesNotBleed) {
             std::uint8_t* q = &p.pixels[(static_cast<std::size_t>(y) * 64 + x) * 4];
             q[0] = 0, q[1] = 255, q[2] = 0, q[3] = 0;
         }
-    const bgra_picture out = resample_source(p).resampled(16, 16);
+    const bgra_picture out = resample_source(p.view()).resampled(16, 16);
     EXPECT_EQ(at(out, 2, 8)[3], 255);
     EXPECT_EQ(at(out, 13, 8)[3], 0);
     // Pixels across the border are partly transparent, still pure red: no green bleeds in.
@@ -76,7 +77,7 @@ TEST(AssetsResample, ShrinkingAveragesFineDetailInsteadOfAliasing) {
                 q[0] = q[1] = q[2] = 255;
             }
 
-    const bgra_picture out = resample_source(p).resampled(36, 36);
+    const bgra_picture out = resample_source(p.view()).resampled(36, 36);
     for (int y = 0; y < 36; ++y)
         for (int x = 0; x < 36; ++x) EXPECT_NEAR(at(out, x, y)[1], 128, 3) << x << "," << y;
 }
@@ -88,7 +89,7 @@ TEST(AssetsResample, EnlargingKeepsAStepSharpAndInRange) {
             std::uint8_t* q = &p.pixels[(static_cast<std::size_t>(y) * 4 + x) * 4];
             q[0] = q[1] = q[2] = 200;
         }
-    const bgra_picture out = resample_source(p).resampled(40, 40);
+    const bgra_picture out = resample_source(p.view()).resampled(40, 40);
     EXPECT_LE(at(out, 2, 20)[1], 3);
     EXPECT_GE(at(out, 37, 20)[1], 197);
     // The middle of the step is mid-way; overshoot is clipped to the byte range.
@@ -97,11 +98,42 @@ TEST(AssetsResample, EnlargingKeepsAStepSharpAndInRange) {
 }
 
 TEST(AssetsResample, NonSquareAndDegenerateRequests) {
-    const resample_source source(filled(30, 10, 1, 2, 3, 4));
+    const bgra_picture picture = filled(30, 10, 1, 2, 3, 4);
+    resample_source source(picture.view());
     const bgra_picture out = source.resampled(0, -3);
     EXPECT_EQ(out.width, 1);
     EXPECT_EQ(out.height, 1);
     EXPECT_EQ(at(out, 0, 0)[3], 4);
-    const resample_source empty(bgra_picture{});
+    resample_source empty(bgra_picture{}.view());
     EXPECT_EQ(empty.resampled(5, 5).pixels.size(), 100u);
+}
+
+TEST(AssetsResample, ViewWithPaddedRowsAndLargeShrinks) {
+    // 600 x 600 pixels in rows of 2,448 bytes (48 bytes of padding), the left half opaque
+    // blue and the right half opaque white; the padding holds red that must never show.
+    const int edge = 600;
+    const std::ptrdiff_t stride = edge * 4 + 48;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(stride) * edge, 0);
+    for (int y = 0; y < edge; ++y) {
+        std::uint8_t* row = &bytes[static_cast<std::size_t>(stride) * y];
+        for (int x = 0; x < edge; ++x) {
+            std::uint8_t* q = row + x * 4;
+            const bool left = x < edge / 2;
+            q[0] = 255, q[1] = left ? 0 : 255, q[2] = left ? 0 : 255, q[3] = 255;
+        }
+        for (int pad = edge * 4; pad < stride; pad += 4) row[pad + 2] = 255, row[pad + 3] = 255;
+    }
+    assets::bgra_view view{edge, edge, stride, bytes.data()};
+    resample_source source(view);
+    for (int size : {192, 144, 96, 72, 48, 36}) {
+        const bgra_picture out = source.resampled(size, size);
+        ASSERT_EQ(out.width, size);
+        const std::uint8_t* left = at(out, 1, size / 2);
+        const std::uint8_t* right = at(out, size - 2, size / 2);
+        EXPECT_EQ(left[0], 255) << size;
+        EXPECT_LE(left[2], 2) << size;
+        EXPECT_GE(right[2], 253) << size;
+        EXPECT_GE(right[1], 253) << size;  // white: no red from the padding
+        EXPECT_EQ(at(out, size - 1, 0)[3], 255) << size;
+    }
 }

@@ -61,7 +61,13 @@ std::string name_problem_message(name_problem problem) {
 }
 
 std::string limited_size_text(std::string_view text) {
-    return std::string(text.substr(0, 2));
+    // Two characters, never half of a UTF-8 sequence.
+    std::size_t end = 0;
+    for (int kept = 0; kept < 2 && end < text.size(); ++kept) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return std::string(text.substr(0, end));
 }
 
 std::string size_label(std::string_view size_text) {
