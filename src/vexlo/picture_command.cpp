@@ -1,0 +1,82 @@
+// The picture button (1020): a square picture becomes the launcher icon of a BASIC!-based
+// project at every existing density, or a drawable of any other project.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/assets/drawable_rules.h"
+#include "core/assets/icon_plan.h"
+#include "core/assets/picture_resample.h"
+#include "core/shell/main_window_model.h"
+#include "vexlo/app_state.h"
+#include "vexlo/command_registry.h"
+#include "vexlo/drawable_dialog.h"
+#include "vexlo/picture_chooser.h"
+#include "vexlo/picture_files.h"
+#include "winui/dpi.h"
+#include "winui/message_box.h"
+#include "winui/pictures.h"
+
+namespace {
+
+constexpr UINT kTaskModal = MB_OK | MB_TASKMODAL;
+
+// The icon box shows the picture resampled to its own size, so it looks as sharp as the icons.
+void show_in_icon_box(HWND dialog, assets::resample_source& source) {
+    RECT r{};
+    GetClientRect(GetDlgItem(dialog, shell::id_icon), &r);
+    const int margin = scale(6, window_dpi(dialog));
+    const int edge = std::max<int>(1, std::min<int>(r.right, r.bottom) - margin);
+    if (unique_image small = image_from_pixels(source.resampled(edge, edge)))
+        draw_image_in_control(dialog, shell::id_icon, small.get());
+}
+
+void write_app_icons(HWND dialog, const assets::bgra_view& pixels) {
+    assets::resample_source source(pixels);
+    std::vector<std::string> failed;
+    for (const assets::planned_icon& icon : assets::plan_app_icons(app().project.project_folder))
+        if (!save_png_file(source.resampled(icon.size, icon.size), icon.path))
+            failed.push_back(icon.path);
+    show_in_icon_box(dialog, source);
+    show_message(dialog, assets::icons_done_message(failed), "Change App icon",
+                 kTaskModal | (failed.empty() ? MB_ICONINFORMATION : MB_ICONERROR));
+}
+
+void add_drawable(HWND dialog, const assets::bgra_view& pixels, const std::string& path) {
+    const drawable_outcome outcome = run_drawable_dialog(dialog, pixels, path);
+    if (!outcome.added) return;
+    if (outcome.failed.empty()) {
+        show_message(dialog, assets::drawable_added_message(), shell::kProgramCaption,
+                     kTaskModal | MB_ICONINFORMATION);
+        return;
+    }
+    std::string text = "These drawable files could not be written:";
+    for (const std::string& file : outcome.failed) text += "\r\"" + file + "\"";
+    show_message(dialog, text, shell::kProgramCaption, kTaskModal | MB_ICONERROR);
+}
+
+void change_picture(HWND dialog) {
+    chosen_picture chosen = choose_picture(dialog);
+    if (chosen.outcome == chosen_picture::cancelled) return;
+    const locked_picture pixels(chosen.image.get());  // released before the image
+    if (!pixels.ok()) {
+        show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
+                     kTaskModal | MB_ICONERROR);
+        return;
+    }
+    if (!assets::is_square_picture(pixels.view().width, pixels.view().height)) {
+        show_message(dialog, assets::not_square_message(), shell::kProgramCaption,
+                     kTaskModal | MB_ICONWARNING);
+        return;
+    }
+    if (app().project.project_kind == project::kind_basic)
+        write_app_icons(dialog, pixels.view());
+    else
+        add_drawable(dialog, pixels.view(), chosen.path);
+}
+
+const bool registered = register_command(shell::id_picture, change_picture);
+
+}  // namespace

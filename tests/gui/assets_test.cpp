@@ -1,0 +1,693 @@
+// The asset commands of Vexlo.exe driven as a user would: the real file dialogs get a typed
+// path, the message boxes are answered, and the files left in the project are checked.
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/shell/main_window_model.h"
+#include "core/shell/recent_projects.h"
+#include "gui/gui_driver.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "unit/test_support.h"
+
+#if __has_include("gui/ready_config.h")
+#include "gui/ready_config.h"
+#define ASSETS_TEST_READY_CONFIG 1
+#endif
+
+using namespace shell;
+
+namespace {
+
+constexpr int kFileNameBox = 0x47C;   // the file name combo box of the common file dialogs
+constexpr int kFileNameEdit = 0x480;  // the plain edit box of older templates
+
+std::string user_file(const char* extension) {
+    return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
+}
+
+void start_gdiplus_once() {
+    static ULONG_PTR token = [] {
+        ULONG_PTR t = 0;
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&t, &input, nullptr);
+        return t;
+    }();
+    (void)token;
+}
+
+bool png_clsid(CLSID& clsid) {
+    UINT count = 0, size = 0;
+    Gdiplus::GetImageEncodersSize(&count, &size);
+    std::vector<BYTE> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(count, size, codecs);
+    for (UINT i = 0; i < count; ++i)
+        if (std::wstring(codecs[i].MimeType) == L"image/png") {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    return false;
+}
+
+// A picture with fully transparent corners around an opaque red disc.
+void write_disc_png(const std::string& path, int width, int height) {
+    start_gdiplus_once();
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat32bppARGB);
+    {
+        Gdiplus::Graphics g(&bitmap);
+        g.Clear(Gdiplus::Color(0, 0, 0, 0));
+        Gdiplus::SolidBrush red(Gdiplus::Color(255, 220, 0, 0));
+        g.FillEllipse(&red, width / 8, height / 8, width * 3 / 4, height * 3 / 4);
+    }
+    CLSID clsid;
+    ASSERT_TRUE(png_clsid(clsid));
+    ASSERT_EQ(bitmap.Save(widen(path).c_str(), &clsid, nullptr), Gdiplus::Ok);
+}
+
+struct png_facts {
+    bool loaded = false;
+    int width = 0, height = 0;
+    Gdiplus::Color corner, centre;
+};
+
+png_facts read_png(const std::string& path) {
+    start_gdiplus_once();
+    png_facts facts;
+    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
+    if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;
+    facts.loaded = true;
+    facts.width = static_cast<int>(b->GetWidth());
+    facts.height = static_cast<int>(b->GetHeight());
+    b->GetPixel(0, 0, &facts.corner);
+    b->GetPixel(facts.width / 2, facts.height / 2, &facts.centre);
+    return facts;
+}
+
+struct window_search {
+    DWORD pid;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK find_file_dialog_window(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<window_search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+    if (GetDlgItem(hwnd, kFileNameBox) || GetDlgItem(hwnd, kFileNameEdit)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND wait_file_dialog(DWORD pid, int timeout_ms = 10000) {
+    for (int waited = 0; waited < timeout_ms; waited += 50) {
+        window_search s{pid};
+        EnumWindows(find_file_dialog_window, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        gui::pause_ms(50);
+    }
+    return nullptr;
+}
+
+// Types the path into the dialog's file name box and presses its OK button.
+void type_into_file_dialog(HWND dialog, const std::string& path) {
+    HWND box = GetDlgItem(dialog, kFileNameBox);
+    if (!box) box = GetDlgItem(dialog, kFileNameEdit);
+    const std::wstring w = widen(path);
+    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_ABORTIFHUNG,
+                        5000, nullptr);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+// The message box after the file dialog is gone (the two are never open together).
+HWND wait_box_after(HWND file_dialog, DWORD pid) {
+    for (int i = 0; i < 200 && IsWindow(file_dialog) && IsWindowVisible(file_dialog); ++i)
+        gui::pause_ms(50);
+    return gui::wait_message_box(pid);
+}
+
+HWND focused_window(HWND dialog) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus;
+}
+
+void tick(HWND dialog, int id, bool ticked) {
+    if (gui::is_checked(dialog, id) == ticked) return;
+    SendMessageTimeoutW(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    gui::settle(dialog);
+}
+
+class Assets : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::remove_file(user_file(".recent.projects"));
+        platform::remove_file(user_file(".pos"));
+#ifdef ASSETS_TEST_READY_CONFIG
+        gui::write_ready_config(tools_.path());
+#endif
+    }
+    void TearDown() override {
+        program_.reset();
+        platform::remove_file(user_file(".recent.projects"));
+        platform::remove_file(user_file(".pos"));
+#ifdef ASSETS_TEST_READY_CONFIG
+        gui::remove_config();
+#endif
+    }
+    // Starts Vexlo.exe with the folder as its only recent project and loads it.
+    HWND start_with(const std::string& folder) {
+        platform::make_directories(platform::user_data_folder());
+        platform::write_file(user_file(".recent.projects"), folder + "\r\n");
+        program_ = std::make_unique<gui::running_program>(gui::bin_folder() + "Vexlo.exe");
+        HWND w = gui::wait_window(program_->pid(), kWindowCaption);
+        if (!w) return nullptr;
+        const auto items = gui::combo_items(w, id_recent);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i] == folder) gui::combo_choose(w, id_recent, static_cast<int>(i));
+        gui::settle(w);
+        return w;
+    }
+    std::string fixture_copy(const char* name) {
+        return testing_support::copy_fixture(name, scratch_);
+    }
+    DWORD pid() const {
+        return program_->pid();
+    }
+    // Clicks a button of the main window and answers its file dialog with the path; gives the
+    // message box that follows (null when none comes).
+    HWND click_and_choose(HWND w, int button, const std::string& path) {
+        gui::click(w, button);
+        HWND dialog = wait_file_dialog(pid());
+        if (!dialog) {
+            ADD_FAILURE() << "no file dialog after button " << button;
+            return nullptr;
+        }
+        type_into_file_dialog(dialog, path);
+        return wait_box_after(dialog, pid());
+    }
+
+    testing_support::scratch_folder scratch_;
+    testing_support::scratch_folder tools_;
+    std::unique_ptr<gui::running_program> program_;
+};
+
+}  // namespace
+
+TEST_F(Assets, AppIconIsWrittenIntoExistingDensityFoldersOnly) {
+    const std::string project = fixture_copy("basic-project");
+    const std::string picture = scratch_.path() + "icon source.png";
+    write_disc_png(picture, 100, 100);
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(gui::item_text(w, id_picture), "Change BASIC! App icon");
+
+    HWND box = click_and_choose(w, id_picture, picture);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Change App icon");
+    EXPECT_EQ(gui::message_text(box), "Done !");
+    gui::answer(box, IDOK);
+
+    const struct {
+        const char* folder;
+        int size;
+    } expected[] = {{"drawable-xhdpi", 96},
+                    {"drawable-hdpi", 72},
+                    {"drawable-mdpi", 48},
+                    {"drawable-ldpi", 36}};
+    for (const auto& e : expected) {
+        const png_facts f = read_png(project + "res\\" + e.folder + "\\icon.png");
+        ASSERT_TRUE(f.loaded) << e.folder;
+        EXPECT_EQ(f.width, e.size) << e.folder;
+        EXPECT_EQ(f.height, e.size) << e.folder;
+        EXPECT_EQ(f.corner.GetA(), 0) << e.folder;  // transparency kept
+        EXPECT_EQ(f.centre.GetA(), 255) << e.folder;
+        EXPECT_EQ(f.centre.GetR(), 220) << e.folder;
+        EXPECT_EQ(f.centre.GetG(), 0) << e.folder;
+    }
+    EXPECT_FALSE(platform::file_exists(project + "res\\drawable-xxhdpi"));
+    EXPECT_FALSE(platform::file_exists(project + "res\\drawable-xxxhdpi"));
+    gui::screenshot(w, "assets-icon-changed");
+}
+
+TEST_F(Assets, AppIconGoesUpToEveryDensityFromASmallPicture) {
+    const std::string project = fixture_copy("basic-project");
+    platform::make_directories(project + "res\\drawable-xxhdpi");
+    platform::make_directories(project + "res\\drawable-xxxhdpi");
+    const std::string picture = scratch_.path() + "small.png";
+    write_disc_png(picture, 40, 40);
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    HWND box = click_and_choose(w, id_picture, picture);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Done !");
+    gui::answer(box, IDOK);
+    EXPECT_EQ(read_png(project + "res\\drawable-xxxhdpi\\icon.png").width, 192);
+    EXPECT_EQ(read_png(project + "res\\drawable-xxhdpi\\icon.png").width, 144);
+    EXPECT_EQ(read_png(project + "res\\drawable-ldpi\\icon.png").height, 36);
+}
+
+TEST_F(Assets, AppIconIsMadeFromTheFullPictureNotItsEmbeddedThumbnail) {
+    const std::string project = fixture_copy("basic-project");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    HWND box =
+        click_and_choose(w, id_picture, testing_support::fixture("assets\\embedded-thumbnail.jpg"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Done !");
+    gui::answer(box, IDOK);
+    const png_facts f = read_png(project + "res\\drawable-xhdpi\\icon.png");
+    ASSERT_TRUE(f.loaded);
+    EXPECT_EQ(f.width, 96);
+    EXPECT_NEAR(f.centre.GetR(), 220, 12);  // the red picture, not the blue thumbnail
+    EXPECT_LT(f.centre.GetB(), 30);
+    EXPECT_EQ(f.corner.GetA(), 255);
+}
+
+TEST_F(Assets, NonSquareAndUndecodablePicturesWriteNothing) {
+    const std::string project = fixture_copy("basic-project");
+    std::string before;
+    platform::read_file(project + "res\\drawable-hdpi\\icon.png", before);
+    const std::string wide = scratch_.path() + "wide.png";
+    write_disc_png(wide, 100, 99);
+    const std::string fake = scratch_.path() + "text.png";
+    platform::write_file(fake, "this is not a picture");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+
+    HWND box = click_and_choose(w, id_picture, wide);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), kProgramCaption);
+    EXPECT_EQ(gui::message_text(box),
+              "Not a square image\r\rPlease choose a square image of at least 72x72 pixels");
+    gui::answer(box, IDOK);
+
+    box = click_and_choose(w, id_picture, fake);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Impossible to load this picture");
+    gui::answer(box, IDOK);
+
+    std::string after;
+    platform::read_file(project + "res\\drawable-hdpi\\icon.png", after);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(Assets, DrawableDialogValidatesThenWritesEveryTickedDensity) {
+    const std::string project = fixture_copy("android-project");  // only drawable-mdpi
+    const std::string picture = scratch_.path() + "Caf\xC3\xA9 Logo.png";
+    write_disc_png(picture, 64, 64);
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(gui::item_text(w, id_picture), "Add res/drawable image");
+
+    gui::click(w, id_picture);
+    HWND files = wait_file_dialog(pid());
+    ASSERT_NE(files, nullptr);
+    type_into_file_dialog(files, picture);
+    HWND d = gui::wait_window(pid(), "res/drawable image");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(gui::item_text(d, 1028), "CafeLogo");
+    EXPECT_FALSE(gui::is_checked(d, 1001));
+    EXPECT_FALSE(gui::is_checked(d, 1002));
+    EXPECT_TRUE(gui::is_checked(d, 1003));
+    EXPECT_FALSE(gui::is_checked(d, 1004));
+    EXPECT_FALSE(gui::item_enabled(d, 1011));
+    EXPECT_FALSE(gui::item_enabled(d, 1007));
+    EXPECT_TRUE(gui::item_enabled(d, 1013));
+    EXPECT_TRUE(gui::item_enabled(d, 1001));  // the check box itself stays usable
+    EXPECT_EQ(gui::item_text(d, 1009), "x 48 pixels");
+    gui::screenshot(d, "assets-drawable-dialog");
+
+    // A refused name keeps the dialog open with the focus on the name.
+    gui::set_item_text(d, 1028, "my-icon");
+    gui::click(d, 1018);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "The drawable name must only contain characters among [A-Z] [a-z] and/or [0-9]"
+              "\r\rSpaces and other non-alphanumeric characters are not allowed");
+    gui::answer(box, IDOK);
+    EXPECT_TRUE(IsWindow(d));
+    EXPECT_EQ(focused_window(d), GetDlgItem(d, 1028));
+
+    gui::set_item_text(d, 1028, "   ");
+    gui::click(d, 1018);
+    box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Please type a drawable name");
+    gui::answer(box, IDOK);
+
+    // All four ticked, the mdpi size emptied: xhdpi and hdpi are written, then the problem.
+    gui::set_item_text(d, 1028, "my_icon");
+    for (int id = 1001; id <= 1004; ++id) tick(d, id, true);
+    EXPECT_TRUE(gui::item_enabled(d, 1011));
+    gui::set_item_text(d, 1013, "");
+    gui::click(d, 1018);
+    box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "[drawable-mdpi]\r\rPlease type a value greater than zero, or uncheck the field");
+    gui::answer(box, IDOK);
+    EXPECT_EQ(focused_window(d), GetDlgItem(d, 1013));
+    EXPECT_EQ(read_png(project + "res\\drawable-xhdpi\\my_icon.png").width, 96);
+    EXPECT_EQ(read_png(project + "res\\drawable-hdpi\\my_icon.png").width, 72);
+    EXPECT_FALSE(platform::file_exists(project + "res\\drawable-mdpi\\my_icon.png"));
+    EXPECT_FALSE(platform::file_exists(project + "res\\drawable-ldpi"));
+
+    // A third digit is cut off and the label follows the box.
+    gui::set_item_text(d, 1013, "123");
+    EXPECT_EQ(gui::item_text(d, 1013), "12");
+    EXPECT_EQ(gui::item_text(d, 1009), "x 12 pixels");
+    gui::click(d, 1018);
+    box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), kProgramCaption);
+    EXPECT_EQ(gui::message_text(box), "New drawable correctly added to the project");
+    EXPECT_FALSE(IsWindow(d));
+    gui::answer(box, IDOK);
+    const png_facts mdpi = read_png(project + "res\\drawable-mdpi\\my_icon.png");
+    EXPECT_EQ(mdpi.width, 12);
+    EXPECT_EQ(mdpi.corner.GetA(), 0);
+    EXPECT_EQ(read_png(project + "res\\drawable-ldpi\\my_icon.png").width, 36);
+}
+
+TEST_F(Assets, DrawableDialogCancelAndCloseBoxWriteNothing) {
+    const std::string project = fixture_copy("android-project");
+    const std::string picture = scratch_.path() + "pic.png";
+    write_disc_png(picture, 32, 32);
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    for (int closing : {1019, static_cast<int>(IDCANCEL)}) {
+        gui::click(w, id_picture);
+        HWND files = wait_file_dialog(pid());
+        ASSERT_NE(files, nullptr);
+        type_into_file_dialog(files, picture);
+        HWND d = gui::wait_window(pid(), "res/drawable image");
+        ASSERT_NE(d, nullptr);
+        if (closing == IDCANCEL)
+            PostMessageW(d, WM_CLOSE, 0, 0);
+        else
+            gui::click(d, closing);
+        for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+        EXPECT_FALSE(IsWindow(d));
+        EXPECT_TRUE(gui::no_message_box(pid()));
+    }
+    EXPECT_FALSE(platform::file_exists(project + "res\\drawable-mdpi\\pic.png"));
+}
+
+TEST_F(Assets, UpdateProgramMergesIncludesIntoTheSetupTarget) {
+    const std::string project = fixture_copy("basic-project");
+    const std::string target = project + "assets\\demo\\source\\demo.bas";
+    testing_support::scratch_folder source;
+    source.write("lib\\util.bas", "  FN.DEF twice(x)\r\n\tFN.RTN x * 2\r\nFN.END");
+    const std::string main = source.write(
+        "main.bas", "! main\r\nInclude lib\\util.bas\r\n  PRINT twice(2)  \r\ninclude gone.bas");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(gui::item_text(w, id_program), "Update BASIC! program");
+
+    HWND box = click_and_choose(w, id_program, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Update BASIC! program");
+    EXPECT_EQ(gui::message_text(box),
+              "The program has been written, but these included files were left out:\r"
+              "- not found: \"" +
+                  source.path() + "gone.bas\"");
+    gui::answer(box, IDOK);
+    std::string written;
+    platform::read_file(target, written);
+    EXPECT_EQ(written, "! main\nFN.DEF twice(x)\n\tFN.RTN x * 2\nFN.END\n\nPRINT twice(2)\n\n\n");
+
+    // A complete program ends with "Done !".
+    platform::write_file(main, "PRINT 1\r\n");
+    box = click_and_choose(w, id_program, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Done !");
+    gui::answer(box, IDOK);
+    platform::read_file(target, written);
+    EXPECT_EQ(written, "PRINT 1\n\n");
+
+    // Without the target file nothing is written and the path is named.
+    platform::remove_file(target);
+    box = click_and_choose(w, id_program, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), kProgramCaption);
+    EXPECT_EQ(gui::message_text(box),
+              "We didn't find an \"assets\\demo\\source\\demo.bas to replace!");
+    gui::answer(box, IDOK);
+    EXPECT_FALSE(platform::file_exists(target));
+}
+
+TEST_F(Assets, UpdateProgramPrefersResRawAndReportsAProjectWithoutProgram) {
+    const std::string project = fixture_copy("basic-project");
+    testing_support::scratch_folder source;
+    const std::string main = source.write("main.bas", "A\r\nB\r\n");
+    platform::make_directories(project + "res\\raw");
+    platform::write_file(project + "res\\raw\\my_program", "old");
+    platform::write_file(project + "res\\raw\\my_program.bas", "old too");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    HWND box = click_and_choose(w, id_program, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Done !");
+    gui::answer(box, IDOK);
+    std::string raw, bas;
+    platform::read_file(project + "res\\raw\\my_program", raw);
+    platform::read_file(project + "res\\raw\\my_program.bas", bas);
+    EXPECT_EQ(raw, "A\nB\n\n");
+    EXPECT_EQ(bas, "old too");
+
+    platform::remove_file(project + "res\\raw\\my_program");
+    platform::remove_file(project + "res\\raw\\my_program.bas");
+    platform::remove_file(project + "res\\values\\setup.xml");
+    box = click_and_choose(w, id_program, main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "We didn't find a \"res\\raw\\my_program\" or my_program.bas to replace!");
+    gui::answer(box, IDOK);
+}
+
+TEST_F(Assets, GitignoreIsCreatedOnceAndTheCaptionChanges) {
+    const std::string project = fixture_copy("basic-project");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(gui::item_text(w, id_gitignore), "Create .gitignore file");
+    gui::click(w, id_gitignore);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "The .gitignore file has been correctly created:\r\"" + project + ".gitignore\"");
+    gui::answer(box, IDOK);
+    EXPECT_EQ(gui::item_text(w, id_gitignore), "Edit the .gitignore file");
+    std::string written, expected;
+    platform::read_file(project + ".gitignore", written);
+    platform::read_file(testing_support::fixture("..\\..\\resources\\gitignore.txt"), expected);
+    EXPECT_FALSE(written.empty());
+    EXPECT_EQ(written, expected);
+}
+
+namespace {
+
+BOOL CALLBACK find_notepad(HWND hwnd, LPARAM param) {
+    wchar_t cls[64] = {};
+    GetClassNameW(hwnd, cls, 64);
+    if (IsWindowVisible(hwnd) && std::wstring(cls) == L"Notepad") {
+        *reinterpret_cast<HWND*>(param) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+TEST_F(Assets, ExistingGitignoreOpensInTheEditorAndKeepsLfLineEnds) {
+    const std::string project = fixture_copy("android-project");  // .gitignore with LF ends
+    std::string before;
+    platform::read_file(project + ".gitignore", before);
+    ASSERT_EQ(before.find('\r'), std::string::npos);
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(gui::item_text(w, id_gitignore), "Edit the .gitignore file");
+    gui::click(w, id_gitignore);
+    HWND editor = nullptr;
+    for (int i = 0; i < 200 && !editor; ++i) {
+        EnumWindows(find_notepad, reinterpret_cast<LPARAM>(&editor));
+        if (!editor) gui::pause_ms(50);
+    }
+    EXPECT_TRUE(gui::no_message_box(pid()));
+    std::string after;
+    platform::read_file(project + ".gitignore", after);
+    EXPECT_EQ(after, before);  // back to LF once the editor has been started
+    if (editor) {
+        EXPECT_NE(gui::window_text(editor).find(".gitignore"), std::string::npos);
+        PostMessageW(editor, WM_CLOSE, 0, 0);
+    } else {
+        GTEST_SKIP() << "no editor window appeared (this build carries another editor)";
+    }
+}
+
+namespace {
+
+// The duplicate progress dialog: a caption-less dialog of the process holding the bar 1037.
+BOOL CALLBACK find_progress(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<window_search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s->pid && IsWindowVisible(hwnd) && GetDlgItem(hwnd, 1037)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND wait_progress(DWORD pid, int timeout_ms = 10000) {
+    for (int waited = 0; waited < timeout_ms; waited += 20) {
+        window_search s{pid};
+        EnumWindows(find_progress, reinterpret_cast<LPARAM>(&s));
+        if (s.found) return s.found;
+        gui::pause_ms(20);
+    }
+    return nullptr;
+}
+
+// Answers the "create this file?" question of a save dialog when one comes.
+// (That question is owned by the save dialog; every later box is owned by the main window.)
+void confirm_creation(DWORD pid, HWND save_dialog) {
+    for (int waited = 0; waited < 3000 && IsWindow(save_dialog); waited += 50) {
+        HWND box = gui::wait_message_box(pid, 50);
+        if (box && GetWindow(box, GW_OWNER) == save_dialog) {
+            gui::answer(box, IDYES);
+            return;
+        }
+        if (!IsWindowVisible(save_dialog)) return;
+    }
+}
+
+void make_hidden(const std::string& path) {
+    const std::wstring w = widen(path);
+    SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+}
+
+}  // namespace
+
+TEST_F(Assets, DuplicateCopiesTheProjectAndLoadsTheCopy) {
+    const std::string project = fixture_copy("basic-project");
+    platform::make_directories(project + ".git\\objects");
+    platform::write_file(project + ".git\\HEAD", "ref: refs/heads/main");
+    platform::write_file(project + ".git\\objects\\blob", "data");
+    make_hidden(project + ".git");
+    platform::write_file(project + "res\\secret.txt", "hidden file");
+    make_hidden(project + "res\\secret.txt");
+    // Enough files for the progress dialog to be seen.
+    for (int i = 0; i < 1500; ++i)
+        platform::write_file(project + "assets\\demo\\f" + std::to_string(i) + ".txt",
+                             std::string(2000, 'x'));
+    const std::string copy = scratch_.path() + "Demo copy";
+
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_duplicate);
+    HWND save = wait_file_dialog(pid());
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(gui::window_text(save), "Save project as");
+    type_into_file_dialog(save, copy);
+    confirm_creation(pid(), save);
+    HWND progress = wait_progress(pid());
+    if (progress) {
+        EXPECT_EQ(gui::window_text(progress), "");
+        EXPECT_EQ(gui::item_text(progress, 1001), "Duplicating project...");
+        gui::screenshot(progress, "assets-duplicate-progress");
+    }
+    HWND box = gui::wait_message_box(pid(), 60000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Load this new duplicate project ?");
+    EXPECT_FALSE(progress && IsWindow(progress));
+    gui::answer(box, IDYES);
+    gui::settle(w);
+
+    EXPECT_EQ(gui::combo_items(w, id_recent).front(), copy);
+    EXPECT_EQ(gui::item_text(w, id_status), "This is an (Android) BASIC! based project");
+    std::string manifest, original;
+    platform::read_file(copy + "\\AndroidManifest.xml", manifest);
+    platform::read_file(project + "AndroidManifest.xml", original);
+    EXPECT_EQ(manifest, original);
+    EXPECT_TRUE(platform::file_exists(copy + "\\assets\\demo\\f1499.txt"));
+    EXPECT_TRUE(platform::file_exists(copy + "\\res\\secret.txt"));
+    EXPECT_FALSE(platform::file_exists(copy + "\\.git"));
+}
+
+TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
+    const std::string project = fixture_copy("basic-project");
+    for (int i = 0; i < 4000; ++i)
+        platform::write_file(project + "assets\\demo\\f" + std::to_string(i) + ".txt",
+                             std::string(20000, 'y'));
+    const std::string copy = scratch_.path() + "stopped";
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_duplicate);
+    HWND save = wait_file_dialog(pid());
+    ASSERT_NE(save, nullptr);
+    type_into_file_dialog(save, copy);
+    confirm_creation(pid(), save);
+    HWND progress = wait_progress(pid());
+    ASSERT_NE(progress, nullptr);
+    for (int i = 0; i < 500 && gui::item_text(progress, 1002) != "Copying files..."; ++i)
+        gui::pause_ms(10);
+    PostMessageW(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // what Escape sends
+
+    HWND box = gui::wait_message_box(pid(), 60000);
+    ASSERT_NE(box, nullptr);
+    const std::string stopped = gui::message_text(box);
+    EXPECT_EQ(stopped.rfind("The duplication was stopped before its end: ", 0), 0u) << stopped;
+    gui::answer(box, IDOK);
+    box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box), "Load this new duplicate project ?");
+    gui::answer(box, IDNO);
+
+    // Every file that arrived is whole; no partial copy is left under any name.
+    std::vector<platform::dir_entry> entries;
+    platform::list_directory(copy + "\\assets\\demo", entries);
+    std::size_t whole = 0;
+    for (const auto& e : entries) {
+        if (e.is_directory) continue;
+        EXPECT_EQ(e.name.find(".vxdup~"), std::string::npos) << e.name;
+        std::uint64_t size = 0;
+        platform::file_size(copy + "\\assets\\demo\\" + e.name, size);
+        if (e.name[0] == 'f') {
+            EXPECT_EQ(size, 20000u) << e.name;
+        }
+        ++whole;
+    }
+    EXPECT_LT(whole, 4002u);  // stopped before the end
+}
+
+TEST_F(Assets, DuplicateIntoTheProjectItselfIsRefused) {
+    const std::string project = fixture_copy("basic-project");
+    HWND w = start_with(testing_support::without_trailing(project));
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_duplicate);
+    HWND save = wait_file_dialog(pid());
+    ASSERT_NE(save, nullptr);
+    type_into_file_dialog(save, project + "res\\inner");
+    confirm_creation(pid(), save);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "The duplicate cannot be placed in the project itself or in one of its folders:\r\"" +
+                  project + "res\\inner\"\r\rPlease choose a folder outside the project.");
+    gui::answer(box, IDOK);
+    EXPECT_TRUE(gui::no_message_box(pid()));
+    EXPECT_FALSE(platform::file_exists(project + "res\\inner"));
+}
