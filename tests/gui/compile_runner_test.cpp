@@ -7,9 +7,7 @@
 #include <chrono>
 #include <thread>
 
-// The test program links the portable core only; the runner's Win32 code is compiled in here.
-#include "winui/command_runner.cpp"
-
+#include "winui/command_runner.h"
 #include "gui/compile_support.h"
 #include "core/text/text_helpers.h"
 #include "unit/test_support.h"
