@@ -145,3 +145,38 @@ TEST(HtmlPaint, FocusedLinkGetsOneRectanglePerLine) {
     const fragment& one = d.boxes.fragments[2];
     EXPECT_EQ(p.calls.back().rfind("focus (" + std::to_string(one.x) + ",", 0), 0u);
 }
+
+TEST(HtmlPaint, OnlyTheBandAskedForIsPainted) {
+    fixed_font_metrics m;
+    std::string html = "<body>";
+    for (int i = 0; i < 50; ++i) html += "row" + std::to_string(i) + "<br>";
+    document d = document::from_bytes(html);
+    d.lay_out(300, m);
+    const line_box& fifth = d.boxes.lines[5];
+    view_state v;
+    v.width = 300;
+    v.height = 400;
+    v.clip_top = fifth.y;  // a band one line high, exactly where the sixth row is
+    v.clip_bottom = fifth.y + fifth.height;
+    recording_painter p;
+    paint(d.boxes, v, p, m);
+    ASSERT_EQ(p.calls.size(), 2u);
+    EXPECT_EQ(p.calls[0], "fill (0," + std::to_string(fifth.y) + ")-(300," +
+                              std::to_string(fifth.y + fifth.height) + ") #FFFFFF");
+    EXPECT_NE(p.calls[1].find("\"row5\""), std::string::npos);
+}
+
+TEST(HtmlPaint, WordsOfOneStyleGoOutAsOneRun) {
+    fixed_font_metrics m;
+    document d = document::from_bytes("<body>one two <b>three four</b> five</body>");
+    d.lay_out(400, m);
+    view_state v;
+    v.width = 400;
+    v.height = 100;
+    recording_painter p;
+    paint(d.boxes, v, p, m);
+    ASSERT_EQ(p.count("text"), 3);
+    EXPECT_NE(p.calls[1].find("\"one two \""), std::string::npos);
+    EXPECT_NE(p.calls[2].find("16b #000000 \"three four\""), std::string::npos);
+    EXPECT_NE(p.calls[3].find("\" five\""), std::string::npos);
+}

@@ -22,8 +22,7 @@ std::vector<token> tokens_of(std::string_view page) {
 // The depth of the deepest node below the root.
 int depth_of(const dom& d, int index = 0) {
     int deepest = 0;
-    for (int child : d.nodes[static_cast<std::size_t>(index)].children)
-        deepest = std::max(deepest, 1 + depth_of(d, child));
+    for (int child : d.children(index)) deepest = std::max(deepest, 1 + depth_of(d, child));
     return deepest;
 }
 

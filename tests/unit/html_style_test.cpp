@@ -17,8 +17,9 @@ computed_style style_of(std::string_view page, tag kind) {
     while (!stack.empty()) {
         auto [index, style] = stack.back();
         stack.pop_back();
-        for (auto it = d.nodes[static_cast<std::size_t>(index)].children.rbegin();
-             it != d.nodes[static_cast<std::size_t>(index)].children.rend(); ++it) {
+        std::vector<int> children;
+        for (int child : d.children(index)) children.push_back(child);
+        for (auto it = children.rbegin(); it != children.rend(); ++it) {
             const node& n = d.nodes[static_cast<std::size_t>(*it)];
             if (n.kind == tag::text) continue;
             const computed_style s = compute_style(n, style, colors);

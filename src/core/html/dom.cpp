@@ -95,6 +95,11 @@ const std::string* node::attr(std::string_view name) const {
     return nullptr;
 }
 
+child_range::iterator& child_range::iterator::operator++() {
+    index_ = d_->nodes[static_cast<std::size_t>(index_)].next_sibling;
+    return *this;
+}
+
 const node* dom::body() const {
     for (const node& n : nodes)
         if (n.kind == tag::body) return &n;

@@ -71,16 +71,45 @@ struct attribute {
     std::string value;  // entities decoded
 };
 
+// Nodes link to their relatives by index, so that building a tree of a large page does not
+// allocate a list of children per element.
 struct node {
     tag kind = tag::text;
     int parent = -1;
-    std::vector<int> children;
+    int first_child = -1;
+    int last_child = -1;
+    int next_sibling = -1;
     std::vector<attribute> attributes;  // elements only
     std::string text;                   // text nodes only, entities decoded (UTF-8)
     int link = -1;                      // index into dom::links for an <a href>
     int checkbox = -1;                  // index into dom::checkboxes for an <input type=checkbox>
 
     const std::string* attr(std::string_view name) const;
+};
+
+struct dom;
+
+// The children of a node, in order, for range-based loops.
+class child_range {
+public:
+    class iterator {
+    public:
+        iterator(const dom* d, int index) : d_(d), index_(index) {}
+        int operator*() const { return index_; }
+        iterator& operator++();
+        bool operator!=(const iterator& other) const { return index_ != other.index_; }
+
+    private:
+        const dom* d_;
+        int index_;
+    };
+    child_range(const dom* d, int first) : d_(d), first_(first) {}
+    iterator begin() const { return {d_, first_}; }
+    iterator end() const { return {d_, -1}; }
+
+private:
+    const dom* d_;
+    int first_;
 };
 
 struct dom {
@@ -90,6 +119,9 @@ struct dom {
     std::string title;
 
     const node& root() const { return nodes[0]; }
+    child_range children(int index) const {
+        return {this, nodes[static_cast<std::size_t>(index)].first_child};
+    }
     // The first body element, or nullptr when the page has none.
     const node* body() const;
 };

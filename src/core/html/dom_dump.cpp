@@ -24,7 +24,7 @@ void dump_node(const dom& d, int index, int depth, std::string& out) {
     if (n.link >= 0) out += " [link " + std::to_string(n.link) + "]";
     if (n.checkbox >= 0) out += " [checkbox " + std::to_string(n.checkbox) + "]";
     out += '\n';
-    for (int child : n.children) dump_node(d, child, depth + 1, out);
+    for (int child : d.children(index)) dump_node(d, child, depth + 1, out);
 }
 
 }  // namespace
@@ -32,7 +32,7 @@ void dump_node(const dom& d, int index, int depth, std::string& out) {
 std::string dump(const dom& d) {
     std::string out;
     if (!d.nodes.empty())
-        for (int child : d.root().children) dump_node(d, child, 0, out);
+        for (int child : d.children(0)) dump_node(d, child, 0, out);
     return out;
 }
 

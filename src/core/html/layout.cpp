@@ -54,13 +54,17 @@ public:
         : d_(d), metrics_(metrics), colors_(colors_of(d)) {
         out_.width = width;
         out_.background = colors_.background;
+        // The page's text goes into one buffer: room for all of it at once.
+        std::size_t text_bytes = 0;
+        for (const node& n : d.nodes) text_bytes += n.text.size();
+        out_.text.reserve(text_bytes + 256);
     }
 
     layout run() {
         const computed_style root = root_style(colors_);
         const container whole{0, std::max(1, out_.width), font_index(root.font), root.align};
         if (d_.nodes.empty()) return std::move(out_);  // a document never parsed: nothing
-        for (int child : d_.root().children) walk(child, root, whole, -1, 0);
+        for (int child : d_.children(0)) walk(child, root, whole, -1, 0);
         flush(whole);
         if (!markers_.empty()) finish_line(whole, true);
         out_.height = y_ + pending_margin_;
@@ -218,7 +222,7 @@ private:
                     last_ = last_content::content;
                 }
             } else {
-                walk_children(n, s, c, link, depth);
+                walk_children(index, s, c, link, depth);
             }
             return;
         }
@@ -244,7 +248,7 @@ private:
             pre_start_ = true;
             column_ = 0;
         }
-        walk_children(n, s, inner, link, depth);
+        walk_children(index, s, inner, link, depth);
         flush(inner);
         pre_start_ = false;
         if (s.display == display_kind::list_item) {
@@ -255,10 +259,10 @@ private:
         pending_margin_ = std::max(pending_margin_, s.margin_bottom);
     }
 
-    void walk_children(const node& n, const computed_style& s, const container& c, int link,
+    void walk_children(int index, const computed_style& s, const container& c, int link,
                        int depth) {
         if (depth > kMaxWalkDepth) return;
-        for (int child : n.children) walk(child, s, c, link, depth + 1);
+        for (int child : d_.children(index)) walk(child, s, c, link, depth + 1);
     }
 
     void add_anchors(const node& n) {

@@ -17,6 +17,9 @@ struct view_state {
     text_position selection_to;
     int focused_link = -1;
     rgb selection_color = 0xADD6FF;
+    // Only this band of the view (view coordinates) needs painting; -1: to the bottom.
+    int clip_top = 0;
+    int clip_bottom = -1;
 };
 
 inline constexpr rgb kRuleColor = 0xA0A0A0;

@@ -33,7 +33,12 @@ std::size_t find_closing(std::string_view page, std::size_t from, std::string_vi
 }  // namespace
 
 bool tokenizer::next(token& out) {
-    out = token{};
+    // Emptied, not replaced, so that the buffers the token holds are used again.
+    out.kind = token_kind::end_of_input;
+    out.name.clear();
+    out.attributes.clear();
+    out.self_closing = false;
+    out.text.clear();
     if (!raw_text_tag_.empty()) {
         // The content of script, style and title is never markup.
         const std::size_t end = find_closing(page_, pos_, raw_text_tag_);
