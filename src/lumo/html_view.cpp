@@ -22,6 +22,18 @@ namespace {
 constexpr wchar_t kClassName[] = L"LumoHtmlView";
 constexpr int kLineStep = 20;     // page pixels per arrow key or scroll bar arrow
 constexpr int kDragDistance = 4;  // a press that moves further selects instead of clicking
+constexpr UINT_PTR kScrollBarTimer = 1;
+constexpr UINT kScrollBarDelayMs = 40;
+
+// Processor time this thread has used, in milliseconds.
+double thread_cpu_ms() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+    auto ticks = [](const FILETIME& t) {
+        return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
 
 double now_ms() {
     static const double frequency = [] {
@@ -86,6 +98,7 @@ LRESULT CALLBACK html_view::procedure(HWND window, UINT message, WPARAM w, LPARA
 
 bool html_view::load(const std::string& path, const std::string& anchor) {
     const double start = now_ms();
+    const double start_cpu = thread_cpu_ms();
     const bool same = !path_.empty() && viewer::same_path(path, path_);
     html::document doc;
     std::unique_ptr<picture> pic;
@@ -95,7 +108,9 @@ bool html_view::load(const std::string& path, const std::string& anchor) {
     } else {
         std::string bytes;
         if (!platform::read_file(path, bytes)) return false;
+        last_read_ms_ = now_ms() - start;
         doc = html::document::from_bytes(bytes);
+        last_parse_ms_ = now_ms() - start - last_read_ms_;
         if (same && doc.checks.size() == doc_.checks.size()) doc.checks = doc_.checks;
     }
     const int old_scroll = scroll_y_;
@@ -108,6 +123,7 @@ bool html_view::load(const std::string& path, const std::string& anchor) {
     if (!anchor.empty()) scroll_to_anchor(anchor);
     update_scroll_bar();
     last_load_ms_ = now_ms() - start;
+    last_load_cpu_ms_ = thread_cpu_ms() - start_cpu;
     return true;
 }
 
@@ -156,10 +172,12 @@ void html_view::lay_out() {
         doc_.lay_out(width, fonts_);
     laid_out_width_ = width;
     link_order_.clear();
-    for (const html::fragment& f : doc_.boxes.fragments)
-        if (f.link >= 0 &&
-            std::find(link_order_.begin(), link_order_.end(), f.link) == link_order_.end())
-            link_order_.push_back(f.link);
+    std::vector<bool> listed(doc_.tree.links.size());
+    for (const html::fragment& f : doc_.boxes.fragments) {
+        if (f.link < 0 || listed[static_cast<std::size_t>(f.link)]) continue;
+        listed[static_cast<std::size_t>(f.link)] = true;
+        link_order_.push_back(f.link);
+    }
     // Positions point into the old lines.
     selection_from_ = selection_to_ = {};
     last_layout_ms_ = now_ms() - start;
@@ -199,9 +217,25 @@ void html_view::update_scroll_bar() {
 void html_view::scroll_to(int y) {
     y = std::clamp(y, 0, max_scroll());
     if (y == scroll_y_) return;
+    // What stays in view is moved on the screen; only the strip that comes into view is
+    // painted afresh.
+    const int shift = MulDiv(scroll_y_ - y, static_cast<int>(fonts_.dpi()), 96);
     scroll_y_ = y;
-    update_scroll_bar();
-    InvalidateRect(window_, nullptr, FALSE);
+    // Redrawing the scroll bar can cost more than the page itself (under Wine about 12 ms):
+    // the position is set now, the bar drawn a moment later, once for a burst of scrolling.
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_POS | SIF_DISABLENOSCROLL;
+    si.nPos = scroll_y_;
+    SetScrollInfo(window_, SB_VERT, &si, FALSE);
+    if (!scroll_bar_pending_) {  // at most every few frames, also while scrolling goes on
+        scroll_bar_pending_ = true;
+        SetTimer(window_, kScrollBarTimer, kScrollBarDelayMs, nullptr);
+    }
+    if (std::abs(shift) < client_height_)
+        ScrollWindowEx(window_, 0, shift, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+    else
+        InvalidateRect(window_, nullptr, FALSE);
 }
 
 void html_view::on_scroll(int request) {
@@ -225,7 +259,7 @@ void html_view::on_scroll(int request) {
         case SB_BOTTOM:
             scroll_to(max_scroll());
             break;
-        case SB_THUMBTRACK:
+        case SB_THUMBTRACK:  // the system draws the thumb it moves
         case SB_THUMBPOSITION: {
             SCROLLINFO si{};
             si.cbSize = sizeof si;
@@ -255,6 +289,7 @@ void html_view::on_wheel(int delta) {
 // -------------------------------------------------------------------------------------
 
 void html_view::paint() {
+    const double start = now_ms();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
     const int w = std::max(1, client_width_), h = std::max(1, client_height_);
@@ -264,9 +299,13 @@ void html_view::paint() {
         buffer_size_ = {w, h};
     }
     const HGDIOBJ old = SelectObject(buffer_dc_, buffer_.get());
+    const RECT& band = ps.rcPaint;
     {
         gdi_painter painter(buffer_dc_, fonts_, picture_.get());
         html::view_state v;
+        const int dpi = static_cast<int>(fonts_.dpi());
+        v.clip_top = MulDiv(band.top, 96, dpi);
+        v.clip_bottom = MulDiv(band.bottom, 96, dpi) + 1;
         v.scroll_y = scroll_y_;
         v.width = view_width();
         v.height = view_height();
@@ -276,9 +315,11 @@ void html_view::paint() {
         v.focused_link = GetFocus() == window_ ? focused_link_ : -1;
         html::paint(doc_.boxes, v, painter, fonts_);
     }
-    BitBlt(dc, 0, 0, w, h, buffer_dc_, 0, 0, SRCCOPY);
+    BitBlt(dc, band.left, band.top, band.right - band.left, band.bottom - band.top, buffer_dc_,
+           band.left, band.top, SRCCOPY);
     SelectObject(buffer_dc_, old);
     EndPaint(window_, &ps);
+    last_paint_ms_ = now_ms() - start;
 }
 
 // ---- mouse
@@ -464,6 +505,14 @@ LRESULT html_view::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_VSCROLL:
             on_scroll(LOWORD(w));
             return 0;
+        case WM_TIMER:
+            if (w == kScrollBarTimer) {
+                KillTimer(window_, kScrollBarTimer);
+                scroll_bar_pending_ = false;
+                update_scroll_bar();
+                return 0;
+            }
+            break;
         case WM_MOUSEWHEEL:
             on_wheel(GET_WHEEL_DELTA_WPARAM(w));
             return 0;

@@ -45,7 +45,11 @@ public:
     int scroll_position() const { return scroll_y_; }
     int content_height() const { return doc_.boxes.height; }
     double last_load_ms() const { return last_load_ms_; }
+    double last_load_cpu_ms() const { return last_load_cpu_ms_; }
+    double last_paint_ms() const { return last_paint_ms_; }
     double last_layout_ms() const { return last_layout_ms_; }
+    double last_read_ms() const { return last_read_ms_; }
+    double last_parse_ms() const { return last_parse_ms_; }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -83,6 +87,7 @@ private:
 
     int scroll_y_ = 0;
     int wheel_rest_ = 0;
+    bool scroll_bar_pending_ = false;  // its new position is yet to be drawn
     int client_width_ = 0;
     int client_height_ = 0;
     int laid_out_width_ = -1;
@@ -99,5 +104,9 @@ private:
     SIZE buffer_size_{};
 
     double last_load_ms_ = 0;
+    double last_load_cpu_ms_ = 0;
+    double last_paint_ms_ = 0;
     double last_layout_ms_ = 0;
+    double last_read_ms_ = 0;
+    double last_parse_ms_ = 0;
 };

@@ -39,6 +39,8 @@ std::string line(const char* name, double value) {
 struct frame_times {
     double total = 0;
     double worst = 0;
+    double paint_total = 0;  // of which the view's own painting
+    double paint_worst = 0;
     int count = 0;
 };
 
@@ -55,6 +57,8 @@ frame_times scroll_frames(html_view& view, int step, int frames) {
         const double took = now_ms() - start;
         t.total += took;
         t.worst = std::max(t.worst, took);
+        t.paint_total += view.last_paint_ms();
+        t.paint_worst = std::max(t.paint_worst, view.last_paint_ms());
         ++t.count;
     }
     return t;
@@ -66,6 +70,9 @@ void measure(viewer_window& viewer) {
     std::string out;
     out += line("first_paint_since_process_start_ms", ms_since_process_start());
     out += line("load_parse_layout_ms", view.last_load_ms());
+    out += line("load_parse_layout_cpu_ms", view.last_load_cpu_ms());
+    out += line("read_ms", view.last_read_ms());
+    out += line("parse_ms", view.last_parse_ms());
     out += line("layout_ms", view.last_layout_ms());
     out += line("page_height_px", view.content_height());
     RECT client{};
@@ -76,10 +83,14 @@ void measure(viewer_window& viewer) {
     out += line("wheel_frames", wheel.count);
     out += line("wheel_frame_avg_ms", wheel.total / std::max(1, wheel.count));
     out += line("wheel_frame_max_ms", wheel.worst);
+    out += line("wheel_paint_avg_ms", wheel.paint_total / std::max(1, wheel.count));
+    out += line("wheel_paint_max_ms", wheel.paint_worst);
     const frame_times pages =
         scroll_frames(view, std::max(20, static_cast<int>(client.bottom) - 20), 100);
     out += line("page_frame_avg_ms", pages.total / std::max(1, pages.count));
     out += line("page_frame_max_ms", pages.worst);
+    out += line("page_paint_avg_ms", pages.paint_total / std::max(1, pages.count));
+    out += line("page_paint_max_ms", pages.paint_worst);
 
     // A resize lays the page out again for the new width.
     RECT frame{};

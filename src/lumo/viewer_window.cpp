@@ -101,6 +101,7 @@ void viewer_window::on_create() {
     handlers.key = [this](int vk) { return navigator_->key_down(vk); };
     handlers.character = [this](int ch) { return navigator_->key_char(ch); };
     view_ = std::make_unique<html_view>(window_, kViewId, std::move(handlers));
+    place_children();  // sized before the first activation lays a page out in it
 
     const UINT dpi = window_dpi(window_);
     strip_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_CENTERIMAGE, 0, 0,

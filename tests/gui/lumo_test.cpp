@@ -529,4 +529,23 @@ TEST_F(Lumo, ReportScreenshots) {
     debug = start("debug - - - - - 400 720");
     key(VK_TAB);
     gui::screenshot(debug, "lumo-report-debug-focus");
+
+    // A longer report scrolled by the wheel under the debug strip.
+    std::string entries;
+    for (int i = 2; i < 60; ++i)
+        entries += "<li><input type='checkbox'> <a href='bat\\" + std::to_string(i) +
+                   ".bat'>src\\App.java:" + std::to_string(i * 7) +
+                   "</a>: <b> error: cannot find symbol</b><br><u>symbol:&nbsp;&nbsp;</u>   "
+                   "variable x" +
+                   std::to_string(i) + "<br>&nbsp;</li>\r\n";
+    scratch_.write("long.htm",
+                   report.substr(0, report.find("<li>")) + entries + "</ol></body></html>");
+    program_.reset();
+    debug = start("debug long.htm - - - - 400 720");
+    for (int i = 0; i < 5; ++i) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0, SMTO_ABORTIFHUNG,
+                            5000, &ignored);
+    }
+    gui::screenshot(debug, "lumo-report-debug-scrolled");
 }
