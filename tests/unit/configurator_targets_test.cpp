@@ -56,6 +56,18 @@ TEST(ConfiguratorTargets, CrLfAndLfGiveTheSameTargets) {
     }
 }
 
+TEST(ConfiguratorTargets, DoubledCarriageReturnsOfATextModeConsoleAreLineEndsToo) {
+    const std::string lf = output_of("platforms_16_and_19.txt");
+    const std::string doubled = text::replace_text(lf, "\n", "\r\r\n");
+    EXPECT_EQ(descriptions(parse_api_targets(doubled)), descriptions(parse_api_targets(lf)));
+    EXPECT_EQ(ids(parse_api_targets(doubled)), (std::vector<int>{1, 2}));
+    // Blanks after the dashes do not hide an entry either.
+    EXPECT_EQ(parse_api_targets("---------- \r\nid: 5 or \"android-21\"\r\n Name: Android "
+                                "5.0.1\r\n API level: 21\r\n")
+                  .size(),
+              1u);
+}
+
 TEST(ConfiguratorTargets, AnEntryMissingItsNameOrLevelIsSkippedWithoutReadingIntoTheNext) {
     const std::vector<api_target> targets =
         parse_api_targets(crlf(output_of("entry_without_level.txt")));

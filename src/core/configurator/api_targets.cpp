@@ -13,7 +13,8 @@ constexpr std::string_view kName = "Name: Android ";
 constexpr std::string_view kLevel = "API level:";
 constexpr std::string_view kLevelMarker = "(API ";
 
-// The lines of the output without their CR LF or LF ends.
+// The lines of the output without their line ends: LF, CR LF, or the CR CR LF that a console
+// program in text mode makes of a CR LF it prints.
 std::vector<std::string_view> lines_of(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t at = 0;
@@ -21,7 +22,7 @@ std::vector<std::string_view> lines_of(std::string_view text) {
         std::size_t end = text.find('\n', at);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(at, end - at);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         lines.push_back(line);
         at = end + 1;
     }
@@ -29,6 +30,7 @@ std::vector<std::string_view> lines_of(std::string_view text) {
 }
 
 bool ends_with_dashes(std::string_view line) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
     return line.size() >= 2 && line.substr(line.size() - 2) == "--";
 }
 

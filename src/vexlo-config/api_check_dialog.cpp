@@ -1,0 +1,194 @@
+#include "vexlo-config/api_check_dialog.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/configurator/api_check.h"
+#include "platform/platform.h"
+#include "vexlo-config/configurator_app.h"
+#include "vexlo-config/control_ids.h"
+#include "vexlo-config/worker.h"
+#include "winui/command_runner.h"
+#include "winui/dialog_template.h"
+#include "winui/dpi.h"
+#include "winui/gdi_handles.h"
+#include "winui/keystore_check.h"
+#include "winui/message_box.h"
+
+using configurator::api_check_host;
+using configurator::api_check_result;
+
+namespace {
+
+enum : int { id_title = 1001, id_note = 1002, id_animation = 1033 };
+constexpr UINT_PTR kTimer = 1424;
+const COLORREF kBackground = RGB(241, 245, 248);
+const COLORREF kText = RGB(0, 6, 54);
+
+// One frame counter for the whole run.
+int next_frame() {
+    static int frame = 0;  // window thread only
+    frame = (frame + 1) % 10;
+    return frame;
+}
+
+// Runs the tools of the check on the worker's thread.
+class tool_host : public api_check_host {
+public:
+    tool_host(const build::tool_config& tools, tool_job& job, const std::atomic<bool>& stop)
+        : tools_(tools), job_(job), stop_(stop) {}
+
+    alias_answer check_keystore(const std::string& keystore, const std::string& alias,
+                                const std::string& password) override {
+        switch (check_keystore_alias(tools_, build::runner_variant::configurator, keystore, alias,
+                                     password)) {
+            case build::alias_check::fits: return alias_answer::fits;
+            case build::alias_check::does_not_fit: return alias_answer::does_not_fit;
+            case build::alias_check::not_checked: break;
+        }
+        return alias_answer::not_checked;
+    }
+
+    std::string list_targets() override {
+        // A folder of this user's own: the program folder may be read-only once installed.
+        const std::string folder = platform::temp_folder() + "\\vexlo-config-targets-" +
+                                   std::to_string(GetCurrentProcessId()) + "\\";
+        platform::make_directories(folder);
+        run_request request;
+        request.command = "android list targets";
+        request.folder = folder;
+        request.variant = build::runner_variant::configurator;
+        const build::run_outcome outcome = run_tool(tools_, request, &job_);
+        platform::remove_directory(folder);
+        return outcome.text;
+    }
+
+    bool stopped() const override { return stop_.load(); }
+
+private:
+    build::tool_config tools_;
+    tool_job& job_;
+    const std::atomic<bool>& stop_;
+};
+
+struct check_dialog {
+    HWND owner = nullptr;
+    worker<api_check_result> task;
+    std::array<unique_bitmap, 10> frames;
+    unique_brush background{CreateSolidBrush(kBackground)};
+    unique_font bold;
+    unique_font regular;
+};
+
+unique_font tahoma(HWND dialog, int weight) {
+    return unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0, 0, 0,
+                                   weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                   DEFAULT_PITCH, L"Tahoma"));
+}
+
+void show_frame(HWND dialog, check_dialog& state, int frame) {
+    SendDlgItemMessageW(dialog, id_animation, STM_SETIMAGE, IMAGE_BITMAP,
+                        reinterpret_cast<LPARAM>(state.frames[static_cast<std::size_t>(frame)].get()));
+}
+
+void start_check(HWND dialog, check_dialog& state) {
+    auto job = std::make_shared<tool_job>();
+    const build::tool_config config = app().config;
+    const bool started = state.task.start(
+        dialog, msg_api_check_done,
+        [config, job](const std::atomic<bool>& stop) {
+            tool_host host(config, *job, stop);
+            return configurator::run_api_check(config, host);
+        },
+        [job] { job->cancel(); });
+    if (!started) EndDialog(dialog, 0);
+}
+
+void initialise(HWND dialog, check_dialog& state) {
+    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    set_window_icon(dialog);
+    const HINSTANCE module = GetModuleHandleW(nullptr);
+    for (int i = 0; i < 10; ++i) {
+        const std::wstring name = L"LOADBAR0" + std::to_wstring(i);
+        state.frames[static_cast<std::size_t>(i)].reset(static_cast<HBITMAP>(
+            LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    }
+    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_animation, 1, 4, 120, 10);
+    show_frame(dialog, state, 0);
+    create_control_du(dialog, WC_STATICW, "Checking Android APIs available", SS_LEFTNOWORDWRAP, 0,
+                      id_title, 6, 18, 160, 12);
+    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, id_note, 6,
+                      28, 80, 12);
+    state.bold = tahoma(dialog, FW_BOLD);
+    state.regular = tahoma(dialog, FW_NORMAL);
+    SendDlgItemMessageW(dialog, id_title, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold.get()), FALSE);
+    SendDlgItemMessageW(dialog, id_note, WM_SETFONT, reinterpret_cast<WPARAM>(state.regular.get()), FALSE);
+    center_window(dialog, state.owner);
+    SetTimer(dialog, kTimer, 100, nullptr);
+    PostMessageW(dialog, WM_TIMER, kTimer, 0);
+    start_check(dialog, state);
+}
+
+// The worker has ended: its warning (owned by this dialog, the animation going on behind it),
+// then its outcome, then the ready button, then the dialog closes.
+void finish(HWND dialog, check_dialog& state) {
+    std::optional<api_check_result> result = state.task.take();
+    if (!result) return;
+    if (!result->stopped && result->targets_listed && !result->rule.warning_text.empty())
+        tell(dialog, result->rule.warning_text, MB_OK | MB_ICONEXCLAMATION);
+    configurator_app& a = app();
+    if (configurator::apply_api_check(*result, a.config, a.targets, a.open_chooser_pending))
+        EnableWindow(GetDlgItem(state.owner, id_ready), TRUE);
+    KillTimer(dialog, kTimer);
+    state.task.release_if_finished();
+    EndDialog(dialog, 1);
+}
+
+INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* state = reinterpret_cast<check_dialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+        case WM_INITDIALOG:
+            initialise(dialog, *reinterpret_cast<check_dialog*>(lparam));
+            return TRUE;
+        case WM_TIMER:
+            if (state && wparam == kTimer) show_frame(dialog, *state, next_frame());
+            return TRUE;
+        case msg_api_check_done:
+            if (state) finish(dialog, *state);
+            return TRUE;
+        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
+        case WM_CTLCOLORSTATIC: {
+            HDC dc = reinterpret_cast<HDC>(wparam);
+            SetTextColor(dc, kText);
+            SetBkColor(dc, kBackground);
+            return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
+        }
+        case WM_COMMAND:
+            // Escape closes the dialog early; the check stops where it is.
+            if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
+            return TRUE;
+        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
+        case WM_DESTROY:
+            KillTimer(dialog, kTimer);
+            if (state) state->task.stop();
+            return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void run_api_check_dialog(HWND owner) {
+    check_dialog state;
+    state.owner = owner;
+    dialog_template_spec spec;
+    spec.caption = "Android Vexlo Configurator";
+    spec.style = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
+    spec.width = 152;
+    spec.height = 40;
+    run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
+}

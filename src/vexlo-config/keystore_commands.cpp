@@ -1,0 +1,132 @@
+#include "vexlo-config/keystore_commands.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "core/build/compile_identity.h"
+#include "core/configurator/keystore_creation.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "vexlo-config/configurator_app.h"
+#include "vexlo-config/keystore_details_dialog.h"
+#include "vexlo-config/status_refresh.h"
+#include "winui/command_runner.h"
+#include "winui/keystore_check.h"
+#include "winui/keystore_dialog.h"
+#include "winui/message_box.h"
+
+namespace {
+
+constexpr const wchar_t kFilter[] = L"Java KeyStore (*.JKS)\0*.jks\0";
+constexpr const char* kKeystoreCaption = "Keystore";
+
+// The open or save dialog for a keystore; "" when cancelled.
+std::string keystore_file_dialog(HWND owner, bool save, const wchar_t* title) {
+    std::wstring file(32768, L'\0');
+    if (save) wcscpy(file.data(), L"keystore.jks");
+    OPENFILENAMEW info{};
+    info.lStructSize = sizeof info;
+    info.hwndOwner = owner;
+    info.lpstrFilter = kFilter;
+    info.nFilterIndex = 1;
+    info.lpstrFile = file.data();
+    info.nMaxFile = static_cast<DWORD>(file.size());
+    info.lpstrTitle = title;
+    // The current folder stays as it is: Ant's detection looks there.
+    info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                 (save ? OFN_CREATEPROMPT : OFN_FILEMUSTEXIST);
+    const BOOL ok = save ? GetSaveFileNameW(&info) : GetOpenFileNameW(&info);
+    if (!ok) return "";
+    file.resize(wcslen(file.c_str()));
+    return narrow(file);
+}
+
+// Asks for alias and password until keytool accepts them for the configured keystore, or the
+// user gives up.
+void confirmation_loop(HWND window) {
+    build::tool_config& config = app().config;
+    app().dialog_alias = config.keystore_alias;
+    app().dialog_password = config.keystore_password;
+    int mode = 0;
+    for (;;) {
+        if (!keystore_dialog(window, mode, app().dialog_alias, app().dialog_password)) break;
+        config.keystore_alias = app().dialog_alias;
+        config.keystore_password = app().dialog_password;
+        build::run_outcome outcome;
+        const build::alias_check check = [&] {
+            busy_scope busy;
+            return check_keystore_alias(config, build::runner_variant::configurator,
+                                        config.keystore_path, config.keystore_alias,
+                                        config.keystore_password, &outcome);
+        }();
+        app().dialog_alias.clear();
+        app().dialog_password.clear();
+        if (check == build::alias_check::not_checked) {
+            // No answer is no verdict: say why instead of calling the values wrong.
+            config.keystore_state = 0;
+            show_message(window, build::alias_check_failed_message(outcome), kKeystoreCaption,
+                         MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            break;
+        }
+        config.keystore_state = check == build::alias_check::fits ? 1 : 0;
+        if (config.keystore_state == 1) break;
+        mode = 1;
+    }
+    request_status_refresh(window);
+}
+
+}  // namespace
+
+void select_keystore(HWND window) {
+    const std::string file = keystore_file_dialog(window, false, L"Select your keystore");
+    if (file.empty()) return;
+    app().config.keystore_path = file;
+    confirmation_loop(window);
+}
+
+void confirm_keystore(HWND window) { confirmation_loop(window); }
+
+void create_keystore(HWND window) {
+    const std::string file = keystore_file_dialog(window, true, L"Save keystore as");
+    if (file.empty()) return;
+    if (platform::file_exists(file)) {
+        if (show_message(window, configurator::replace_question(file), kKeystoreCaption,
+                         MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
+            show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
+                         MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+            return;
+        }
+        if (!platform::remove_file(file)) {
+            // Left in place, the old file would pass for the new keystore.
+            show_message(window, file + "\rThis file cannot be replaced: it is in use or protected.",
+                         kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            return;
+        }
+    }
+    if (!keystore_dialog(window, 0, app().dialog_alias, app().dialog_password)) return;
+    if (!keystore_details_dialog(window, app().owner)) return;
+
+    const configurator::split_path where = configurator::split_keystore_path(file);
+    run_request request;
+    request.command = configurator::genkey_command(where.file_name, app().dialog_alias,
+                                                   app().dialog_password, app().owner);
+    request.folder = where.folder;
+    request.variant = build::runner_variant::configurator;
+    const build::run_outcome outcome = [&] {
+        busy_scope busy;
+        return run_tool(app().config, request);
+    }();
+
+    if (platform::file_exists(file)) {
+        build::tool_config& config = app().config;
+        config.keystore_state = 1;
+        config.keystore_path = file;
+        config.keystore_alias = app().dialog_alias;
+        config.keystore_password = app().dialog_password;
+        request_status_refresh(window);
+        tell(window, std::string(configurator::kKeystoreCreated), MB_OK | MB_ICONINFORMATION);
+    } else {
+        tell(window, configurator::creation_failed_text(outcome.text), MB_OK | MB_ICONERROR);
+    }
+}

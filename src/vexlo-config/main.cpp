@@ -1,0 +1,19 @@
+// Vexlo-config.exe: finds or lets the user choose the JDK, the Android SDK with its API target,
+// Apache Ant and a signing keystore, and writes Vexlo.cfg for Vexlo.exe.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "vexlo-config/main_window.h"
+#include "winui/gdi_handles.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The folder browser's new style needs the apartment set up for it.
+    const HRESULT ole = OleInitialize(nullptr);
+    start_gdiplus();
+    run_main_window();
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return 0;
+}

@@ -1,0 +1,198 @@
+#include "vexlo-config/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "core/configurator/configurator_config.h"
+#include "core/configurator/configurator_texts.h"
+#include "platform/win32/utf16.h"
+#include "vexlo-config/api_check_dialog.h"
+#include "vexlo-config/api_chooser_dialog.h"
+#include "vexlo-config/configurator_app.h"
+#include "vexlo-config/control_ids.h"
+#include "vexlo-config/detection_commands.h"
+#include "vexlo-config/keystore_commands.h"
+#include "vexlo-config/main_window_layout.h"
+#include "vexlo-config/section_painter.h"
+#include "vexlo-config/status_refresh.h"
+#include "winui/dialog_template.h"
+#include "winui/message_box.h"
+#include "winui/text_controls.h"
+#include "winui/tooltip.h"
+#include "winui/window_position.h"
+
+using configurator::tool_section;
+
+namespace {
+
+struct main_window {
+    main_window_resources resources;
+    section_painter painter;
+    status_refresh refresh;
+};
+
+main_window* g_window = nullptr;  // the window's thread only
+
+void initialise(HWND window) {
+    set_client_size(window, kClientWidth, kClientHeight);
+    center_window(window, nullptr);
+    create_main_window_controls(window, g_window->resources);
+    set_window_icon(window);
+    restore_window_position(window);
+
+    build::tool_config& config = app().config;
+    config = configurator::read_configurator_config(config_file_path(), this_machine());
+    const std::pair<const std::string*, std::pair<int, int>> known[] = {
+        {&config.jdk_path, {id_jdk_path, id_jdk_detect}},
+        {&config.android_sdk_path, {id_sdk_path, id_sdk_detect}},
+        {&config.ant_path, {id_ant_path, id_ant_detect}},
+        {&config.keystore_path, {id_keystore_path, 0}},
+    };
+    for (const auto& [path, ids] : known) {
+        if (path->empty()) continue;
+        add_tooltip(GetDlgItem(window, ids.first), *path);
+        if (ids.second) enable_item(window, ids.second, false);
+    }
+
+    SetTimer(window, kMainTimer, kMainTimerPeriod, nullptr);
+    PostMessageW(window, WM_TIMER, kMainTimer, 0);  // the first tick follows at once
+    request_status_refresh(window);
+    // Not the first path box: focus there would show its text selected.
+    SetFocus(GetDlgItem(window, id_jdk_browse));
+}
+
+void set_face(HWND window, int id, const char* face) {
+    const main_window_resources& r = g_window->resources;
+    HBITMAP bitmap = std::string(face) == "BTNSET" ? r.set_face.get() : r.null_face.get();
+    HWND button = GetDlgItem(window, id);
+    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+void show_chooser(HWND window) {
+    show_api_chooser(window);
+    request_status_refresh(window);
+}
+
+void on_tick(HWND window) {
+    configurator_app& a = app();
+    if (!a.api_check_done) {
+        a.api_check_done = true;
+        run_api_check_dialog(window);
+        request_status_refresh(window);
+    }
+    g_window->refresh.on_tick();
+    a.blink_phase ^= 1;
+    if (a.config.sdk_state == 0) {
+        set_face(window, id_configure_sdk, configurator::blink_face(0, a.blink_phase));
+        // Not over another dialog, a message box or a command that waits for a tool.
+        if (a.open_chooser_pending && IsWindowEnabled(window) && a.busy == 0) {
+            a.open_chooser_pending = false;
+            show_chooser(window);
+        }
+    }
+    if (a.config.keystore_state == 0)
+        set_face(window, id_configure_keystore, configurator::blink_face(0, a.blink_phase));
+}
+
+void open_link(int id) {
+    const std::string_view url = id == id_jdk_link   ? configurator::kJdkDownload
+                                 : id == id_sdk_link ? configurator::kSdkDownload
+                                                     : configurator::kAntDownload;
+    ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void on_command(HWND window, int id, int code) {
+    if (is_link(id)) {
+        if (code == STN_CLICKED) open_link(id);
+        return;
+    }
+    if (code != BN_CLICKED && code != 1) return;  // a click or an accelerator
+    if (app().busy > 0) return;  // a tool still runs for the last command
+    switch (id) {
+        case id_jdk_detect: start_autodetect(window, tool_section::jdk); break;
+        case id_sdk_detect: start_autodetect(window, tool_section::sdk); break;
+        case id_ant_detect: start_autodetect(window, tool_section::ant); break;
+        case id_jdk_browse: browse_for_tool(window, tool_section::jdk); break;
+        case id_sdk_browse: browse_for_tool(window, tool_section::sdk); break;
+        case id_ant_browse: browse_for_tool(window, tool_section::ant); break;
+        case id_configure_sdk: show_chooser(window); break;
+        case id_keystore_browse: select_keystore(window); break;
+        case id_configure_keystore: confirm_keystore(window); break;
+        case id_create_keystore: create_keystore(window); break;
+        case id_ready: EndDialog(window, 0); break;
+        default: break;
+    }
+}
+
+INT_PTR colour_static(HWND window, HWND control, HDC dc) {
+    if (HBRUSH b = g_window->painter.colour(control, dc)) return reinterpret_cast<INT_PTR>(b);
+    const int id = GetDlgCtrlID(control);
+    if (id == id_welcome || is_link(id)) {
+        SetTextColor(dc, id == id_welcome ? RGB(0, 0, 139) : RGB(0, 0, 255));
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    (void)window;
+    return FALSE;
+}
+
+// Closing, for whatever reason: the configuration is written with what has been collected.
+void on_destroy(HWND window) {
+    KillTimer(window, kMainTimer);
+    for (UINT_PTR t = kDetectTimerBase; t < kDetectTimerBase + 3; ++t) KillTimer(window, t);
+    g_window->refresh.stop();
+    configurator::write_configurator_config(config_file_path(), app().config, app().targets);
+}
+
+INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_INITDIALOG: initialise(window); return FALSE;  // the focus is set
+        case WM_TIMER:
+            if (wparam == kMainTimer)
+                on_tick(window);
+            else
+                finish_autodetect(window, wparam);
+            return TRUE;
+        case WM_COMMAND: on_command(window, LOWORD(wparam), HIWORD(wparam)); return TRUE;
+        case msg_request_refresh: request_status_refresh(window); return TRUE;
+        case msg_refresh_done:
+            g_window->refresh.on_done(window, g_window->painter, g_window->resources);
+            return TRUE;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+            return colour_static(window, reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+        case WM_SETCURSOR:
+            if (is_link(GetDlgCtrlID(reinterpret_cast<HWND>(wparam)))) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_SYSCOMMAND: save_window_position(window); return FALSE;
+        case WM_CLOSE: EndDialog(window, 0); return TRUE;
+        case WM_DESTROY: on_destroy(window); return FALSE;
+        default: return FALSE;
+    }
+}
+
+}  // namespace
+
+void request_status_refresh(HWND main_window) {
+    if (g_window) g_window->refresh.request(main_window);
+}
+
+void run_main_window() {
+    main_window window;
+    g_window = &window;
+    dialog_template_spec spec;
+    spec.caption = std::string(configurator::kWindowCaption);
+    // Visible from its creation: the first timer tick opens a dialog over it at once.
+    spec.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    spec.width = 349;  // replaced by the exact client size at initialisation
+    spec.height = 329;
+    run_modal_dialog(nullptr, spec, procedure, 0);
+    g_window = nullptr;
+}

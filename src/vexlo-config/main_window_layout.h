@@ -1,0 +1,22 @@
+#pragma once
+// The controls of the configurator's main window, its fonts and its button pictures.
+#include <windows.h>
+
+#include "winui/gdi_handles.h"
+
+struct main_window_resources {
+    unique_font welcome;  // Arial 8 bold
+    unique_font title;    // Arial Black 12 bold, the four section titles
+    unique_font link;     // Arial 7 underlined
+    unique_font ready;    // Arial Black 10 bold
+    unique_bitmap detect_face;  // "BTNOTO"
+    unique_bitmap set_face;     // "BTNSET"
+    unique_bitmap null_face;    // "BTNNUL"
+};
+
+// Creates every control at its place (pixels at 96 DPI), in its state at creation, with the
+// fonts, the section pictures and the tool-tips of the buttons.
+void create_main_window_controls(HWND window, main_window_resources& resources);
+
+// Whether a control is one of the three download links.
+bool is_link(int id);
