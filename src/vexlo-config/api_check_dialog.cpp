@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "core/build/compile_identity.h"
+#include "core/build/tool_commands.h"
 #include "core/configurator/api_check.h"
 #include "platform/platform.h"
 #include "vexlo-config/configurator_app.h"
@@ -15,7 +17,6 @@
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
-#include "winui/keystore_check.h"
 #include "winui/message_box.h"
 
 using configurator::api_check_host;
@@ -35,16 +36,43 @@ int next_frame() {
     return frame;
 }
 
+// Removes a work folder of a tool run. The command interpreter that ran in it may hold it for
+// a moment after it has ended.
+void remove_work_folder(const std::string& folder) {
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (platform::remove_directory(folder) || !platform::file_exists(folder)) return;
+        Sleep(25);
+    }
+}
+
 // Runs the tools of the check on the worker's thread.
 class tool_host : public api_check_host {
 public:
     tool_host(const build::tool_config& tools, tool_job& job, const std::atomic<bool>& stop)
         : tools_(tools), job_(job), stop_(stop) {}
 
+    // The alias check of the keystore dialog's programs, on a throw-away copy, run in the job
+    // so that a closing window ends keytool at once and the copy is removed.
     alias_answer check_keystore(const std::string& keystore, const std::string& alias,
                                 const std::string& password) override {
-        switch (check_keystore_alias(tools_, build::runner_variant::configurator, keystore, alias,
-                                     password)) {
+        const std::string folder = build::alias_check_folder(
+            platform::temp_folder(), std::to_string(GetCurrentProcessId()) + "-start");
+        const std::string copy = folder + std::string(build::kAliasCheckKeystore);
+        platform::make_directories(folder);
+        platform::remove_file(copy);
+        build::run_outcome outcome{build::run_status::finished, ""};
+        if (platform::copy_file(keystore, copy)) {
+            run_request request;
+            request.command = build::changealias_command(alias, password);
+            request.folder = folder;
+            request.variant = build::runner_variant::configurator;
+            outcome = run_tool(tools_, request, &job_);
+        } else if (platform::file_exists(keystore)) {
+            outcome = {build::run_status::cannot_write, std::string(build::kResultErrorWriting)};
+        }
+        platform::remove_file(copy);
+        remove_work_folder(folder);
+        switch (build::judge_alias_check(outcome)) {
             case build::alias_check::fits: return alias_answer::fits;
             case build::alias_check::does_not_fit: return alias_answer::does_not_fit;
             case build::alias_check::not_checked: break;
@@ -62,7 +90,7 @@ public:
         request.folder = folder;
         request.variant = build::runner_variant::configurator;
         const build::run_outcome outcome = run_tool(tools_, request, &job_);
-        platform::remove_directory(folder);
+        remove_work_folder(folder);
         return outcome.text;
     }
 
@@ -73,6 +101,8 @@ private:
     tool_job& job_;
     const std::atomic<bool>& stop_;
 };
+
+HWND g_open_dialog = nullptr;  // the window's thread only
 
 struct check_dialog {
     HWND owner = nullptr;
@@ -110,6 +140,7 @@ void start_check(HWND dialog, check_dialog& state) {
 
 void initialise(HWND dialog, check_dialog& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    g_open_dialog = dialog;
     set_window_icon(dialog);
     const HINSTANCE module = GetModuleHandleW(nullptr);
     for (int i = 0; i < 10; ++i) {
@@ -173,6 +204,7 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
             return TRUE;
         case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
         case WM_DESTROY:
+            g_open_dialog = nullptr;
             KillTimer(dialog, kTimer);
             if (state) state->task.stop();
             return FALSE;
@@ -181,6 +213,10 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 }
 
 }  // namespace
+
+void close_api_check_dialog() {
+    if (g_open_dialog) EndDialog(g_open_dialog, 0);
+}
 
 void run_api_check_dialog(HWND owner) {
     check_dialog state;

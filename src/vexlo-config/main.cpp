@@ -5,6 +5,7 @@
 #include <ole2.h>
 
 #include "vexlo-config/main_window.h"
+#include "vexlo-config/worker.h"
 #include "winui/gdi_handles.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -14,6 +15,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const HRESULT ole = OleInitialize(nullptr);
     start_gdiplus();
     run_main_window();
+    // A check stopped by the closing window ends its tools at once; let it remove its files.
+    wait_for_stopped_workers(5000);
     if (SUCCEEDED(ole)) OleUninitialize();
     return 0;
 }

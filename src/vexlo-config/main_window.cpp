@@ -172,7 +172,10 @@ INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
             }
             return FALSE;
         case WM_SYSCOMMAND: save_window_position(window); return FALSE;
-        case WM_CLOSE: EndDialog(window, 0); return TRUE;
+        case WM_CLOSE:
+            close_api_check_dialog();  // its check stops with the window
+            EndDialog(window, 0);
+            return TRUE;
         case WM_DESTROY: on_destroy(window); return FALSE;
         default: return FALSE;
     }

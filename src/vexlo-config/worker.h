@@ -13,6 +13,17 @@
 #include <thread>
 #include <utility>
 
+// The number of worker threads still running, of any kind. At the end of the program the
+// stopped ones are given a moment to tidy up (their tools have been ended by then).
+inline std::atomic<int>& worker_threads_alive() {
+    static std::atomic<int> count{0};
+    return count;
+}
+inline void wait_for_stopped_workers(int timeout_ms) {
+    for (int waited = 0; worker_threads_alive().load() > 0 && waited < timeout_ms; waited += 10)
+        Sleep(10);
+}
+
 template <typename Result>
 class worker {
 public:
@@ -31,7 +42,11 @@ public:
         s->target = target;
         s->on_stop = std::move(on_stop);
         try {
+            ++worker_threads_alive();
             std::thread([s, message, job = std::move(job)] {
+                const struct on_exit {
+                    ~on_exit() { --worker_threads_alive(); }
+                } leaving;
                 Result r = job(s->stop);
                 std::lock_guard<std::mutex> lock(s->mutex);
                 if (!s->stop.load() && s->target) {
@@ -41,6 +56,7 @@ public:
                 s->done.store(true);
             }).detach();
         } catch (...) {
+            --worker_threads_alive();
             return false;  // no thread could be made: nothing runs
         }
         shared_ = std::move(s);

@@ -275,6 +275,36 @@ TEST_F(Configurator, CompleteConfigurationIsOrangeUntilTheCheckThenReadyAndVexlo
     EXPECT_TRUE(gui::no_message_box(vexlo.pid(), 300));
 }
 
+TEST_F(Configurator, ClosingDuringTheStartUpCheckStopsItAndStillWritesTheFile) {
+    write_config(compile_support::toolchain_config());
+    slow_keytool(30000);
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    ASSERT_NE(gui::wait_window(pid(), kProgressCaption, 5000), nullptr);
+    EXPECT_TRUE(wait_until([] { return compile_support::processes_named("keytool.exe") > 0; }));
+    platform::remove_file(config_file());
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    // Far sooner than keytool would have answered: the check was stopped, not waited for.
+    EXPECT_TRUE(program_->wait_exit(10000));
+    EXPECT_TRUE(wait_until([] { return compile_support::processes_named("keytool.exe") == 0; }));
+    // Its throw-away keystore copy is gone with it.
+    EXPECT_FALSE(platform::file_exists(platform::temp_folder() + "\\vexlo-keystore-check-" +
+                                       std::to_string(pid()) + "-start"));
+    EXPECT_EQ(config_keys().at("jdk_path"), compile_support::toolchain_config().jdk_path);
+}
+
+TEST_F(Configurator, TheStartUpCheckLeavesNoWorkFolders) {
+    write_config(compile_support::toolchain_config());
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    wait_for_check(w);
+    const std::string id = std::to_string(pid());
+    close(w, false);
+    EXPECT_FALSE(platform::file_exists(platform::temp_folder() + "\\vexlo-keystore-check-" + id +
+                                       "-start"));
+    EXPECT_FALSE(platform::file_exists(platform::temp_folder() + "\\vexlo-config-targets-" + id));
+}
+
 TEST_F(Configurator, TheCloseBoxWritesTheSameKeysAsTheReadyButton) {
     std::map<std::string, std::string> written[2];
     for (bool ready_button : {true, false}) {
