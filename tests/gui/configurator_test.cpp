@@ -323,6 +323,53 @@ TEST_F(Configurator, TheCloseBoxWritesTheSameKeysAsTheReadyButton) {
     EXPECT_NE(written[1].at("build_tools_path"), "");
 }
 
+TEST_F(Configurator, PathsWithSpacesAndCharactersOutsideTheCodePageReachVexloIntact) {
+    // Marker files only: what matters here is what the file says, not what the tools do.
+    const std::string root = scratch_.path() + "Werkzeuge für André Ω\\";
+    build::tool_config c;
+    c.jdk_path = root + "JDK 8 ☕";
+    c.android_sdk_path = root + "Android SDK";
+    c.ant_path = root + "Apache Ant Ω";
+    c.keystore_path = root + "Schlüssel\\my release.jks";
+    c.keystore_alias = "mój klucz";
+    c.keystore_password = "hasło ünd €";
+    c.api_target_id = 1;
+    for (const std::string& f : {c.jdk_path + "\\bin\\keytool.exe", c.jdk_path + "\\bin\\javac.exe",
+                                 c.android_sdk_path + "\\tools\\android.bat",
+                                 c.ant_path + "\\bin\\ant.bat", c.keystore_path}) {
+        platform::make_directories(f.substr(0, f.rfind('\\')));
+        ASSERT_TRUE(platform::write_file(f, ""));
+    }
+    write_config(c);
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(wait_until([&] { return gui::item_text(w, sdk_path) == c.android_sdk_path; }));
+    EXPECT_EQ(gui::item_text(w, jdk_path), c.jdk_path);
+    EXPECT_EQ(gui::item_text(w, ant_path), c.ant_path);
+    EXPECT_EQ(gui::item_text(w, keystore_path), c.keystore_path);
+    // The empty stand-in SDK lists no target, so the chooser comes; it changes nothing here.
+    if (HWND chooser = gui::wait_window(pid(), "Android SDK", 5000)) {
+        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(wait_until([&] { return !IsWindow(chooser); }));
+    }
+    platform::remove_file(config_file());
+    close(w, false);
+
+    const auto keys = config_keys();
+    EXPECT_EQ(keys.at("jdk_path"), c.jdk_path);
+    EXPECT_EQ(keys.at("android_sdk_path"), c.android_sdk_path);
+    EXPECT_EQ(keys.at("ant_path"), c.ant_path);
+    EXPECT_EQ(keys.at("keystore_path"), c.keystore_path);
+    EXPECT_EQ(keys.at("api_target_id"), "1");
+    EXPECT_EQ(build::unscramble_text(keys.at("keystore_alias"), build::kScrambleKey),
+              c.keystore_alias);
+    EXPECT_EQ(build::unscramble_text(keys.at("keystore_password"), build::kScrambleKey),
+              c.keystore_password);
+    gui::running_program vexlo(gui::bin_folder() + "Vexlo.exe");
+    EXPECT_NE(gui::wait_window(vexlo.pid(), "Android Vexlo Tools v3.6"), nullptr);
+    EXPECT_TRUE(gui::no_message_box(vexlo.pid(), 300));
+}
+
 TEST_F(Configurator, OneApiTooLowWarnsAndTheChooserOpensAtTheNextTick) {
     targets_from("one_platform_17_addon_19.txt");
     build::tool_config c = compile_support::toolchain_config();
