@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/html/paint.h"
 #include "core/viewer/notice.h"
@@ -164,7 +165,9 @@ void html_view::after_new_content() {
 
 void html_view::lay_out() {
     const int width = view_width();
-    if (width == laid_out_width_) return;
+    // A view without width (minimised, or not yet placed) keeps the layout it has: laying a
+    // long page out one character a line would only cost time.
+    if (width == laid_out_width_ || (client_width_ <= 0 && laid_out_width_ >= 0)) return;
     const double start = now_ms();
     if (picture_)
         doc_.boxes = html::lay_out_picture(picture_->width(), picture_->height(), width);
@@ -484,6 +487,7 @@ void html_view::on_key(int vk) {
 LRESULT html_view::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_SIZE:
+            if (w == SIZE_MINIMIZED) return 0;
             client_width_ = LOWORD(l);
             client_height_ = HIWORD(l);
             lay_out();

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <iterator>
+
 #include "core/viewer/window_geometry.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
