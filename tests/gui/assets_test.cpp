@@ -642,6 +642,7 @@ TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
     confirm_creation(pid(), save);
     HWND progress = wait_progress(pid());
     ASSERT_NE(progress, nullptr);
+    gui::screenshot(progress, "assets-duplicate-start");
     for (int i = 0; i < 500 && gui::item_text(progress, 1002) != "Copying files..."; ++i)
         gui::pause_ms(10);
     PostMessageW(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // what Escape sends
