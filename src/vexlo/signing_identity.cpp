@@ -83,25 +83,30 @@ bool ask_for_identity(HWND owner) {
     return true;
 }
 
+// What the helper thread of the keystore check works on.
+struct check_call {
+    build::tool_config tools;
+    build::signing_identity identity;
+    build::run_outcome outcome;
+    build::alias_check verdict = build::alias_check::not_checked;
+};
+
+// A thread procedure of its own: a lambda cannot become a stdcall function on 32-bit Windows.
+DWORD WINAPI run_check(LPVOID p) {
+    auto& c = *static_cast<check_call*>(p);
+    c.verdict = check_keystore_alias(c.tools, build::runner_variant::main_program,
+                                     c.identity.keystore_file, c.identity.alias,
+                                     c.identity.password, &c.outcome);
+    return 0;
+}
+
 // keytool runs while the main window stays painted but takes no clicks.
 build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome) {
     const bool was_enabled = owner && IsWindowEnabled(owner);
     if (was_enabled) EnableWindow(owner, FALSE);
     // Starting a process can take the system a while; a helper thread does it, so the
     // window keeps answering its messages all along.
-    struct check_call {
-        build::tool_config tools;
-        build::signing_identity identity;
-        build::run_outcome outcome;
-        build::alias_check verdict = build::alias_check::not_checked;
-    } call{app().tools, current_identity(), {}};
-    auto run_check = [](LPVOID p) -> DWORD {
-        auto& c = *static_cast<check_call*>(p);
-        c.verdict = check_keystore_alias(c.tools, build::runner_variant::main_program,
-                                         c.identity.keystore_file, c.identity.alias,
-                                         c.identity.password, &c.outcome);
-        return 0;
-    };
+    check_call call{app().tools, current_identity(), {}};
     if (HANDLE thread = CreateThread(nullptr, 0, run_check, &call, 0, nullptr)) {
         wait_serving_messages(thread);
         WaitForSingleObject(thread, INFINITE);
