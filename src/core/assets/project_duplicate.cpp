@@ -119,6 +119,11 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
     observer.listing();
     const duplicate_plan plan = plan_duplicate(project_folder, target);
 
+    // Into a new folder every file is new and is copied straight to its name (a copy that
+    // fails is removed). Into an existing folder a file may replace one of the same name, so it
+    // is copied under a temporary name and renamed into place: the old file stays whole until
+    // the new one is.
+    const bool fresh_target = !platform::file_exists(plan.target);
     platform::make_directories(plan.target);  // an existing folder is used as it is
     result.target_created = platform::is_directory(plan.target);
     observer.range(plan.steps());
@@ -136,27 +141,32 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
         ++result.steps_done;
         if (folder.empty()) continue;  // the root: the target itself
         const std::string made = plan.target + "\\" + folder;
-        if (!platform::is_directory(made) && !platform::make_directories(made))
-            result.failed.push_back(made);
+        if (!platform::make_directories(made)) result.failed.push_back(made);
     }
 
     observer.copying();
     for (const std::string& file : plan.files) {
-        if (observer.stop_requested()) {
+        if (observer.stop_requested()) {  // only ever between two files
             result.stopped = true;
             return result;
         }
         observer.step();
         ++result.steps_done;
+        const std::string from = plan.source + "\\" + file;
         const std::string to = plan.target + "\\" + file;
-        const std::string partial = to + std::string(kPartialSuffix);
-        if (platform::copy_file(plan.source + "\\" + file, partial) &&
-            platform::move_file(partial, to)) {
-            ++result.files_copied;
+        bool copied = false;
+        if (fresh_target) {
+            copied = platform::copy_file(from, to);
+            if (!copied) platform::remove_file(to);
         } else {
-            platform::remove_file(partial);
-            result.failed.push_back(to);
+            const std::string partial = to + std::string(kPartialSuffix);
+            copied = platform::copy_file(from, partial) && platform::move_file(partial, to);
+            if (!copied) platform::remove_file(partial);
         }
+        if (copied)
+            ++result.files_copied;
+        else
+            result.failed.push_back(to);
     }
     return result;
 }

@@ -45,9 +45,11 @@ struct duplicate_result {
     std::vector<std::string> failed;  // folders and files of the target that could not be made
 };
 
-// Lists the project, creates the target and its folders, then copies the files. Each file is
-// copied under a temporary name and renamed into place, so an interrupted or failed copy never
-// leaves a half-written file under the real name (an existing file there stays intact).
+// Lists the project, creates the target and its folders, then copies the files, asking the
+// observer before each whether to stop, so a stop always falls between two whole files. A
+// copy that fails leaves no partial file; in a target folder that existed before, files are
+// copied under a temporary name and renamed into place, so a file they replace stays intact
+// until its successor is complete.
 duplicate_result duplicate_project(std::string_view project_folder, std::string_view target,
                                    duplicate_observer& observer);
 
