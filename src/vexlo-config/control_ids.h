@@ -40,6 +40,8 @@ enum main_window_id : int {
 // The main window's timer: blinking, the first tick's API check and the chooser.
 inline constexpr unsigned kMainTimer = 1424;
 inline constexpr unsigned kMainTimerPeriod = 500;
+// The first tick, due just after the window has painted itself for the first time.
+inline constexpr unsigned kFirstTickTimer = 1425;
 // The one-second pause of the autodetect commands (one timer per section).
 inline constexpr unsigned kDetectTimerBase = 1500;
 

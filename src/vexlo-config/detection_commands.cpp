@@ -1,5 +1,6 @@
 #include "vexlo-config/detection_commands.h"
 
+#include <ole2.h>
 #include <shlobj.h>
 
 #include <array>
@@ -47,6 +48,9 @@ int CALLBACK preselect(HWND browser, UINT message, LPARAM, LPARAM data) {
 
 // The folder the user picks, or "" when the browser was cancelled.
 std::string pick_folder(HWND owner, const std::string& title, const std::string& current) {
+    // The browser's new style needs the thread's apartment; set up once, when first needed.
+    static const HRESULT apartment = OleInitialize(nullptr);
+    (void)apartment;
     const std::wstring wide_title = widen(title);
     const std::wstring wide_current = widen(current);
     wchar_t display[MAX_PATH] = {};

@@ -2,7 +2,6 @@
 // Apache Ant and a signing keystore, and writes Vexlo.cfg for Vexlo.exe.
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "vexlo-config/main_window.h"
 #include "vexlo-config/worker.h"
@@ -11,12 +10,9 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    // The folder browser's new style needs the apartment set up for it.
-    const HRESULT ole = OleInitialize(nullptr);
     start_gdiplus();
     run_main_window();
     // A check stopped by the closing window ends its tools at once; let it remove its files.
     wait_for_stopped_workers(5000);
-    if (SUCCEEDED(ole)) OleUninitialize();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <future>
 #include <string>
 
 #include "core/configurator/configurator_config.h"
@@ -16,6 +17,7 @@
 #include "vexlo-config/keystore_commands.h"
 #include "vexlo-config/main_window_layout.h"
 #include "vexlo-config/section_painter.h"
+#include "vexlo-config/section_pictures.h"
 #include "vexlo-config/status_refresh.h"
 #include "winui/dialog_template.h"
 #include "winui/message_box.h"
@@ -28,9 +30,12 @@ using configurator::tool_section;
 namespace {
 
 struct main_window {
+    std::future<build::tool_config> reading;  // the configuration, read while the window is built
     main_window_resources resources;
+    section_pictures pictures;
     section_painter painter;
     status_refresh refresh;
+    bool painted = false;
 };
 
 main_window* g_window = nullptr;  // the window's thread only
@@ -39,28 +44,39 @@ void initialise(HWND window) {
     set_client_size(window, kClientWidth, kClientHeight);
     center_window(window, nullptr);
     create_main_window_controls(window, g_window->resources);
+    g_window->pictures.place(window);
     set_window_icon(window);
     restore_window_position(window);
 
     build::tool_config& config = app().config;
-    config = configurator::read_configurator_config(config_file_path(), this_machine());
-    const std::pair<const std::string*, std::pair<int, int>> known[] = {
-        {&config.jdk_path, {id_jdk_path, id_jdk_detect}},
-        {&config.android_sdk_path, {id_sdk_path, id_sdk_detect}},
-        {&config.ant_path, {id_ant_path, id_ant_detect}},
-        {&config.keystore_path, {id_keystore_path, 0}},
+    config = g_window->reading.get();
+    const std::pair<const std::string*, int> detect_buttons[] = {
+        {&config.jdk_path, id_jdk_detect},
+        {&config.android_sdk_path, id_sdk_detect},
+        {&config.ant_path, id_ant_detect},
     };
-    for (const auto& [path, ids] : known) {
-        if (path->empty()) continue;
-        add_tooltip(GetDlgItem(window, ids.first), *path);
-        if (ids.second) enable_item(window, ids.second, false);
-    }
+    for (const auto& [path, button] : detect_buttons)
+        if (!path->empty()) enable_item(window, button, false);
 
     SetTimer(window, kMainTimer, kMainTimerPeriod, nullptr);
-    PostMessageW(window, WM_TIMER, kMainTimer, 0);  // the first tick follows at once
-    request_status_refresh(window);
+    // The first tick follows as soon as the window has painted itself (see WM_PAINT).
+    g_window->refresh.apply_now(window, g_window->painter, g_window->resources);
     // Not the first path box: focus there would show its text selected.
     SetFocus(GetDlgItem(window, id_jdk_browse));
+}
+
+// The tool-tips wait for the first tick: nobody points at a control before the window shows.
+void attach_tooltips(HWND window) {
+    attach_button_tooltips(window);
+    const build::tool_config& config = app().config;
+    const std::pair<const std::string*, int> boxes[] = {
+        {&config.jdk_path, id_jdk_path},
+        {&config.android_sdk_path, id_sdk_path},
+        {&config.ant_path, id_ant_path},
+        {&config.keystore_path, id_keystore_path},
+    };
+    for (const auto& [path, box] : boxes)
+        if (!path->empty()) add_tooltip(GetDlgItem(window, box), *path);
 }
 
 void set_face(HWND window, int id, const char* face) {
@@ -80,6 +96,8 @@ void on_tick(HWND window) {
     configurator_app& a = app();
     if (!a.api_check_done) {
         a.api_check_done = true;
+        UpdateWindow(window);  // the window shows itself complete before the check starts
+        attach_tooltips(window);
         run_api_check_dialog(window);
         request_status_refresh(window);
     }
@@ -142,6 +160,7 @@ INT_PTR colour_static(HWND window, HWND control, HDC dc) {
 // Closing, for whatever reason: the configuration is written with what has been collected.
 void on_destroy(HWND window) {
     KillTimer(window, kMainTimer);
+    KillTimer(window, kFirstTickTimer);
     for (UINT_PTR t = kDetectTimerBase; t < kDetectTimerBase + 3; ++t) KillTimer(window, t);
     g_window->refresh.stop();
     configurator::write_configurator_config(config_file_path(), app().config, app().targets);
@@ -151,11 +170,18 @@ INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     switch (message) {
         case WM_INITDIALOG: initialise(window); return FALSE;  // the focus is set
         case WM_TIMER:
-            if (wparam == kMainTimer)
+            if (wparam == kFirstTickTimer) KillTimer(window, kFirstTickTimer);
+            if (wparam == kMainTimer || wparam == kFirstTickTimer)
                 on_tick(window);
             else
                 finish_autodetect(window, wparam);
             return TRUE;
+        case WM_PAINT:
+            if (!g_window->painted) {
+                g_window->painted = true;
+                SetTimer(window, kFirstTickTimer, USER_TIMER_MINIMUM, nullptr);
+            }
+            return FALSE;  // the dialog paints itself
         case WM_COMMAND: on_command(window, LOWORD(wparam), HIWORD(wparam)); return TRUE;
         case msg_request_refresh: request_status_refresh(window); return TRUE;
         case msg_refresh_done:
@@ -189,6 +215,16 @@ void request_status_refresh(HWND main_window) {
 
 void run_main_window() {
     main_window window;
+    // Files are read and pictures scaled while the window builds its controls.
+    const auto read = [] {
+        return configurator::read_configurator_config(config_file_path(), this_machine());
+    };
+    try {
+        window.reading = std::async(std::launch::async, read);
+    } catch (...) {
+        window.reading = std::async(std::launch::deferred, read);  // no thread: read in place
+    }
+    window.pictures.start(section_pictures::system_dpi());
     g_window = &window;
     dialog_template_spec spec;
     spec.caption = std::string(configurator::kWindowCaption);

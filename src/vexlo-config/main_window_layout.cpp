@@ -8,7 +8,6 @@
 #include "vexlo-config/control_ids.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
-#include "winui/pictures.h"
 #include "winui/tooltip.h"
 
 using namespace configurator;
@@ -109,6 +108,11 @@ void set_font(HWND control, const unique_font& font) {
 
 }  // namespace
 
+void attach_button_tooltips(HWND window) {
+    for (const control_spec& c : layout())
+        if (c.type == kind::picture_button) add_tooltip(GetDlgItem(window, c.id), c.text);
+}
+
 bool is_link(int id) { return id == id_jdk_link || id == id_sdk_link || id == id_ant_link; }
 
 void create_main_window_controls(HWND window, main_window_resources& res) {
@@ -157,7 +161,6 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
                                ? res.set_face.get()
                                : res.detect_face.get();
             SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(face));
-            add_tooltip(control, c.text);
         }
         if (!c.enabled) EnableWindow(control, FALSE);
         switch (c.type) {
@@ -167,14 +170,5 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
         }
         if (c.id == id_welcome) set_font(control, res.welcome);
         if (c.id == id_ready) set_font(control, res.ready);
-    }
-
-    const std::pair<int, const char*> pictures[] = {{id_jdk_picture, "JDK"},
-                                                    {id_sdk_picture, "ASDK"},
-                                                    {id_ant_picture, "ANT"},
-                                                    {id_keystore_picture, "KEYSTORE"}};
-    for (const auto& [id, name] : pictures) {
-        const unique_resource_bitmap picture = load_png_resource(name);
-        draw_image_in_control(window, id, picture ? image_of(*picture) : nullptr);
     }
 }

@@ -14,9 +14,11 @@ struct main_window_resources {
     unique_bitmap null_face;    // "BTNNUL"
 };
 
-// Creates every control at its place (pixels at 96 DPI), in its state at creation, with the
-// fonts, the section pictures and the tool-tips of the buttons.
+// Creates every control at its place (pixels at 96 DPI), in its state at creation, with its
+// font or button face. The section pictures come from section_pictures.
 void create_main_window_controls(HWND window, main_window_resources& resources);
+// The tool-tips of the picture buttons ("Autodetect", "Configure Android CLT", ...).
+void attach_button_tooltips(HWND window);
 
 // Whether a control is one of the three download links.
 bool is_link(int id);

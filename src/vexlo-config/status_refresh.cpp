@@ -27,6 +27,16 @@ void status_refresh::request(HWND window) {
                              });
 }
 
+void status_refresh::apply_now(HWND window, section_painter& painter,
+                               const main_window_resources& resources) {
+    build::tool_config& config = app().config;
+    const configurator::status_view view = configurator::compute_status(config, app().targets);
+    config.sdk_state = view.sdk_state;
+    config.api_target_id = view.api_target_id;
+    config.keystore_state = view.keystore_state;
+    painter.apply(window, view, resources);
+}
+
 void status_refresh::on_done(HWND window, section_painter& painter,
                              const main_window_resources& resources) {
     std::optional<result> r = worker_.take();

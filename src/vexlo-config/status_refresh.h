@@ -14,6 +14,9 @@
 class status_refresh {
 public:
     void request(HWND window);
+    // The status of the configuration as the window opens, computed and shown at once so that
+    // the first painting shows the sections complete.
+    void apply_now(HWND window, section_painter& painter, const main_window_resources& resources);
     // The worker's message has arrived.
     void on_done(HWND window, section_painter& painter, const main_window_resources& resources);
     // The timer's poll: a finished worker is released.
