@@ -22,7 +22,6 @@
 #include "winui/dialog_template.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
-#include "winui/tooltip.h"
 #include "winui/window_position.h"
 
 using configurator::tool_section;
@@ -68,15 +67,7 @@ void initialise(HWND window) {
 // The tool-tips wait for the first tick: nobody points at a control before the window shows.
 void attach_tooltips(HWND window) {
     attach_button_tooltips(window);
-    const build::tool_config& config = app().config;
-    const std::pair<const std::string*, int> boxes[] = {
-        {&config.jdk_path, id_jdk_path},
-        {&config.android_sdk_path, id_sdk_path},
-        {&config.ant_path, id_ant_path},
-        {&config.keystore_path, id_keystore_path},
-    };
-    for (const auto& [path, box] : boxes)
-        if (!path->empty()) add_tooltip(GetDlgItem(window, box), *path);
+    g_window->painter.enable_path_tooltips(window);
 }
 
 void set_face(HWND window, int id, const char* face) {

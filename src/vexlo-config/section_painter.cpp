@@ -44,7 +44,7 @@ void section_painter::set_box(HWND window, int section, const section_view& view
     HWND box = GetDlgItem(window, kBoxes[section]);
     if (view.path_known && get_window_text(box) != view.path) {
         set_window_text(box, view.path);
-        add_tooltip(box, view.path);
+        if (path_tooltips_) add_tooltip(box, view.path);
     }
     const paint p = view.path_known ? pale_green : pink;
     if (boxes_[section] == p) return;
@@ -73,6 +73,13 @@ void section_painter::apply(HWND window, const status_view& v,
     }
     // Once every section is complete the way out stays open.
     if (v.ready) enable_item(window, id_ready, true);
+}
+
+void section_painter::enable_path_tooltips(HWND window) {
+    path_tooltips_ = true;
+    for (std::size_t i = 0; i < 4; ++i)
+        if (boxes_[i] == pale_green)
+            add_tooltip(GetDlgItem(window, kBoxes[i]), get_item_text(window, kBoxes[i]));
 }
 
 HBRUSH section_painter::colour(HWND control, HDC dc) const {

@@ -17,6 +17,10 @@ public:
     void apply(HWND window, const configurator::status_view& view,
                const main_window_resources& resources);
 
+    // From now on each known path is also its box's tool-tip (the tool-tips wait until the
+    // window has shown itself).
+    void enable_path_tooltips(HWND window);
+
     // The colours of a stripe or a path box for WM_CTLCOLORSTATIC; null for other controls.
     HBRUSH colour(HWND control, HDC dc) const;
 
@@ -29,4 +33,5 @@ private:
     std::array<COLORREF, paint_count> colours_{};
     std::array<paint, 4> stripes_{none, none, none, none};
     std::array<paint, 4> boxes_{none, none, none, none};
+    bool path_tooltips_ = false;
 };
