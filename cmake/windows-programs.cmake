@@ -5,7 +5,7 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${GENERATED_DIR})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${GENERATED_DIR} -I${CMAKE_SOURCE_DIR}/resources")
-set(VEXLO_WIN32_LIBS comctl32 gdiplus gdi32 user32 shell32 shlwapi comdlg32 ole32 uuid)
+set(VEXLO_WIN32_LIBS comctl32 gdi32 user32 shlwapi uuid ${VEXLO_DELAYED_LIBS})
 
 file(GLOB WINUI_SOURCES CONFIGURE_DEPENDS src/winui/*.cpp)
 add_library(vexlo_winui STATIC ${WINUI_SOURCES})

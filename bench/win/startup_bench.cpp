@@ -29,8 +29,13 @@ BOOL CALLBACK find(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+struct start_times {
+    double visible = -1;  // the window is shown
+    double idle = -1;     // ... and its thread waits for input
+};
+
 // Milliseconds from CreateProcess to the visible window with an idle message queue.
-double time_start(const std::wstring& exe, const wchar_t* caption) {
+start_times time_start(const std::wstring& exe, const wchar_t* caption) {
     LARGE_INTEGER freq, t0, t1;
     QueryPerformanceFrequency(&freq);
     STARTUPINFOW si{sizeof si};
@@ -38,19 +43,23 @@ double time_start(const std::wstring& exe, const wchar_t* caption) {
     std::wstring command = L"\"" + exe + L"\"";
     QueryPerformanceCounter(&t0);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return -1;
+        return {};
     search s{pi.dwProcessId, caption, false};
     for (int i = 0; i < 20000 && !s.found; ++i) {
         EnumWindows(find, reinterpret_cast<LPARAM>(&s));
         if (!s.found) Sleep(1);
     }
+    LARGE_INTEGER shown;
+    QueryPerformanceCounter(&shown);
     WaitForInputIdle(pi.hProcess, 10000);
     QueryPerformanceCounter(&t1);
     TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return s.found ? 1000.0 * double(t1.QuadPart - t0.QuadPart) / double(freq.QuadPart) : -1;
+    if (!s.found) return {};
+    const auto ms = [&](LARGE_INTEGER t) { return 1000.0 * double(t.QuadPart - t0.QuadPart) / double(freq.QuadPart); };
+    return {ms(shown), ms(t1)};
 }
 
 double median(std::vector<double> v) {
@@ -70,14 +79,19 @@ int wmain(int argc, wchar_t** argv) {
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring minimal = self;
     minimal = minimal.substr(0, minimal.find_last_of(L'\\') + 1) + L"minimal_window.exe";
-    std::vector<double> program, baseline;
+    std::vector<double> program, baseline, program_shown, baseline_shown, ratios;
     time_start(argv[1], argv[2]);  // warm the file cache
     for (int i = 0; i < runs; ++i) {
-        baseline.push_back(time_start(minimal, L"Minimal window"));
-        program.push_back(time_start(argv[1], argv[2]));
+        const start_times b = time_start(minimal, L"Minimal window");
+        const start_times p = time_start(argv[1], argv[2]);
+        baseline.push_back(b.idle), baseline_shown.push_back(b.visible);
+        program.push_back(p.idle), program_shown.push_back(p.visible);
+        if (b.idle > 0 && p.idle > 0) ratios.push_back(p.idle / b.idle);
     }
     const double p = median(program), b = median(baseline);
-    std::printf("start-up median over %d runs: program %.1f ms, minimal window %.1f ms, ratio %.2f\n",
-                runs, p, b, b > 0 ? p / b : 0.0);
+    std::printf("start-up median over %d runs: program %.1f ms (shown at %.1f), minimal window "
+                "%.1f ms (shown at %.1f), ratio %.2f, median of paired ratios %.2f\n",
+                runs, p, median(program_shown), b, median(baseline_shown), b > 0 ? p / b : 0.0,
+                ratios.empty() ? 0.0 : median(ratios));
     return (p > 0 && b > 0) ? 0 : 1;
 }

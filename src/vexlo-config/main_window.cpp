@@ -31,7 +31,6 @@ namespace {
 struct main_window {
     std::future<build::tool_config> reading;  // the configuration, read while the window is built
     main_window_resources resources;
-    section_pictures pictures;
     section_painter painter;
     status_refresh refresh;
     bool painted = false;
@@ -43,7 +42,7 @@ void initialise(HWND window) {
     set_client_size(window, kClientWidth, kClientHeight);
     center_window(window, nullptr);
     create_main_window_controls(window, g_window->resources);
-    g_window->pictures.place(window);
+    place_section_pictures(window);
     set_window_icon(window);
     restore_window_position(window);
 
@@ -215,7 +214,7 @@ void run_main_window() {
     } catch (...) {
         window.reading = std::async(std::launch::deferred, read);  // no thread: read in place
     }
-    window.pictures.start(section_pictures::system_dpi());
+    prerender_section_pictures();
     g_window = &window;
     dialog_template_spec spec;
     spec.caption = std::string(configurator::kWindowCaption);

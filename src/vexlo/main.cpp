@@ -11,8 +11,28 @@
 #include "vexlo/main_dialog.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
+#include "winui/pictures.h"
+
+namespace {
+
+// The pictures of the empty window, rendered while it builds its controls.
+std::vector<picture_placement> start_pictures() {
+    const shell::display_state state = shell::start_state();
+    std::vector<picture_placement> placements;
+    const auto add = [&placements](int box, const std::string& name) {
+        for (const shell::control_layout& c : shell::main_window_layout())
+            if (c.id == box && c.kind == shell::control_kind::picture)
+                placements.push_back(button_picture_placement(name, c.w, c.h));
+    };
+    for (const shell::button_picture& p : state.pictures) add(p.box, p.base);
+    if (!state.icon_picture.empty()) add(shell::id_icon, state.icon_picture);
+    return placements;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    prerender_png_resources(start_pictures());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS |
                                                        ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
@@ -25,7 +45,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                      shell::kProgramCaption, MB_OK | MB_ICONERROR);
         return 1;
     }
-    start_gdiplus();
     if (project::permission_table().size() != project::kPermissionCount) {
         show_message(nullptr, "Fatal error in number of permissions!", shell::kProgramCaption,
                      MB_OK | MB_ICONERROR);

@@ -34,5 +34,6 @@ using unique_font = unique_gdi<HFONT>;
 using unique_bitmap = unique_gdi<HBITMAP>;
 using unique_brush = unique_gdi<HBRUSH>;
 
-// Starts GDI+ once per process; it stays up until the process ends.
+// Starts GDI+ once per process, after any picture prefetch has ended; it stays up until the
+// process ends.
 void start_gdiplus();

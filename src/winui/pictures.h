@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Gdiplus {
 class Bitmap;
@@ -17,6 +18,25 @@ struct resource_bitmap_deleter {
 };
 using unique_resource_bitmap = std::unique_ptr<resource_bitmap, resource_bitmap_deleter>;
 
+// Where a picture of the resources goes: the size of its box and the rectangle it is scaled
+// into, in pixels at 96 DPI.
+struct picture_placement {
+    std::string name;
+    int box_w, box_h, x, y, w, h;
+};
+// As draw_resource_png places a button picture, and as draw_resource_png_fitted places one.
+picture_placement button_picture_placement(std::string name, int box_w, int box_h);
+picture_placement fitted_picture_placement(std::string name, int box_w, int box_h);
+
+// Decodes and scales the pictures on a worker thread (starting GDI+ there) for the system DPI
+// while the window builds its controls. The first GDI+ use on the window's thread waits for the
+// worker; a drawing whose box and DPI match a rendered picture then takes it as it is.
+void prerender_png_resources(std::vector<picture_placement> placements);
+
+// The DPI of the screen a new window most likely opens on.
+UINT system_dpi();
+
+// A picture of the program's resources (type 10).
 unique_resource_bitmap load_png_resource(const std::string& name);
 Gdiplus::Image* image_of(const resource_bitmap& bitmap);
 
@@ -29,6 +49,8 @@ unique_image load_image_file(const std::string& path);
 
 // The named picture scaled to 26 x 26 at 4, 2 inside a 32 x 32 box (scaled with the DPI).
 void draw_resource_png(HWND dialog, int id, const std::string& name);
+// The named picture scaled to the box's size less 6 pixels each way, at 0, 0.
+void draw_resource_png_fitted(HWND dialog, int id, const std::string& name);
 // The image scaled to the box's size less 6 pixels each way, at 0, 0.
 void draw_image_in_control(HWND dialog, int id, Gdiplus::Image* image);
 // Empties the picture box.

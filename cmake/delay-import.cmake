@@ -1,0 +1,58 @@
+# Import libraries that load their DLL when one of its functions is first called, not when the
+# program starts: each DLL a program imports costs start-up time under every Windows loader,
+# and these are needed only for pictures, file dialogs and the shell.
+#     vexlo_delay_import_libraries(<out-var> <dll-name>...)
+# sets <out-var> to the libraries to link in place of the plain import libraries.
+function(vexlo_delay_import_libraries out_var)
+  set(libraries "")
+  foreach(dll ${ARGN})
+    find_library(plain_${dll} NAMES lib${dll}.a ${dll} REQUIRED NO_CACHE)
+    execute_process(COMMAND ${CMAKE_NM} -g --defined-only ${plain_${dll}}
+                    OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "cannot list the exports of ${plain_${dll}}")
+    endif()
+    # Functions only: an export with an import slot ("I __imp_x") and a thunk ("T x"). Data
+    # exports cannot be delay-loaded and are left out.
+    string(REGEX MATCHALL "[ITt] [^\n]+" entries "${symbols}")
+    set(slots "")
+    set(thunks "")
+    foreach(entry ${entries})
+      string(REGEX REPLACE "^([ITt]) (.+)$" "\\1;\\2" parts "${entry}")
+      list(GET parts 0 kind)
+      list(GET parts 1 name)
+      if(kind STREQUAL "I")
+        string(REGEX REPLACE "^__imp_" "" name "${name}")
+        list(APPEND slots "${name}")
+      else()
+        list(APPEND thunks "${name}")
+      endif()
+    endforeach()
+    set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+    foreach(name ${slots})
+      list(FIND thunks "${name}" at)
+      if(at GREATER -1)
+        # The 32-bit names carry the stdcall decoration; the DLL exports them bare.
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+          string(REGEX REPLACE "^_" "" name "${name}")
+        endif()
+        string(APPEND def "${name}\n")
+      endif()
+    endforeach()
+    set(def_file ${CMAKE_BINARY_DIR}/delay-import/${dll}.def)
+    set(library ${CMAKE_BINARY_DIR}/delay-import/lib${dll}_delay.a)
+    file(WRITE ${def_file} "${def}")
+    set(kill_at "")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      set(kill_at --kill-at)
+    endif()
+    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${def_file} --dllname ${dll}.dll
+                            ${kill_at} --output-delaylib ${library}
+                    RESULT_VARIABLE failed ERROR_VARIABLE message)
+    if(failed)
+      message(FATAL_ERROR "cannot make the delay-load library of ${dll}: ${message}")
+    endif()
+    list(APPEND libraries ${library})
+  endforeach()
+  set(${out_var} ${libraries} PARENT_SCOPE)
+endfunction()
