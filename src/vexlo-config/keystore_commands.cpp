@@ -21,20 +21,8 @@ namespace {
 constexpr const wchar_t kFilter[] = L"Java KeyStore (*.JKS)\0*.jks\0";
 constexpr const char* kKeystoreCaption = "Keystore";
 
-// The common dialogs' library is loaded when a file dialog is first needed rather than with
-// the program: it is one of the slower libraries to start.
-using file_dialog_function = BOOL(WINAPI*)(LPOPENFILENAMEW);
-file_dialog_function file_dialog(bool save) {
-    static HMODULE library = LoadLibraryW(L"comdlg32.dll");
-    if (!library) return nullptr;
-    return reinterpret_cast<file_dialog_function>(reinterpret_cast<void*>(
-        GetProcAddress(library, save ? "GetSaveFileNameW" : "GetOpenFileNameW")));
-}
-
 // The open or save dialog for a keystore; "" when cancelled.
 std::string keystore_file_dialog(HWND owner, bool save, const wchar_t* title) {
-    const file_dialog_function show = file_dialog(save);
-    if (!show) return "";
     std::wstring file(32768, L'\0');
     if (save) wcscpy(file.data(), L"keystore.jks");
     OPENFILENAMEW info{};
@@ -48,7 +36,8 @@ std::string keystore_file_dialog(HWND owner, bool save, const wchar_t* title) {
     // The current folder stays as it is: Ant's detection looks there.
     info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  (save ? OFN_CREATEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL ok = show(&info);
+    // The common dialogs' library is delay-loaded: it loads here, the first time it is needed.
+    const BOOL ok = save ? GetSaveFileNameW(&info) : GetOpenFileNameW(&info);
     if (!ok) return "";
     file.resize(wcslen(file.c_str()));
     return narrow(file);
