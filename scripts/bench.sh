@@ -9,13 +9,17 @@ build_native native -DVEXLO_BENCHMARKS=ON
   ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"}
 for extra in "$REPO_ROOT"/scripts/bench-*.sh; do [ -f "$extra" ] && bash "$extra"; done
 
-build_windows i686 Vexlo
-[ "$WINE_ARCH" = i686 ] || build_windows "$WINE_ARCH" Vexlo startup_bench minimal_window
+build_windows i686 Vexlo Vexlo-config Lumo
+[ "$WINE_ARCH" = i686 ] || build_windows "$WINE_ARCH"
 prepare_wine_prefix
 BIN=$BUILD_ROOT/$RUN_BUILD/bin
+# Both programs start on a complete configuration of stand-in tools.
+bash "$REPO_ROOT/scripts/make-fake-toolchain.sh" "$BUILD_ROOT/bench-tools" "$BIN" >/dev/null
 with_display bash -c "
   cd '$BIN'
-  \"\$WINE\" startup_bench.exe Vexlo.exe 'Android Vexlo Tools v3.6' 11
+  timeout 600 \"\$WINE\" startup_bench.exe Vexlo.exe 'Android Vexlo Tools v3.6' 15
+  timeout 600 \"\$WINE\" startup_bench.exe Vexlo-config.exe 'Android Vexlo Configurator v3.6' 15
+  timeout 120 \"\$WINE\" configurator_refresh_bench.exe Vexlo-config.exe 200
   wineserver -k" || true
 echo "sizes of the shipped (32-bit) programs:"
 ls -l "$BUILD_ROOT"/win-i686/bin/*.exe | awk '{printf "  %-20s %8d bytes\n", $NF, $5}' | sed "s|$BUILD_ROOT/win-i686/bin/||"
