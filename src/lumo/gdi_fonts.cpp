@@ -1,6 +1,6 @@
 #include "lumo/gdi_fonts.h"
 
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 #include "platform/win32/utf16.h"
 
 gdi_fonts::gdi_fonts() : dc_(CreateCompatibleDC(nullptr)) {
@@ -87,7 +87,7 @@ int gdi_fonts::text_width(const html::font_spec& font, std::string_view text) {
             width += e.narrow_widths[c];
             ++pos;
         } else {
-            width += width_of(e, html::next_code_point(text, pos));
+            width += width_of(e, text::next_code_point(text, pos));
         }
     }
     return width;

@@ -22,12 +22,12 @@ using testing_support::scratch_folder;
 
 namespace {
 
-std::string native_path(std::string path) {
 #ifndef _WIN32
+std::string native_path(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
-#endif
     return path;
 }
+#endif
 
 // Entries whose names start with "." are hidden on POSIX; on Windows the attribute does it.
 void make_hidden(const std::string& path) {

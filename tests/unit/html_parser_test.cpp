@@ -4,7 +4,6 @@
 
 #include "core/html/entities.h"
 #include "core/html/tokenizer.h"
-#include "core/html/utf8.h"
 #include "html_golden.h"
 
 using namespace html;
@@ -63,36 +62,6 @@ TEST(HtmlEntities, LegacyNamesWithoutSemicolon) {
     // In an attribute a query string keeps its "&amp=" untouched.
     EXPECT_EQ(decode_entities("x?a=1&amp=2", true), "x?a=1&amp=2");
     EXPECT_EQ(decode_entities("x?a=1&amp;b=2", true), "x?a=1&b=2");
-}
-
-TEST(HtmlUtf8, DecodesAndWalksBoundaries) {
-    const std::string text =
-        "a\xC3\xA9\xE2\x82\xAC"
-        "b";
-    std::size_t pos = 0;
-    EXPECT_EQ(next_code_point(text, pos), 'a');
-    EXPECT_EQ(next_code_point(text, pos), 0xE9u);
-    EXPECT_EQ(next_code_point(text, pos), 0x20ACu);
-    EXPECT_EQ(pos, 6u);
-    EXPECT_EQ(next_boundary(text, 1), 3u);
-    EXPECT_EQ(previous_boundary(text, 6), 3u);
-    EXPECT_EQ(previous_boundary(text, 3), 1u);
-}
-
-TEST(HtmlUtf8, MalformedBytesAdvanceOneAtATime) {
-    const std::string text =
-        "\xC3"
-        "A\xFF\xE2\x82";
-    std::size_t pos = 0;
-    EXPECT_EQ(next_code_point(text, pos), 0xFFFDu);
-    EXPECT_EQ(pos, 1u);
-    EXPECT_EQ(next_code_point(text, pos), 'A');
-    EXPECT_EQ(next_code_point(text, pos), 0xFFFDu);
-    EXPECT_EQ(next_code_point(text, pos), 0xFFFDu);  // truncated at the end
-    EXPECT_EQ(pos, 4u);
-    std::string out;
-    append_utf8(out, 0xD800);
-    EXPECT_EQ(out, "\xEF\xBF\xBD");
 }
 
 TEST(HtmlTokenizer, AttributesInEveryQuotingStyle) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/build/compile_batch_text.h"
+#include "core/text/utf8.h"
 
 namespace build {
 namespace {
@@ -10,45 +11,13 @@ namespace {
 // The next code point of UTF-8 text; a byte that does not start a valid sequence stands for
 // itself (as Windows-1252 text would be read by Latin-1).
 std::uint32_t next_code_point(std::string_view s, std::size_t& i) {
-    const unsigned char b0 = static_cast<unsigned char>(s[i]);
-    int length = b0 < 0x80           ? 1
-                 : (b0 >> 5) == 0x6  ? 2
-                 : (b0 >> 4) == 0xE  ? 3
-                 : (b0 >> 3) == 0x1E ? 4
-                                     : 0;
-    if (length > 1 && i + length <= s.size()) {
-        std::uint32_t cp = b0 & (0x7F >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const unsigned char b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) valid = false;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (valid && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF)) {
-            i += length;
-            return cp;
-        }
+    const std::size_t start = i;
+    const std::uint32_t cp = text::next_code_point(s, i);
+    if (cp == 0xFFFD && s.substr(start, 3) != "\xEF\xBF\xBD") {
+        i = start + 1;
+        return static_cast<unsigned char>(s[start]);
     }
-    ++i;
-    return b0;
-}
-
-void append_utf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
+    return cp;
 }
 
 void append_unicode_escape(std::string& out, std::uint32_t unit) {
@@ -168,7 +137,7 @@ std::string unescape_property_value(std::string_view value) {
             continue;
         }
         if (unit >= 0xDC00 && unit <= 0xDFFF && high_surrogate) {
-            append_utf8(out, 0x10000 + ((high_surrogate - 0xD800) << 10) + (unit - 0xDC00));
+            text::append_utf8(out, 0x10000 + ((high_surrogate - 0xD800) << 10) + (unit - 0xDC00));
             high_surrogate = 0;
             continue;
         }
@@ -176,7 +145,7 @@ std::string unescape_property_value(std::string_view value) {
         // Plain bytes are copied as they are (the text is already UTF-8); escaped code units
         // become UTF-8.
         if (from_escape)
-            append_utf8(out, unit);
+            text::append_utf8(out, unit);
         else
             out.push_back(static_cast<char>(unit));
     }

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 
 namespace html {
 namespace {
@@ -69,7 +69,7 @@ std::size_t numeric(std::string_view text, std::size_t pos, std::string& out) {
         value = 0xFFFD;
     else if (value >= 0x80 && value <= 0x9F)
         value = kWindows1252[value - 0x80];
-    append_utf8(out, value);
+    text::append_utf8(out, value);
     return i - pos;
 }
 
@@ -80,7 +80,7 @@ std::size_t named(std::string_view text, std::size_t pos, bool in_attribute, std
     const bool semicolon = end < text.size() && text[end] == ';';
     for (const named_entity& e : kNamed) {
         if (semicolon && name == e.name) {
-            append_utf8(out, e.code_point);
+            text::append_utf8(out, e.code_point);
             return end + 1 - pos;
         }
     }
@@ -90,7 +90,7 @@ std::size_t named(std::string_view text, std::size_t pos, bool in_attribute, std
         const std::size_t after = pos + 1 + e.name.size();
         if (in_attribute && after < text.size() && (is_alnum(text[after]) || text[after] == '='))
             continue;
-        append_utf8(out, e.code_point);
+        text::append_utf8(out, e.code_point);
         return after - pos;
     }
     return 0;

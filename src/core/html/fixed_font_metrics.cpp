@@ -1,5 +1,5 @@
 #include "core/html/font_metrics.h"
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 
 namespace html {
 
@@ -11,7 +11,7 @@ font_extent fixed_font_metrics::extent(const font_spec& font) {
 int fixed_font_metrics::text_width(const font_spec& font, std::string_view text) {
     int characters = 0;
     for (std::size_t pos = 0; pos < text.size();) {
-        next_code_point(text, pos);
+        text::next_code_point(text, pos);
         ++characters;
     }
     return characters * (font.size / 2 + (font.bold ? 1 : 0));

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 
 namespace html {
 namespace {
@@ -90,7 +90,7 @@ text_position position_at(const layout& l, int x, int y, font_metrics& metrics) 
         int left = f.x;
         std::size_t pos = 0;
         while (pos < text.size()) {
-            const std::size_t next = next_boundary(text, pos);
+            const std::size_t next = text::next_boundary(text, pos);
             const int w = metrics.text_width(font_of(l, f), text.substr(pos, next - pos));
             if (x < left + w / 2) break;
             left += w;

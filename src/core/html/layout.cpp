@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/html/style.h"
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 
 namespace html {
 namespace {
@@ -297,7 +297,7 @@ private:
         if (ordered)
             label = std::to_string(number) + ".";
         else
-            append_utf8(label, 0x2022);  // a bullet
+            text::append_utf8(label, 0x2022);  // a bullet
         pending_marker m;
         m.style = style_index(s);
         m.start = static_cast<std::uint32_t>(out_.text.size());
@@ -425,7 +425,7 @@ private:
             std::size_t piece_start = 0, pos = 0;
             int piece_width = 0;
             while (pos < word.size()) {
-                const std::size_t next = next_boundary(word, pos);
+                const std::size_t next = text::next_boundary(word, pos);
                 const int w = metrics_.text_width(f, word.substr(pos, next - pos));
                 if (x_ + piece_width + w > c.right && (piece_width > 0 || !line_.empty())) {
                     if (pos > piece_start)

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "core/text/utf8.h"
+
 namespace text {
 
 bool is_valid_utf8(std::string_view bytes) {
@@ -42,18 +44,6 @@ constexpr std::uint16_t kHigh[32] = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void append_utf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
 }  // namespace
 
 std::string cp1252_to_utf8(std::string_view bytes) {
@@ -62,9 +52,9 @@ std::string cp1252_to_utf8(std::string_view bytes) {
     for (char ch : bytes) {
         const auto c = static_cast<std::uint8_t>(ch);
         if (c >= 0x80 && c <= 0x9F && kHigh[c - 0x80] != 0)
-            append_utf8(out, kHigh[c - 0x80]);
+            text::append_utf8(out, kHigh[c - 0x80]);
         else
-            append_utf8(out, c);
+            text::append_utf8(out, c);
     }
     return out;
 }

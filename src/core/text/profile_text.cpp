@@ -5,6 +5,7 @@
 
 #include "core/text/encoding.h"
 #include "core/text/text_helpers.h"
+#include "core/text/utf8.h"
 
 namespace profile_text {
 namespace {
@@ -66,24 +67,6 @@ std::string strip_quotes(std::string_view v) {
     return std::string(v);
 }
 
-void append_utf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 std::string utf16le_to_utf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -99,7 +82,7 @@ std::string utf16le_to_utf8(std::string_view bytes) {
             }
         }
         if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;  // a lone surrogate
-        append_utf8(out, unit);
+        text::append_utf8(out, unit);
     }
     return out;
 }
@@ -114,30 +97,7 @@ std::string utf8_to_utf16le(std::string_view text) {
     out.reserve(text.size() * 2);
     std::size_t i = 0;
     while (i < text.size()) {
-        const unsigned char b0 = static_cast<unsigned char>(text[i]);
-        const int length = b0 < 0x80           ? 1
-                           : (b0 >> 5) == 0x6  ? 2
-                           : (b0 >> 4) == 0xE  ? 3
-                           : (b0 >> 3) == 0x1E ? 4
-                                               : 0;
-        std::uint32_t cp = 0xFFFD;
-        std::size_t used = 1;
-        if (length == 1) {
-            cp = b0;
-        } else if (length > 1 && i + length <= text.size()) {
-            std::uint32_t v = b0 & (0x7F >> length);
-            bool valid = true;
-            for (int k = 1; k < length; ++k) {
-                const unsigned char b = static_cast<unsigned char>(text[i + k]);
-                valid = valid && (b & 0xC0) == 0x80;
-                v = (v << 6) | (b & 0x3F);
-            }
-            if (valid && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
-                cp = v;
-                used = static_cast<std::size_t>(length);
-            }
-        }
-        i += used;
+        const std::uint32_t cp = text::next_code_point(text, i);
         if (cp >= 0x10000) {
             append_unit(out, 0xD800 + ((cp - 0x10000) >> 10));
             append_unit(out, 0xDC00 + ((cp - 0x10000) & 0x3FF));

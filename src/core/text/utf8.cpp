@@ -1,6 +1,6 @@
-#include "core/html/utf8.h"
+#include "core/text/utf8.h"
 
-namespace html {
+namespace text {
 
 std::uint32_t next_code_point(std::string_view text, std::size_t& pos) {
     const auto c = static_cast<std::uint8_t>(text[pos]);
@@ -77,4 +77,4 @@ std::size_t previous_boundary(std::string_view text, std::size_t pos) {
     return probe == pos ? start : pos - 1;
 }
 
-}  // namespace html
+}  // namespace text

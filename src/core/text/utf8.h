@@ -1,12 +1,12 @@
 #pragma once
-// The few UTF-8 steps the engine needs: decoding one code point, appending one, and moving
-// between code point boundaries inside a text run.
+// The UTF-8 steps shared by the text helpers and the HTML engine: decoding one code point,
+// appending one, and moving between code point boundaries inside a text run.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace html {
+namespace text {
 
 // Decodes the code point at text[pos] and advances pos past it. A malformed byte yields
 // U+FFFD and advances by one, so every loop over a text ends.
@@ -16,4 +16,4 @@ void append_utf8(std::string& out, std::uint32_t code_point);
 std::size_t next_boundary(std::string_view text, std::size_t pos);
 std::size_t previous_boundary(std::string_view text, std::size_t pos);
 
-}  // namespace html
+}  // namespace text
