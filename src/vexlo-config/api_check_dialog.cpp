@@ -18,6 +18,7 @@
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
+#include "winui/window_icon.h"
 
 using configurator::api_check_host;
 using configurator::api_check_result;
@@ -141,7 +142,7 @@ void start_check(HWND dialog, check_dialog& state) {
 void initialise(HWND dialog, check_dialog& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     g_open_dialog = dialog;
-    set_window_icon(dialog);
+    set_program_icons(dialog);
     const HINSTANCE module = GetModuleHandleW(nullptr);
     for (int i = 0; i < 10; ++i) {
         const std::wstring name = L"LOADBAR0" + std::to_wstring(i);

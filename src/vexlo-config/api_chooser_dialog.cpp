@@ -16,6 +16,7 @@
 #include "winui/message_box.h"
 #include "winui/pictures.h"
 #include "winui/text_controls.h"
+#include "winui/window_icon.h"
 
 using configurator::chooser_mode;
 
@@ -78,7 +79,7 @@ int selected(HWND dialog) {
 void initialise(HWND dialog, chooser& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     set_client_size(dialog, 300, 205);
-    set_window_icon(dialog);
+    set_program_icons(dialog);
     state.bold = unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0,
                                          0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -56,16 +56,6 @@ configurator::detection_places this_machine() {
     return places;
 }
 
-void set_window_icon(HWND window) {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-}
-
 int tell(HWND owner, const std::string& text, UINT style) {
     return show_message(owner, text, std::string(configurator::kMessageCaption),
                         style | MB_TASKMODAL);

@@ -39,9 +39,6 @@ enum : UINT {
     msg_api_check_done = WM_APP + 3,
 };
 
-// Loads the program icon and sets it as a window's small and big icon.
-void set_window_icon(HWND window);
-
 // While it lives, the window's thread counts as busy with a command.
 class busy_scope {
 public:

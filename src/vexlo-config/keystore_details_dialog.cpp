@@ -6,6 +6,7 @@
 #include "winui/dialog_template.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
+#include "winui/window_icon.h"
 
 using configurator::owner_details;
 
@@ -36,7 +37,7 @@ const field kFields[] = {
 void initialise(HWND dialog, LPARAM parameter) {
     SetWindowLongPtrW(dialog, DWLP_USER, parameter);
     set_client_size(dialog, 264, 176);
-    set_window_icon(dialog);
+    set_program_icons(dialog);
     const owner_details samples = configurator::sample_owner_details();
     int label_id = 1001;
     for (const field& f : kFields) {

@@ -22,6 +22,7 @@
 #include "winui/dialog_template.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
+#include "winui/window_icon.h"
 #include "winui/window_position.h"
 
 using configurator::tool_section;
@@ -43,7 +44,7 @@ void initialise(HWND window) {
     center_window(window, nullptr);
     create_main_window_controls(window, g_window->resources);
     place_section_pictures(window);
-    set_window_icon(window);
+    set_program_icons(window);
     restore_window_position(window);
 
     build::tool_config& config = app().config;

@@ -13,6 +13,7 @@
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 #include "winui/tooltip.h"
+#include "winui/window_icon.h"
 
 namespace {
 
@@ -88,18 +89,10 @@ void show_preview(HWND dialog, drawable_state& state) {
                  reinterpret_cast<LPARAM>(state.preview.get()));
 }
 
-void set_program_icon(HWND dialog) {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON icon = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
 void initialise(HWND dialog, drawable_state& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     create_controls(dialog);
-    set_program_icon(dialog);
+    set_caption_icon(dialog);
     center_window(dialog, GetWindow(dialog, GW_OWNER));
     show_preview(dialog, state);
     const auto& densities = assets::drawable_densities();

@@ -10,6 +10,7 @@
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
+#include "winui/window_icon.h"
 
 namespace {
 
@@ -86,14 +87,6 @@ unique_font make_font(HWND dialog, int weight) {
                                    DEFAULT_PITCH, L"Tahoma"));
 }
 
-void set_icon(HWND dialog) {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON icon = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
 void show_frame(HWND dialog, duplicate_state& state, int frame) {
     SendMessageW(GetDlgItem(dialog, id_animation), STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(state.frames.frame(frame)));
@@ -102,7 +95,7 @@ void show_frame(HWND dialog, duplicate_state& state, int frame) {
 bool initialise(HWND dialog, duplicate_state& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     state.dialog = dialog;
-    set_icon(dialog);
+    set_caption_icon(dialog);
     create_control_du(dialog, WC_STATICW, "", SS_BITMAP | SS_REALSIZECONTROL, 0, id_animation, 1, 4,
                       120, 10);
     HWND bar = create_control_du(dialog, PROGRESS_CLASSW, "", PBS_SMOOTH, 0, id_bar, 4, 4, 130, 8);

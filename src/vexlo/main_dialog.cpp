@@ -21,6 +21,7 @@
 #include "winui/pictures.h"
 #include "winui/text_controls.h"
 #include "winui/tooltip.h"
+#include "winui/window_icon.h"
 #include "winui/window_position.h"
 
 using namespace shell;
@@ -95,21 +96,11 @@ void create_controls(HWND dialog) {
     SendMessageW(GetDlgItem(dialog, id_discard), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.small.get()), FALSE);
 }
 
-void set_program_icon(HWND dialog) {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
-        SendMessageW(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXSMICON),
-                                                    GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-}
-
 void initialise(HWND dialog) {
     set_client_size(dialog, kClientWidth, kClientHeight);
     center_window(dialog, nullptr);
     create_controls(dialog);
-    set_program_icon(dialog);
+    set_program_icons(dialog);
     show_display_state(dialog, start_state());
     fill_recent_projects(dialog, id_recent);
     restore_window_position(dialog);

@@ -7,6 +7,7 @@
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
+#include "winui/window_icon.h"
 
 namespace {
 
@@ -36,10 +37,7 @@ void initialise(HWND dialog, permissions_context& context) {
     }
     create_control_du(dialog, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, kOk, 20, 280, 40, 15);
     create_control_du(dialog, L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, kCancel, 70, 280, 40, 15);
-    if (HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"AICO", IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    set_caption_icon(dialog);
     center_window(dialog, GetWindow(dialog, GW_OWNER));
 }
 

@@ -8,6 +8,7 @@
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
+#include "winui/window_icon.h"
 
 namespace {
 
@@ -20,17 +21,9 @@ struct keystore_dialog_state {
     unique_font prompt_font;
 };
 
-void set_icon(HWND dialog) {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON icon = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
 void initialise(HWND dialog, keystore_dialog_state& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    set_icon(dialog);
+    set_caption_icon(dialog);
     const DWORD edit = WS_TABSTOP | ES_AUTOHSCROLL;
     create_control_du(dialog, WC_STATICW, build::keystore_prompt(state.mode), SS_LEFT, 0,
                       id_keystore_prompt, 8, 4, 229, 32);

@@ -136,6 +136,10 @@ TEST(ConfiguratorTargets, RoundedNumberReadsLikeTheOldConversion) {
     EXPECT_EQ(rounded_number(""), 0);
     EXPECT_EQ(rounded_number("-3"), -3);
     EXPECT_EQ(rounded_number("12abc"), 12);
+    EXPECT_EQ(rounded_number("-2.7"), -3);
+    EXPECT_EQ(rounded_number("-0.5"), -1);
+    EXPECT_EQ(rounded_number("7 .9"), 7);  // the decimals must follow the digits
+    EXPECT_EQ(rounded_number("9."), 9);
 }
 
 TEST(ConfiguratorTargets, FindTargetTakesTheFirstWithTheId) {

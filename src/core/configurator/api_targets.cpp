@@ -75,17 +75,16 @@ bool read_entry(const std::vector<std::string_view>& lines, std::size_t first, s
 }  // namespace
 
 long long rounded_number(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        if (value < 100000000000LL) value = value * 10 + (text[i] - '0');
-        ++i;
-    }
-    if (i + 1 < text.size() && text[i] == '.' && text[i + 1] >= '5' && text[i + 1] <= '9') ++value;
-    return negative ? -value : value;
+    const long long whole = text::leading_number(text);
+    // A first decimal of 5 or more rounds away from zero, as the numbers are read.
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) return whole;
+    const bool negative = text[i] == '-';
+    if (text[i] == '-' || text[i] == '+') ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    if (i + 1 < text.size() && text[i] == '.' && text[i + 1] >= '5' && text[i + 1] <= '9')
+        return negative ? whole - 1 : whole + 1;
+    return whole;
 }
 
 std::vector<api_target> parse_api_targets(std::string_view output) {
