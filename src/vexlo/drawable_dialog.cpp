@@ -179,6 +179,9 @@ INT_PTR CALLBACK drawable_procedure(HWND dialog, UINT message, WPARAM wparam, LP
             }
             return FALSE;
         }
+        case WM_DESTROY:
+            remove_tooltips_of(dialog);
+            return FALSE;
         default:
             return FALSE;
     }

@@ -10,7 +10,7 @@ HWND g_tooltip = nullptr;
 }
 
 HWND create_tooltip_window(HWND parent) {
-    if (g_tooltip) return g_tooltip;
+    if (g_tooltip && IsWindow(g_tooltip)) return g_tooltip;
     if (!parent) parent = GetActiveWindow();
     if (!parent) return nullptr;
     g_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -33,4 +33,19 @@ void add_tooltip(HWND control, const std::string& text) {
     info.lpszText = wide.data();
     SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void remove_tooltips_of(HWND parent) {
+    if (!g_tooltip || !IsWindow(g_tooltip)) return;
+    // Deleting shifts the later tools down, so the index only moves past tools that stay.
+    UINT index = 0;
+    for (;;) {
+        TOOLINFOW info{};
+        info.cbSize = sizeof info;
+        if (!SendMessageW(g_tooltip, TTM_ENUMTOOLSW, index, reinterpret_cast<LPARAM>(&info))) break;
+        if (info.hwnd == parent)
+            SendMessageW(g_tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+        else
+            ++index;
+    }
 }
