@@ -3,10 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "vexlo_version.h"
+
 namespace configurator {
 
 inline constexpr std::string_view kProgramName = "Android Vexlo Configurator";
-inline constexpr std::string_view kWindowCaption = "Android Vexlo Configurator v3.6";
+inline constexpr std::string_view kWindowCaption = "Android Vexlo Configurator v" VEXLO_VERSION_TEXT;
 inline constexpr std::string_view kMessageCaption = "Android Vexlo Configurator";
 inline constexpr std::string_view kNoneSelected = "<none selected>";
 inline constexpr std::string_view kReadyButton = "I'm ready to compile Android apps with Vexlo!";

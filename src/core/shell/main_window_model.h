@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/project/project_state.h"
+#include "vexlo_version.h"
 
 namespace shell {
 
@@ -37,7 +38,7 @@ const std::vector<control_layout>& main_window_layout();
 inline constexpr int kClientWidth = 339;
 inline constexpr int kClientHeight = 380;
 inline constexpr const char* kProgramCaption = "Android Vexlo Tools";
-inline constexpr const char* kWindowCaption = "Android Vexlo Tools v3.6";
+inline constexpr const char* kWindowCaption = "Android Vexlo Tools v" VEXLO_VERSION_TEXT;
 
 // The picture beside an action button: its box id and the picture base name.
 struct button_picture {
