@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: the portable core natively (plain and with AddressSanitizer/UBSan), then the
-# same unit tests and the GUI tests cross-compiled under Wine. Ends with "N passed, N failed".
+# same unit tests and the GUI tests cross-compiled under Wine, then the release build and the
+# acceptance run of the installed suite. Ends with "N passed, N failed".
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null || { echo "could not install dependencies"; exit 1; }
@@ -48,6 +49,14 @@ if build_windows i686 "${shipped[@]}" && build_windows "$WINE_ARCH"; then
   if [ -f "$BUILD_ROOT/$RUN_BUILD/bin/gui_tests.exe" ]; then
     export VEXLO_SHOTS=${VEXLO_SHOTS:-}
     run_suite wine-gui with_display bash -c "timeout 1200 \"\$WINE\" '$BUILD_ROOT/$RUN_BUILD/bin/gui_tests.exe'; rc=\$?; wineserver -k; exit \$rc"
+  fi
+  echo "== release (shipped: i686) and acceptance run of the installed suite"
+  rm -f "$BUILD_ROOT/logs/release.log"
+  if logged release bash "$REPO_ROOT/scripts/release.sh" &&
+     { [ "$WINE_ARCH" = i686 ] || logged release bash "$REPO_ROOT/scripts/release.sh" --arch "$WINE_ARCH"; }; then
+    run_suite acceptance timeout 300 bash "$REPO_ROOT/scripts/acceptance.sh"
+  else
+    echo "release build failed"; failed=$((failed + 1))
   fi
 else
   echo "windows build failed"; failed=$((failed + 1))

@@ -1,0 +1,686 @@
+// The whole suite as a user meets it, from a fresh Wine prefix: the installer run silently,
+// Vexlo-config finding the build tools and creating a keystore, Vexlo.exe loading the BASIC!
+// sample, changing it, compiling it into a signed APK and into a failure report, the report in
+// Lumo with a link to the editor, and the silent uninstall. The steps run in order and build on
+// one another; each checks the files on disk and the windows' texts, and keeps a screenshot of
+// every window it met (in %VEXLO_SHOTS%).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "acceptance/acceptance_support.h"
+#include "core/build/build_names.h"
+#include "core/build/scramble.h"
+#include "core/configurator/configurator_texts.h"
+#include "core/shell/main_window_model.h"
+#include "core/text/text_helpers.h"
+#include "gui/compile_support.h"
+#include "gui/gui_driver.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "unit/test_support.h"
+#include "vexlo_version.h"
+
+using namespace acceptance;
+
+namespace {
+
+// Control ids of the configurator, its API chooser and the keystore dialogs.
+enum : int {
+    jdk_path = 1011,
+    sdk_path = 1012,
+    ant_path = 1013,
+    keystore_path = 1014,
+    jdk_detect = 1015,
+    sdk_detect = 1016,
+    ant_detect = 1017,
+    create_keystore = 1022,
+    ready = 1023,
+    configure_sdk = 1026,
+    chooser_list = 1011,
+    chooser_button = 1018,
+    keystore_alias = 1011,
+    keystore_password = 1012,
+    keystore_confirm = 1013,
+};
+constexpr int kPermissionCallPhone = 1116;
+constexpr int kPermissionsOk = 1018;
+
+// Where the stand-in tools go: where their real counterparts install themselves.
+const std::string kJdk = "C:\\Program Files\\Java\\jdk1.8.0_202";
+const std::string kSdk = "C:\\Program Files (x86)\\Android\\android-sdk";
+const std::string kAnt = "C:\\apache-ant-1.9.16";
+const std::string kAlias = "space";
+const std::string kPassword = "galaxy 50%";
+const std::string kAppName = "Space Demo";
+const std::string kVersionCode = "20";
+
+bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000) {
+    for (int waited = 0; waited < timeout_ms; waited += 50) {
+        if (condition()) return true;
+        gui::pause_ms(50);
+    }
+    return condition();
+}
+
+bool same_path(const std::string& a, const std::string& b) {
+    return text::to_lower_ascii(a) == text::to_lower_ascii(b);
+}
+
+std::string file_text(const std::string& path) {
+    std::string bytes;
+    platform::read_file(path, bytes);
+    return bytes;
+}
+
+bool holds(const std::string& path, const std::string& part) {
+    return file_text(path).find(part) != std::string::npos;
+}
+
+std::string config_key(const char* key) {
+    return platform::profile_read(installed_folder() + "Vexlo.cfg", "Config", key);
+}
+
+// What the steps hand on to the ones after them.
+struct run_state {
+    std::string project;   // the project folder, with a trailing backslash
+    std::string keystore;  // the keystore the configurator created
+    std::string java_source;
+    int broken_line = 0;
+};
+run_state& state() {
+    static run_state s;
+    return s;
+}
+
+// Answers the message box of the process with the button, after a screenshot; its text.
+std::string answer_box(DWORD pid, int button, const std::string& shot_name,
+                       int timeout_ms = 30000) {
+    HWND box = gui::wait_message_box(pid, timeout_ms);
+    if (!box) return "<no message box>";
+    const std::string text = gui::message_text(box);
+    shot(box, shot_name);
+    gui::answer(box, button);
+    return text;
+}
+
+// The main window of the configurator, started from its Start-menu shortcut.
+HWND start_from_menu(const std::string& shortcut, const std::string& caption) {
+    if (!shell_open(start_menu_folder() + shortcut)) return nullptr;
+    return wait_window_titled(caption, 30000);
+}
+
+class Vexlo : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::file_exists(installed_folder() + "Vexlo.exe")) << "not installed";
+    }
+    HWND main_window() { return wait_window_titled(shell::kWindowCaption, 2000); }
+};
+using Report = Vexlo;
+
+}  // namespace
+
+TEST(Install, SilentInstallForThisUserWithShortcutsAndAnUninstallEntry) {
+    const std::string setup = setup_file();
+    ASSERT_FALSE(setup.empty()) << "VEXLO_SETUP names no installer";
+    ASSERT_TRUE(platform::file_exists(setup)) << setup;
+    EXPECT_EQ(version_string(setup, "CompanyName"), "Vexlo Tools");
+    EXPECT_EQ(version_string(setup, "ProductVersion"), VEXLO_VERSION_TEXT);
+    const std::string folder = installed_folder();
+    ASSERT_FALSE(platform::file_exists(folder + "Vexlo.exe")) << "the prefix is not fresh";
+
+    ASSERT_EQ(run_and_wait("\"" + setup + "\" /S", 60000), 0);
+    for (const char* file : {"Vexlo.exe", "Vexlo-config.exe", "Uninstall.exe"})
+        EXPECT_TRUE(platform::file_exists(folder + file)) << file;
+    // Vexlo.exe writes the viewer it carries out by itself, when a report needs it.
+    EXPECT_FALSE(platform::file_exists(folder + "Lumo.exe"));
+    EXPECT_FALSE(platform::file_exists(folder + "Vexlo.cfg"));
+
+    EXPECT_TRUE(
+        same_path(shortcut_target(start_menu_folder() + "Vexlo.lnk"), folder + "Vexlo.exe"));
+    EXPECT_TRUE(same_path(shortcut_target(start_menu_folder() + "Vexlo-config.lnk"),
+                          folder + "Vexlo-config.exe"));
+
+    ASSERT_TRUE(uninstall_entry_exists());
+    EXPECT_EQ(uninstall_value("DisplayName"), std::string("Vexlo ") + VEXLO_VERSION_TEXT);
+    EXPECT_EQ(uninstall_value("DisplayVersion"), VEXLO_VERSION_TEXT);
+    EXPECT_EQ(uninstall_value("Publisher"), "Vexlo Tools");
+    EXPECT_TRUE(same_path(uninstall_value("InstallLocation") + "\\", folder));
+    EXPECT_TRUE(same_path(uninstall_value("UninstallString"), "\"" + folder + "Uninstall.exe\""));
+    EXPECT_TRUE(
+        same_path(uninstall_value("QuietUninstallString"), "\"" + folder + "Uninstall.exe\" /S"));
+    EXPECT_EQ(uninstall_number("NoModify"), 1u);
+    // Kilobytes of the installed files: the two programs and the uninstaller.
+    EXPECT_GT(uninstall_number("EstimatedSize"), 500u);
+    EXPECT_LT(uninstall_number("EstimatedSize"), 6u * 1024u);
+}
+
+TEST(Install, EveryProgramCarriesItsVersionAndIcon) {
+    const std::string folder = installed_folder();
+    const struct {
+        const char* file;
+        const char* description;
+    } programs[] = {{"Vexlo.exe", "Android Vexlo Tools"},
+                    {"Vexlo-config.exe", "Android Vexlo Configurator"}};
+    for (const auto& p : programs) {
+        const std::string file = folder + p.file;
+        EXPECT_EQ(version_string(file, "CompanyName"), "Vexlo Tools") << p.file;
+        EXPECT_EQ(version_string(file, "FileDescription"), p.description) << p.file;
+        EXPECT_EQ(version_string(file, "FileVersion"), VEXLO_VERSION_TEXT) << p.file;
+        EXPECT_EQ(version_string(file, "ProductVersion"), VEXLO_VERSION_TEXT) << p.file;
+        EXPECT_EQ(version_string(file, "ProductName"), "Vexlo") << p.file;
+        EXPECT_EQ(fixed_file_version(file), VEXLO_VERSION_TEXT) << p.file;
+        EXPECT_GE(icon_count(file), 1) << p.file;
+    }
+    EXPECT_GE(icon_count(folder + "Uninstall.exe"), 1);
+}
+
+TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
+    ASSERT_TRUE(platform::file_exists(installed_folder() + "Vexlo-config.exe"));
+    // Ant's folder goes on the PATH, as its manual says; the folder itself comes later.
+    SetEnvironmentVariableW(
+        L"PATH", widen(platform::environment_variable("PATH") + ";" + kAnt + "\\bin").c_str());
+
+    // Started right after the installation, before any tool is there: every section is red.
+    const std::string caption(configurator::kWindowCaption);
+    HWND w = start_from_menu("Vexlo-config.lnk", caption);
+    ASSERT_NE(w, nullptr);
+    DWORD pid = process_of(w);
+    const std::string progress_caption(configurator::kMessageCaption);
+    auto wait_for_check = [&] {
+        wait_window_titled(progress_caption, 1500);  // the check starts at the first tick
+        EXPECT_TRUE(wait_until(
+            [&] { return !wait_window_titled(progress_caption, 0) && IsWindowEnabled(w); }, 30000));
+        gui::settle(w);
+    };
+    wait_for_check();
+    for (int box : {jdk_path, sdk_path, ant_path, keystore_path})
+        EXPECT_EQ(gui::item_text(w, box), configurator::kNoneSelected) << box;
+    for (int button : {jdk_detect, sdk_detect, ant_detect})
+        EXPECT_TRUE(gui::item_enabled(w, button)) << button;
+    EXPECT_FALSE(gui::item_enabled(w, ready));
+    EXPECT_TRUE(gui::no_message_box(pid, 300));
+    shot(w, "configurator-nothing-installed");
+
+    // Then the JDK, the SDK and Ant are installed where their installers put them.
+    const std::string staging = platform::temp_folder() + "\\toolchain-download";
+    ASSERT_EQ(run_and_wait("\"" + compile_support::fake_tools_folder() + "fake_toolchain.exe\" \"" +
+                               staging + "\"",
+                           30000),
+              0);
+    platform::make_directories("C:\\Program Files\\Java");
+    platform::make_directories("C:\\Program Files (x86)\\Android");
+    ASSERT_TRUE(MoveFileW(widen(staging + "\\jdk").c_str(), widen(kJdk).c_str()));
+    ASSERT_TRUE(MoveFileW(widen(staging + "\\sdk").c_str(), widen(kSdk).c_str()));
+    ASSERT_TRUE(MoveFileW(widen(staging + "\\ant").c_str(), widen(kAnt).c_str()));
+    // The SDK holds several platforms (and an add-on and a preview): one must be chosen.
+    std::string targets;
+    ASSERT_TRUE(text::read_whole_file(
+        testing_support::fixture("configurator\\platforms_addons_preview.txt"), targets));
+    ASSERT_TRUE(
+        platform::write_file(kSdk + "\\tools\\lib\\targets.txt", text::to_crlf_text(targets)));
+
+    gui::click(w, jdk_detect);
+    EXPECT_EQ(answer_box(pid, IDOK, "configurator-jdk-found"),
+              "Java SE Dev. Kit found in:\r" + kJdk);
+    EXPECT_EQ(gui::item_text(w, jdk_path), kJdk);
+
+    gui::click(w, sdk_detect);
+    EXPECT_EQ(answer_box(pid, IDOK, "configurator-sdk-found"), "Android SDK found in:\r" + kSdk);
+    EXPECT_EQ(gui::item_text(w, sdk_path), kSdk);
+
+    gui::click(w, ant_detect);
+    EXPECT_EQ(answer_box(pid, IDOK, "configurator-ant-found"), "Apache Ant found in:\r" + kAnt);
+    EXPECT_EQ(gui::item_text(w, ant_path), kAnt);
+    gui::settle(w);
+    shot(w, "configurator-tools-found");
+
+    // The SDK's platforms are listed when the configurator starts: closed and started again.
+    PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(wait_until([&] { return !IsWindow(w); }));
+    EXPECT_EQ(config_key("jdk_path"), kJdk);  // what was found is kept on closing
+    EXPECT_EQ(config_key("android_sdk_path"), kSdk);
+    EXPECT_EQ(config_key("ant_path"), kAnt);
+    w = start_from_menu("Vexlo-config.lnk", caption);
+    ASSERT_NE(w, nullptr);
+    pid = process_of(w);
+    if (HWND progress = wait_window_titled(progress_caption, 3000))
+        shot(progress, "configurator-api-check");
+    wait_for_check();
+    EXPECT_EQ(gui::item_text(w, jdk_path), kJdk);
+    EXPECT_EQ(gui::item_text(w, sdk_path), kSdk);
+    EXPECT_EQ(gui::item_text(w, ant_path), kAnt);
+    EXPECT_TRUE(gui::no_message_box(pid, 500));
+    // Several platforms and none chosen yet: the chooser is one click away.
+    HWND chooser = wait_window_titled("Android SDK", 1000);
+    if (!chooser) {
+        shot(w, "configurator-choose-api");
+        gui::click(w, configure_sdk);
+        chooser = wait_window_titled("Android SDK");
+    }
+    ASSERT_NE(chooser, nullptr);
+    const std::vector<std::string> apis = gui::combo_items(chooser, chooser_list);
+    const auto api23 = std::find_if(apis.begin(), apis.end(), [](const std::string& item) {
+        return item.find("(API  23)") != std::string::npos;
+    });
+    ASSERT_NE(api23, apis.end()) << apis.size();
+    gui::combo_choose(chooser, chooser_list, static_cast<int>(api23 - apis.begin()));
+    gui::settle(chooser);
+    shot(chooser, "configurator-api-chooser");
+    gui::click(chooser, chooser_button);
+    EXPECT_TRUE(wait_gone(chooser));
+
+    // A new keystore in the user's documents.
+    state().keystore = documents_folder() + "space-release.jks";
+    ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
+    gui::click(w, create_keystore);
+    HWND save = wait_file_dialog(pid);
+    ASSERT_NE(save, nullptr);
+    shot(save, "configurator-keystore-save-as");
+    type_into_file_dialog(save, state().keystore);
+    HWND keystore = wait_window_titled("Keystore");
+    ASSERT_NE(keystore, nullptr);
+    gui::set_item_text(keystore, keystore_alias, kAlias);
+    gui::set_item_text(keystore, keystore_password, kPassword);
+    gui::set_item_text(keystore, keystore_confirm, kPassword);
+    shot(keystore, "configurator-keystore");
+    gui::click(keystore, IDOK);
+    HWND details = wait_window_titled("Keystore details");
+    ASSERT_NE(details, nullptr);
+    shot(details, "configurator-keystore-details");
+    gui::click(details, IDOK);
+    EXPECT_EQ(answer_box(pid, IDOK, "configurator-keystore-created"),
+              "Your keystore has been successfuly created");
+    EXPECT_TRUE(platform::file_exists(state().keystore));
+    EXPECT_EQ(gui::item_text(w, keystore_path), state().keystore);
+
+    ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, ready); }, 20000));
+    shot(w, "configurator-ready");
+    gui::click(w, ready);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
+
+    EXPECT_EQ(config_key("jdk_path"), kJdk);
+    EXPECT_EQ(config_key("android_sdk_path"), kSdk);
+    EXPECT_EQ(config_key("build_tools_path"), kSdk + "\\build-tools\\23.0.3");
+    EXPECT_EQ(config_key("api_target_id"), "3");
+    EXPECT_EQ(config_key("ant_path"), kAnt);
+    EXPECT_EQ(config_key("keystore_path"), state().keystore);
+    EXPECT_EQ(build::unscramble_text(config_key("keystore_alias"), build::kScrambleKey), kAlias);
+    EXPECT_EQ(build::unscramble_text(config_key("keystore_password"), build::kScrambleKey),
+              kPassword);
+}
+
+TEST_F(Vexlo, LoadsACopyOfTheBasicSampleWithTheLoadButton) {
+    ASSERT_TRUE(platform::file_exists(installed_folder() + "Vexlo.cfg"));
+    state().project = documents_folder() + "Android projects\\Demo Game\\";
+    testing_support::copy_tree(testing_support::fixture("basic-project"),
+                               testing_support::without_trailing(state().project));
+    ASSERT_TRUE(platform::file_exists(state().project + "AndroidManifest.xml"));
+
+    HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    EXPECT_TRUE(gui::no_message_box(pid, 500));  // the configuration is complete
+    EXPECT_EQ(gui::item_text(w, shell::id_status),
+              "Please load a project with the \"Load\" button");
+    shot(w, "vexlo-start");
+
+    gui::click(w, shell::id_load);
+    HWND browser = wait_other_window(pid, w);
+    ASSERT_NE(browser, nullptr);
+    ASSERT_TRUE(choose_in_folder_browser(browser, {"Documents", "Android projects", "Demo Game"}));
+    shot(browser, "vexlo-load-project");
+    gui::click(browser, IDOK);
+    EXPECT_TRUE(wait_gone(browser));
+    EXPECT_TRUE(wait_until([&] {
+        return gui::item_text(w, shell::id_status) == "This is an (Android) BASIC! based project";
+    })) << gui::item_text(w, shell::id_status);
+    EXPECT_EQ(gui::item_text(w, shell::id_app_name), "Demo Game");
+    EXPECT_EQ(gui::item_text(w, shell::id_package), "com.rfo.basic");
+    EXPECT_EQ(gui::item_text(w, shell::id_version_name), "01.91");
+    EXPECT_EQ(gui::item_text(w, shell::id_version_code), "1911");
+    EXPECT_EQ(gui::item_text(w, shell::id_load), "Change");
+    shot(w, "vexlo-project-loaded");
+}
+
+TEST_F(Vexlo, ChangesNameVersionAndAPermissionAndApplies) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    gui::set_item_text(w, shell::id_app_name, kAppName);
+    gui::set_item_text(w, shell::id_version_name, "2.0");
+    gui::set_item_text(w, shell::id_version_code, kVersionCode);
+    gui::click(w, shell::id_permissions);
+    HWND d = wait_window_titled("App permissions");
+    ASSERT_NE(d, nullptr);
+    // A game has no business calling anyone.
+    EXPECT_TRUE(gui::is_checked(d, kPermissionCallPhone));
+    SendMessageW(GetDlgItem(d, kPermissionCallPhone), BM_SETCHECK, BST_UNCHECKED, 0);
+    shot(d, "vexlo-permissions");
+    gui::click(d, kPermissionsOk);
+    EXPECT_TRUE(wait_gone(d));
+    gui::settle(w);
+    EXPECT_TRUE(gui::item_enabled(w, shell::id_apply));
+    shot(w, "vexlo-changes-pending");
+
+    gui::click(w, shell::id_apply);
+    HWND question = gui::wait_message_box(pid);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(gui::window_text(question), "Apply changes");
+    gui::answer(question, IDYES);
+    EXPECT_EQ(answer_box(pid, IDOK, "vexlo-changes-applied"),
+              "The following properties have been correctly changed:\r- project name\r"
+              "- project version number\r- project version code\r- project permissions\r");
+    EXPECT_FALSE(gui::item_enabled(w, shell::id_apply));
+
+    const std::string setup = file_text(state().project + "res\\values\\setup.xml");
+    EXPECT_NE(setup.find("<string name=\"app_name\">Space Demo</string>"), std::string::npos);
+    const std::string manifest = file_text(state().project + "AndroidManifest.xml");
+    EXPECT_NE(manifest.find("android:versionName=\"2.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("android:versionCode=\"20\""), std::string::npos);
+    EXPECT_EQ(manifest.find("android.permission.CALL_PHONE"), std::string::npos);
+    EXPECT_NE(manifest.find("android.permission.CAMERA\""), std::string::npos);
+}
+
+TEST_F(Vexlo, ChangesTheAppIcon) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    const std::string picture = documents_folder() + "Pictures\\space icon.png";
+    platform::make_directories(documents_folder() + "Pictures");
+    ASSERT_TRUE(write_disc_png(picture, 256));
+    ASSERT_EQ(gui::item_text(w, shell::id_picture), "Change BASIC! App icon");
+    gui::click(w, shell::id_picture);
+    HWND files = wait_file_dialog(pid);
+    ASSERT_NE(files, nullptr);
+    shot(files, "vexlo-choose-icon");
+    type_into_file_dialog(files, picture);
+    EXPECT_TRUE(wait_gone(files));
+    EXPECT_EQ(answer_box(pid, IDOK, "vexlo-icon-changed"), "Done !");
+    const struct {
+        const char* folder;
+        int size;
+    } densities[] = {{"drawable-xhdpi", 96},
+                     {"drawable-hdpi", 72},
+                     {"drawable-mdpi", 48},
+                     {"drawable-ldpi", 36}};
+    for (const auto& d : densities) {
+        const png_facts icon = read_png(state().project + "res\\" + d.folder + "\\icon.png");
+        ASSERT_TRUE(icon.loaded) << d.folder;
+        EXPECT_EQ(icon.width, d.size) << d.folder;
+        EXPECT_EQ(icon.height, d.size) << d.folder;
+        EXPECT_EQ(icon.corner_alpha, 0) << d.folder;
+        EXPECT_EQ(icon.centre_alpha, 255) << d.folder;
+    }
+    shot(w, "vexlo-new-icon");
+}
+
+TEST_F(Vexlo, UpdatesTheBasicProgramWithItsIncludes) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    const std::string sources = documents_folder() + "BASIC programs\\";
+    platform::make_directories(sources + "lib");
+    ASSERT_TRUE(platform::write_file(sources + "lib\\stars.bas",
+                                     "FN.DEF stars(n)\r\n  FN.RTN n * 2\r\nFN.END\r\n"));
+    ASSERT_TRUE(platform::write_file(
+        sources + "space.bas",
+        "! Space Demo\r\nINCLUDE \"lib/stars.bas\"\r\nPRINT \"Stars: \"; stars(21)\r\nEND\r\n"));
+    ASSERT_EQ(gui::item_text(w, shell::id_program), "Update BASIC! program");
+    gui::click(w, shell::id_program);
+    HWND files = wait_file_dialog(pid);
+    ASSERT_NE(files, nullptr);
+    shot(files, "vexlo-choose-program");
+    type_into_file_dialog(files, sources + "space.bas");
+    EXPECT_TRUE(wait_gone(files));
+    EXPECT_EQ(answer_box(pid, IDOK, "vexlo-program-updated"), "Done !");
+    const std::string program = file_text(state().project + "assets\\demo\\source\\demo.bas");
+    EXPECT_NE(program.find("! Space Demo\n"), std::string::npos) << program;
+    EXPECT_NE(program.find("FN.DEF stars(n)\n"), std::string::npos) << program;
+    EXPECT_NE(program.find("PRINT \"Stars: \"; stars(21)\n"), std::string::npos) << program;
+    EXPECT_EQ(text::to_lower_ascii(program).find("include"), std::string::npos) << program;
+}
+
+TEST_F(Vexlo, CreatesTheCompileBatch) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    gui::click(w, shell::id_batch);
+    const std::string question = answer_box(pid, IDYES, "vexlo-keystore-question");
+    EXPECT_NE(question.find("keystore ?"), std::string::npos) << question;
+    HWND created = gui::wait_message_box(pid, 30000);
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(gui::window_text(created), "BuildAPK.bat");
+    EXPECT_EQ(gui::message_text(created),
+              "The compiling batch has been correctly created.\rLaunch it ?");
+    shot(created, "vexlo-batch-created");
+    gui::answer(created, IDNO);
+    const std::string batch = file_text(state().project + "BuildAPK.bat");
+    EXPECT_NE(batch.find(state().keystore), std::string::npos) << batch;
+    EXPECT_NE(batch.find("\r\n"), std::string::npos);
+}
+
+TEST_F(Vexlo, CompilesASignedApk) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    const std::string apk = state().project + build::apk_file_name(kAppName, kVersionCode);
+    gui::click(w, shell::id_compile);
+    // The batch just written names the keystore; should the program ask, the answer is the same.
+    HWND next = nullptr;
+    bool progress_seen = false;
+    for (int waited = 0; waited < 90000 && !next; waited += 100) {
+        if (HWND box = gui::wait_message_box(pid, 0)) {
+            if (gui::message_text(box).find("keystore ?") == std::string::npos) {
+                next = box;
+                break;
+            }
+            shot(box, "vexlo-keystore-question-again");
+            gui::answer(box, IDYES);
+        }
+        if (!progress_seen) {
+            if (HWND progress = wait_window_titled(shell::kProgramCaption, 0)) {
+                shot(progress, "vexlo-compiling");
+                progress_seen = true;
+            }
+        }
+        gui::pause_ms(100);
+    }
+    ASSERT_NE(next, nullptr);
+    const std::string text = gui::message_text(next);
+    shot(next, "vexlo-apk-built");
+    gui::answer(next, IDOK);
+    EXPECT_EQ(text.rfind("Project has been successfully built into an APK that\r", 0), 0u) << text;
+    EXPECT_NE(text.find("Compilation time : "), std::string::npos) << text;
+    EXPECT_TRUE(holds(apk, "signed-by=" + kAlias)) << apk;
+    for (const char* gone : {".avlo", "ant.properties", "temp.bat", "temp.txt"})
+        EXPECT_FALSE(platform::file_exists(state().project + gone)) << gone;
+    // Explorer shows the new APK; its window is not the program's.
+    if (HWND explorer = wait_window_titled("Demo Game", 5000)) {
+        shot(explorer, "explorer-apk");
+        PostMessageW(explorer, WM_CLOSE, 0, 0);
+    }
+}
+
+TEST_F(Vexlo, ClosesAndRemembersTheProject) {
+    HWND w = main_window();
+    ASSERT_NE(w, nullptr);
+    PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
+    EXPECT_TRUE(holds(platform::user_data_folder() + "\\Vexlo.recent.projects",
+                      testing_support::without_trailing(state().project)));
+}
+
+TEST(Update, InstallingAgainKeepsTheConfigurationAndOffersTheConfigurator) {
+    const std::string folder = installed_folder();
+    ASSERT_TRUE(platform::file_exists(folder + "Vexlo.cfg"));
+    // A viewer written out by an earlier Vexlo.exe: the new Vexlo.exe must write out its own.
+    ASSERT_TRUE(platform::write_file(folder + "Lumo.exe", "the viewer of an earlier version"));
+    const std::string keystore_before = config_key("keystore_path");
+
+    gui::running_program setup(setup_file());
+    const std::string title = std::string("Vexlo ") + VEXLO_VERSION_TEXT + " Setup";
+    HWND w = gui::wait_window(setup.pid(), title, 20000);
+    ASSERT_NE(w, nullptr);
+    constexpr int next = 1;  // Next, Install and Finish
+    auto page_with_button = [&](const std::string& caption) {
+        return wait_until(
+            [&] { return gui::item_text(w, next) == caption && gui::item_enabled(w, next); },
+            30000);
+    };
+    ASSERT_TRUE(page_with_button("&Next >"));
+    shot(w, "setup-welcome");
+    gui::click(w, next);
+    // The folder of the installation is proposed again.
+    ASSERT_TRUE(page_with_button("&Install"));
+    EXPECT_TRUE(shows_text(w, testing_support::without_trailing(folder)));
+    shot(w, "setup-folder");
+    gui::click(w, next);
+    ASSERT_TRUE(page_with_button("&Finish"));
+    EXPECT_TRUE(shows_text(w, "Start Vexlo-config now to find the build tools"));
+    shot(w, "setup-finish");
+    gui::click(w, next);
+    EXPECT_TRUE(setup.wait_exit(10000));
+
+    // The finish page started the configurator, which finds everything ready.
+    HWND configurator = wait_window_titled(std::string(configurator::kWindowCaption), 20000);
+    ASSERT_NE(configurator, nullptr);
+    EXPECT_TRUE(wait_until([&] { return gui::item_enabled(configurator, ready); }, 30000));
+    shot(configurator, "configurator-all-set");
+    PostMessageW(configurator, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(configurator); }));
+
+    EXPECT_FALSE(platform::file_exists(folder + "Lumo.exe"));
+    EXPECT_TRUE(platform::file_exists(folder + "Vexlo.exe"));
+    EXPECT_EQ(config_key("jdk_path"), kJdk);
+    EXPECT_EQ(config_key("keystore_path"), keystore_before);
+    EXPECT_EQ(build::unscramble_text(config_key("keystore_alias"), build::kScrambleKey), kAlias);
+}
+
+TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
+    // Another day: Vexlo is started again and the project taken from the recent list.
+    HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
+    ASSERT_NE(w, nullptr);
+    const DWORD pid = process_of(w);
+    const std::string listed = testing_support::without_trailing(state().project);
+    const std::vector<std::string> recent = gui::combo_items(w, shell::id_recent);
+    const auto entry = std::find(recent.begin(), recent.end(), listed);
+    ASSERT_NE(entry, recent.end());
+    gui::combo_choose(w, shell::id_recent, static_cast<int>(entry - recent.begin()));
+    gui::settle(w);
+    EXPECT_TRUE(wait_until([&] { return gui::item_text(w, shell::id_app_name) == kAppName; }));
+    shot(w, "vexlo-recent-project");
+    const std::string folder = installed_folder();
+    // The editor the report's links start, in the place of the system's own; it notes its
+    // command lines in the temporary folder.
+    const std::string editor_log = platform::temp_folder() + "\\fake-editor.txt";
+    platform::remove_file(editor_log);
+    wchar_t system[MAX_PATH] = {}, windows[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    for (const wchar_t* place : {system, windows})
+        ASSERT_TRUE(platform::copy_file(compile_support::fake_tools_folder() + "fake_editor.exe",
+                                        narrow(place) + "\\notepad.exe"));
+    // Wine prefers its own programs of the system folder to the files there.
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", L"notepad.exe",
+                              REG_SZ, L"native", sizeof L"native"),
+              ERROR_SUCCESS);
+
+    // One statement loses its semicolon.
+    state().java_source = state().project + "src\\com\\rfo\\basic\\Basic.java";
+    std::string source = file_text(state().java_source);
+    const std::string statement = "import android.os.Bundle;";
+    const std::size_t at = source.find(statement);
+    ASSERT_NE(at, std::string::npos) << source;
+    const std::size_t semicolon = at + statement.size() - 1;
+    source.erase(semicolon, 1);
+    state().broken_line =
+        1 + static_cast<int>(std::count(source.begin(), source.begin() + semicolon, '\n'));
+    ASSERT_TRUE(platform::write_file(state().java_source, source));
+
+    gui::click(w, shell::id_compile);
+    HWND viewer = nullptr;
+    for (int waited = 0; waited < 90000 && !viewer; waited += 100) {
+        if (HWND box = gui::wait_message_box(pid, 0)) {  // a new day: which keystore?
+            ASSERT_NE(gui::message_text(box).find("keystore ?"), std::string::npos)
+                << gui::message_text(box);
+            gui::answer(box, IDYES);
+        }
+        viewer = wait_window_titled("lumoview", 0);
+        gui::pause_ms(100);
+    }
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(gui::no_message_box(pid, 500));  // the report speaks for itself
+    EXPECT_TRUE(platform::file_exists(folder + "Lumo.exe"));
+    const std::string index = file_text(folder + "index.htm");
+    EXPECT_NE(index.find("Sorry, compiling has failed."), std::string::npos);
+    const std::string location = "Basic.java:" + std::to_string(state().broken_line) + "</a>";
+    EXPECT_NE(index.find(location), std::string::npos) << index;
+    for (int i = 0; i < 60 && GetForegroundWindow() != viewer; ++i) gui::pause_ms(50);
+    gui::pause_ms(300);
+    shot(viewer, "lumo-report");
+
+    // The link of the error: the links are followed in page order with Tab.
+    int link = -1, number = 0;
+    for (std::size_t at = index.find("<a href='"); at != std::string::npos;
+         at = index.find("<a href='", at + 1), ++number) {
+        const std::size_t end = index.find('\'', at + 9);
+        const std::string target = index.substr(at + 9, end - at - 9);
+        if (holds(folder + target, "Basic.java")) link = number;
+    }
+    ASSERT_GE(link, 0) << index;
+    HWND view = FindWindowExW(viewer, nullptr, L"LumoHtmlView", nullptr);
+    ASSERT_NE(view, nullptr);
+    DWORD_PTR ignored = 0;
+    for (int i = 0; i <= link; ++i)
+        SendMessageTimeoutW(view, WM_KEYDOWN, VK_TAB, 1, SMTO_ABORTIFHUNG, 10000, &ignored);
+    SendMessageTimeoutW(view, WM_KEYDOWN, VK_RETURN, 1, SMTO_ABORTIFHUNG, 10000, &ignored);
+
+    HWND editor = wait_window_titled("Basic.java - editor", 30000);
+    ASSERT_NE(editor, nullptr);
+    shot(editor, "editor-at-the-error");
+    EXPECT_NE(file_text(editor_log).find(state().java_source), std::string::npos)
+        << file_text(editor_log);
+    PostMessageW(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(wait_gone(editor));
+    PostMessageW(viewer, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(wait_gone(viewer));
+    PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
+    EXPECT_TRUE(platform::file_exists(state().project + "ant_log.txt"));
+}
+
+TEST(Uninstall, SilentUninstallRemovesWhatWasInstalledAndGeneratedAndKeepsTheUsersFiles) {
+    const std::string folder = installed_folder();
+    ASSERT_TRUE(uninstall_entry_exists());
+    // Something of the user's own beside the programs and among the report's batches.
+    ASSERT_TRUE(platform::write_file(folder + "bat\\my tools.bat", "@echo off\r\n"));
+    ASSERT_TRUE(platform::write_file(folder + "notes.txt", "mine"));
+    ASSERT_TRUE(platform::file_exists(folder + "bat\\2.bat"));
+    const std::string command = uninstall_value("QuietUninstallString");
+    ASSERT_FALSE(command.empty());
+    ASSERT_EQ(run_and_wait(command, 30000), 0);
+    // The uninstaller finishes from a copy of itself in the temporary folder.
+    EXPECT_TRUE(wait_until(
+        [&] {
+            return !uninstall_entry_exists() && !platform::file_exists(folder + "Uninstall.exe");
+        },
+        30000));
+
+    for (const char* gone : {"Vexlo.exe", "Vexlo-config.exe", "Lumo.exe", "index.htm", "bat\\0.bat",
+                             "bat\\2.bat", "Uninstall.exe"})
+        EXPECT_FALSE(platform::file_exists(folder + gone)) << gone;
+    EXPECT_FALSE(platform::file_exists(start_menu_folder() + "Vexlo.lnk"));
+    EXPECT_FALSE(platform::file_exists(start_menu_folder()));
+    // The user's configuration, files and projects stay.
+    for (const char* kept : {"Vexlo.cfg", "notes.txt", "bat\\my tools.bat"})
+        EXPECT_TRUE(platform::file_exists(folder + kept)) << kept;
+    EXPECT_TRUE(platform::file_exists(state().keystore));
+    EXPECT_TRUE(platform::file_exists(state().project + "AndroidManifest.xml"));
+    EXPECT_TRUE(platform::file_exists(state().project + "BuildAPK.bat"));
+    EXPECT_TRUE(platform::file_exists(platform::user_data_folder() + "\\Vexlo.recent.projects"));
+}
