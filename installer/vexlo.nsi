@@ -30,6 +30,11 @@ RequestExecutionLevel user
 !define UNINSTALLER "Uninstall.exe"
 !define MENU_FOLDER "$SMPROGRAMS\Vexlo"
 
+; For measuring: a copy of the uninstaller the installer will write, made while building.
+!ifdef UNINSTALLER_COPY
+  !uninstfinalize 'cp "%1" "${UNINSTALLER_COPY}"'
+!endif
+
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUT_FILE}"
 InstallDir "$LOCALAPPDATA\Programs\Vexlo"
@@ -68,10 +73,12 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "Copyright (C) 2026 ${COMPANY}"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-  ; An earlier installation is updated where it is.
+  ; An earlier installation is updated where it is, unless /D names another folder.
+  StrCmp $INSTDIR "$LOCALAPPDATA\Programs\Vexlo" 0 keep
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
-  StrCmp $0 "" +2
+  StrCmp $0 "" keep
     StrCpy $INSTDIR $0
+  keep:
 FunctionEnd
 
 Section "Vexlo" main

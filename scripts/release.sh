@@ -4,6 +4,7 @@
 #     scripts/release.sh [--arch i686|x86_64] [--out FOLDER]
 # --arch x86_64 makes the same installer and zip around the 64-bit programs (64-bit installer
 # stub, names ending in "-x64"), for machines that run no 32-bit code: the acceptance run uses it.
+# With VEXLO_UNINSTALLER_COPY set, a copy of the uninstaller is left at that path (for measuring).
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -41,6 +42,7 @@ rm -f "$setup" "$portable"
 
 makensis -V2 -INPUTCHARSET UTF8 "${nsis_arch[@]}" -DVERSION="$version" -DVERSION_QUAD="$quad" \
   -DBIN_DIR="$bin" -DICON="$REPO_ROOT/resources/art/AICO.ico" -DOUT_FILE="$setup" \
+  ${VEXLO_UNINSTALLER_COPY:+-DUNINSTALLER_COPY="$VEXLO_UNINSTALLER_COPY"} \
   "$REPO_ROOT/installer/vexlo.nsi"
 
 # The portable zip: one folder with the two programs (Vexlo.exe writes Lumo.exe out by itself)
