@@ -1,9 +1,10 @@
 // The whole suite as a user meets it, from a fresh Wine prefix: the installer run silently,
 // Vexlo-config finding the build tools and creating a keystore, Vexlo.exe loading the BASIC!
-// sample, changing it, compiling it into a signed APK and into a failure report, the report in
-// Lumo with a link to the editor, and the silent uninstall. The steps run in order and build on
-// one another; each checks the files on disk and the windows' texts, and keeps a screenshot of
-// every window it met (in %VEXLO_SHOTS%).
+// sample, changing it and compiling it into a signed APK, the installer run again over it,
+// a broken source compiled into the failure report, its link in Lumo opening the editor, and
+// the silent uninstall. The steps run in order and build on one another; each checks the files
+// on disk and the windows' texts, and keeps a screenshot of every window it met (in
+// %VEXLO_SHOTS%).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -107,7 +108,7 @@ std::string answer_box(DWORD pid, int button, const std::string& shot_name,
     return text;
 }
 
-// The main window of the configurator, started from its Start-menu shortcut.
+// A program's main window, the program started from its Start-menu shortcut.
 HWND start_from_menu(const std::string& shortcut, const std::string& caption) {
     if (!shell_open(start_menu_folder() + shortcut)) return nullptr;
     return wait_window_titled(caption, 30000);
@@ -615,7 +616,13 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     }
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(gui::no_message_box(pid, 500));  // the report speaks for itself
-    EXPECT_TRUE(platform::file_exists(folder + "Lumo.exe"));
+    // The viewer Vexlo.exe wrote out is this version's, with its version block and icon.
+    const std::string lumo = folder + "Lumo.exe";
+    EXPECT_EQ(version_string(lumo, "FileDescription"), "Lumo report viewer");
+    EXPECT_EQ(version_string(lumo, "CompanyName"), "Vexlo Tools");
+    EXPECT_EQ(version_string(lumo, "FileVersion"), VEXLO_VERSION_TEXT);
+    EXPECT_EQ(fixed_file_version(lumo), VEXLO_VERSION_TEXT);
+    EXPECT_GE(icon_count(lumo), 1);
     const std::string index = file_text(folder + "index.htm");
     EXPECT_NE(index.find("Sorry, compiling has failed."), std::string::npos);
     const std::string location = "Basic.java:" + std::to_string(state().broken_line) + "</a>";
