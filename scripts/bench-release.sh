@@ -36,7 +36,7 @@ windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 now() { date +%s.%N; }
 installs=(); uninstalls=(); installed=0
 for round in $(seq "$rounds"); do
-  [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
   rm -rf "$WINEPREFIX"
   prepare_wine_prefix
   result=$(with_display bash -c '
@@ -46,7 +46,7 @@ for round in $(seq "$rounds"); do
     start=$(now)
     "$WINE" "$1" /S
     end=$(now)
-    folder=$(find "$WINEPREFIX/drive_c/users" -type d -path "*/Programs/Vexlo" | head -1)
+    folder=$(find "$WINEPREFIX/drive_c/users" -type d -path "*/AppData/Local/Programs/Vexlo" | head -1)
     [ -f "$folder/Vexlo.exe" ] || { echo "not installed"; exit 1; }
     bytes=$(find "$folder" -type f -printf "%s\n" | awk "{ s += \$1 } END { print s }")
     # The uninstaller hands over to a copy of itself and returns: it is done when it has
