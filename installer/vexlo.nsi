@@ -148,14 +148,38 @@ Function un.DeleteReportBatches
   RMDir "$INSTDIR\bat"
 FunctionEnd
 
+; $R1 becomes 1 when the file $R0 exists and cannot be opened for writing: a running program's
+; file cannot.
+Function un.InUse
+  StrCpy $R1 0
+  IfFileExists $R0 0 done
+  ClearErrors
+  FileOpen $R2 $R0 a
+  IfErrors 0 +3
+    StrCpy $R1 1
+    Goto done
+  FileClose $R2
+  done:
+FunctionEnd
+
 Section "Uninstall"
   ; A program still running keeps its file: stop before anything is gone, so that the user can
-  ; close it and uninstall again.
+  ; close it and uninstall again. Lumo.exe is written out by Vexlo.exe, which carries it.
+  StrCpy $R0 "$INSTDIR\Vexlo.exe"
+  Call un.InUse
+  StrCmp $R1 1 in_use
+  StrCpy $R0 "$INSTDIR\Vexlo-config.exe"
+  Call un.InUse
+  StrCmp $R1 1 in_use
+  StrCpy $R0 "$INSTDIR\Lumo.exe"
+  Call un.InUse
+  StrCmp $R1 1 in_use
   ClearErrors
   Delete "$INSTDIR\Vexlo.exe"
   Delete "$INSTDIR\Vexlo-config.exe"
-  Delete "$INSTDIR\Lumo.exe"  ; written out by Vexlo.exe, which carries it
+  Delete "$INSTDIR\Lumo.exe"
   IfErrors 0 programs_gone
+  in_use:
     MessageBox MB_ICONSTOP|MB_OK "Please close Vexlo, Vexlo-config and Lumo, then uninstall again." /SD IDOK
     SetErrorLevel 2
     Abort

@@ -661,6 +661,24 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     EXPECT_TRUE(platform::file_exists(state().project + "ant_log.txt"));
 }
 
+TEST(Uninstall, WhileAProgramRunsItStopsAndRemovesNothing) {
+    const std::string folder = installed_folder();
+    HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
+    ASSERT_NE(w, nullptr);
+    // Run in place (not from its copy in the temporary folder), to see its exit code.
+    EXPECT_EQ(run_and_wait("\"" + folder +
+                               "Uninstall.exe\" /S _?=" + testing_support::without_trailing(folder),
+                           30000),
+              2);
+    for (const char* kept :
+         {"Vexlo.exe", "Vexlo-config.exe", "Lumo.exe", "Uninstall.exe", "index.htm", "bat\\2.bat"})
+        EXPECT_TRUE(platform::file_exists(folder + kept)) << kept;
+    EXPECT_TRUE(uninstall_entry_exists());
+    EXPECT_TRUE(platform::file_exists(start_menu_folder() + "Vexlo.lnk"));
+    PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
+}
+
 TEST(Uninstall, SilentUninstallRemovesWhatWasInstalledAndGeneratedAndKeepsTheUsersFiles) {
     const std::string folder = installed_folder();
     ASSERT_TRUE(uninstall_entry_exists());
