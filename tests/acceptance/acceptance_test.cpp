@@ -372,6 +372,7 @@ TEST_F(Vexlo, ChangesNameVersionAndAPermissionAndApplies) {
     HWND question = gui::wait_message_box(pid);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(gui::window_text(question), "Apply changes");
+    shot(question, "vexlo-apply-question");
     gui::answer(question, IDYES);
     EXPECT_EQ(answer_box(pid, IDOK, "vexlo-changes-applied"),
               "The following properties have been correctly changed:\r- project name\r"
@@ -609,6 +610,7 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
         if (HWND box = gui::wait_message_box(pid, 0)) {  // a new day: which keystore?
             ASSERT_NE(gui::message_text(box).find("keystore ?"), std::string::npos)
                 << gui::message_text(box);
+            shot(box, "vexlo-keystore-question-new-day");
             gui::answer(box, IDYES);
         }
         viewer = wait_window_titled("lumoview", 0);
@@ -665,6 +667,7 @@ TEST(Uninstall, WhileAProgramRunsItStopsAndRemovesNothing) {
     const std::string folder = installed_folder();
     HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
     ASSERT_NE(w, nullptr);
+    shot(w, "vexlo-still-running");
     // Run in place (not from its copy in the temporary folder), to see its exit code.
     EXPECT_EQ(run_and_wait("\"" + folder +
                                "Uninstall.exe\" /S _?=" + testing_support::without_trailing(folder),
