@@ -25,12 +25,7 @@ export WINEPREFIX=$work/prefix
 rm -rf "$WINEPREFIX" "$work/shots" "$work/home"
 mkdir -p "$work/shots" "$work/home"
 export HOME=$work/home  # what Wine links to the Unix side stays inside the run's folder
-prepare_wine_prefix
-# The user's Desktop, Documents, ... are links to the Unix home in a new prefix: folders of
-# their own instead, so that everything the run writes stays inside the prefix.
-for link in "$WINEPREFIX"/drive_c/users/*/*; do
-  if [ -L "$link" ]; then rm "$link" && mkdir "$link"; fi
-done
+prepare_wine_prefix  # also turns the links to the Unix home into folders inside the prefix
 
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 export VEXLO_SETUP=$(windows_path "$setup")

@@ -17,6 +17,15 @@ fi
 export WINE
 RUN_BUILD=win-$WINE_ARCH  # the build whose programs and tests run under Wine
 
+# A new prefix links Desktop, Documents and the like to the Unix home folder; the programs and
+# tests would then write into it. They become plain folders inside the prefix.
+unlink_home_folders() {
+  local link
+  for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$link" ]; then rm -f "$link"; mkdir -p "$link"; fi
+  done
+}
+
 # Creates the Wine prefix once, with a virtual desktop so that windows get their frames.
 prepare_wine_prefix() {
   if [ ! -f "$WINEPREFIX/.vexlo-ready" ]; then
@@ -32,6 +41,7 @@ prepare_wine_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.vexlo-ready"
   fi
+  unlink_home_folders
 }
 
 # Runs a build step with its output in a log file; shows the end of the log when it fails.
