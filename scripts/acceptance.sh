@@ -30,7 +30,7 @@ prepare_wine_prefix  # also turns the links to the Unix home into folders inside
 windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
 export VEXLO_SETUP=$(windows_path "$setup")
 export VEXLO_SHOTS=$(windows_path "$work/shots")
-with_display bash -c 'timeout 300 "$WINE" "$0" "$@"; rc=$?; wineserver -k; exit $rc' "$tests" "$@"
+with_display bash -c 'timeout 840 "$WINE" "$0" "$@"; rc=$?; wineserver -k; exit $rc' "$tests" "$@"
 rc=$?
 echo "acceptance run: ${SECONDS} s; screenshots: $work/shots ($(ls "$work/shots" | wc -l) windows)"
 exit $rc

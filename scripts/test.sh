@@ -54,7 +54,7 @@ if build_windows i686 "${shipped[@]}" && build_windows "$WINE_ARCH"; then
   rm -f "$BUILD_ROOT/logs/release.log"
   if logged release bash "$REPO_ROOT/scripts/release.sh" &&
      { [ "$WINE_ARCH" = i686 ] || logged release bash "$REPO_ROOT/scripts/release.sh" --arch "$WINE_ARCH"; }; then
-    run_suite acceptance timeout 300 bash "$REPO_ROOT/scripts/acceptance.sh"
+    run_suite acceptance timeout 900 bash "$REPO_ROOT/scripts/acceptance.sh"
   else
     echo "release build failed"; failed=$((failed + 1))
   fi
