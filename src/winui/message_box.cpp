@@ -12,17 +12,22 @@ thread_local HWND g_owner = nullptr;
 LRESULT CALLBACK activation_hook(int code, WPARAM wparam, LPARAM lparam) {
     const HHOOK hook = g_hook;
     if (code == HCBT_ACTIVATE) {
-        const HWND box = reinterpret_cast<HWND>(wparam);
-        if (g_owner) center_window(box, g_owner);
-        const HINSTANCE module = GetModuleHandleW(nullptr);
-        if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
-            SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-        if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0)))
-            SendMessageW(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        // Unhooked first: placing the box activates it again, which would otherwise bring
+        // this hook back recursively, once per placement.
         UnhookWindowsHookEx(hook);
         g_hook = nullptr;
+        const HWND box = reinterpret_cast<HWND>(wparam);
+        if (g_owner) center_window(box, g_owner);
+        // Shared icons: the system keeps them, so no box leaves icons behind.
+        const HINSTANCE module = GetModuleHandleW(nullptr);
+        if (HICON big = static_cast<HICON>(
+                LoadImageW(module, L"AICO", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                           GetSystemMetrics(SM_CYICON), LR_SHARED)))
+            SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        if (HICON small = static_cast<HICON>(
+                LoadImageW(module, L"AICO", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                           GetSystemMetrics(SM_CYSMICON), LR_SHARED)))
+            SendMessageW(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
     return CallNextHookEx(hook, code, wparam, lparam);
 }
