@@ -46,6 +46,15 @@ std::string temp_folder();     // the per-user temporary folder, without trailin
 std::string user_data_folder();  // per-user local application data, without trailing separator
 double seconds_since_midnight();
 
+// ---- the command interpreter ------------------------------------------------------------------
+// The UTF-8 text in the code page that cmd.exe reads batch files and its standard input with:
+// the console's, which a new console takes from the system's OEM code page. False when a
+// character has no exact counterpart there (a look-alike could name another file).
+bool batch_encoding(std::string_view utf8, std::string& bytes);
+// The other way, for a batch file read back: UTF-8 text as it is (batch files written before
+// the code page was heeded), otherwise the bytes read in the console's code page.
+std::string batch_decoding(std::string_view bytes);
+
 // ---- private-profile (INI) files --------------------------------------------------------------
 std::string profile_read(const std::string& file, const std::string& section,
                          const std::string& key);

@@ -29,7 +29,12 @@ void launch_compile_batch(HWND owner) {
     const std::string folder = platform::temp_folder() + "\\vexlo-launch\\";
     platform::make_directories(folder);
     const std::string batch = folder + "temp.bat";
-    if (!platform::write_file(batch, build::launch_batch_text(app().project.project_folder))) {
+    std::string bytes;
+    if (!platform::batch_encoding(build::launch_batch_text(app().project.project_folder), bytes)) {
+        show_message(owner, build::unreadable_path_text(), kBatchCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (!platform::write_file(batch, bytes)) {
         show_message(owner, "The launching batch cannot be written:\r" + batch,
                      shell::kProgramCaption, MB_OK | MB_ICONERROR);
         return;
@@ -59,7 +64,15 @@ int create_compile_batch(HWND owner) {
         app().tools, build::ant_properties_path(platform::temp_folder()), app().keystore_file,
         build::ant_project_name(p.package_name), build::apk_file_name(p.app_name, p.version_name));
     const std::string batch = p.project_folder + std::string(build::kCompileBatchName);
-    if (!platform::write_file(batch, text)) {
+    // Read by cmd.exe in the console's code page: a path it could not read is refused here,
+    // rather than written into a batch that would copy or build the wrong files.
+    std::string bytes;
+    if (!platform::batch_encoding(text, bytes)) {
+        show_message(owner, build::cannot_encode_message(p.project_folder), kBatchCaption,
+                     MB_OK | MB_ICONERROR);
+        return 0;
+    }
+    if (!platform::write_file(batch, bytes)) {
         show_message(owner, build::cannot_write_message(p.project_folder), kBatchCaption,
                      MB_OK | MB_ICONERROR);
         return 0;

@@ -3,6 +3,7 @@
 #include "core/build/ant_properties.h"
 #include "core/build/batch_identity.h"
 #include "core/build/compile_batch_text.h"
+#include "core/build/compile_messages.h"
 #include "core/build/tool_commands.h"
 #include "platform/platform.h"
 
@@ -16,6 +17,7 @@ identity_from_batch read_identity_from_batch(const std::string& project_folder) 
     identity_from_batch result;
     std::string batch;
     if (!platform::read_file(project_folder + std::string(kCompileBatchName), batch)) return result;
+    batch = platform::batch_decoding(batch);
     const batch_identity named = read_batch_identity(batch);
     if (!named.found) return result;
     std::string properties;
@@ -67,6 +69,7 @@ std::string alias_check_failed_message(const run_outcome& outcome) {
         case run_status::cannot_start:
             why = "The command interpreter (cmd.exe) could not be started.";
             break;
+        case run_status::cannot_encode: why = unreadable_path_text(); break;
         default: why = "The check was interrupted."; break;
     }
     return std::string("The keystore's Alias and Password could not be checked.") + CR + why;

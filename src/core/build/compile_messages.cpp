@@ -52,6 +52,17 @@ std::string cannot_start_message() {
            CR + "Please check your Windows installation.";
 }
 
+std::string unreadable_path_text() {
+    return std::string("A folder or tool path contains characters that the Windows command "
+                       "interpreter (cmd.exe) cannot read on this system.") +
+           CR + "Please use folders whose names use only characters of this system's language.";
+}
+
+std::string cannot_encode_message(std::string_view project_folder) {
+    return std::string("The project could not be built:") + CR + CR + std::string(project_folder) +
+           CR + CR + unreadable_path_text();
+}
+
 std::string explorer_select_parameters(std::string_view file) {
     return "/select,\"" + std::string(file) + "\"";
 }

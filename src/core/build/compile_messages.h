@@ -14,6 +14,10 @@ std::string unsigned_apk_message(std::string_view project_folder);
 std::string compile_failed_message(std::string_view project_folder);
 std::string cannot_write_message(std::string_view project_folder);
 std::string cannot_start_message();
+// Why a folder or tool path cannot be handed to cmd.exe: it holds characters that the
+// console's code page lacks.
+std::string unreadable_path_text();
+std::string cannot_encode_message(std::string_view project_folder);
 // The Explorer parameters that open the APK's folder with the APK selected.
 std::string explorer_select_parameters(std::string_view file);
 

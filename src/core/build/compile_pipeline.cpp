@@ -53,6 +53,7 @@ build_result result_of_failed_run(run_status status) {
     switch (status) {
         case run_status::cannot_write: return result_cannot_write;
         case run_status::cannot_start: return result_cannot_start;
+        case run_status::cannot_encode: return result_cannot_encode;
         default: return result_cancelled;
     }
 }

@@ -12,7 +12,7 @@ namespace build {
 // The steps a build shows in its progress dialog.
 enum class build_step { compile_started, updating, cleaning, compiling, signing, clean_started };
 
-// What a build ended with. 0 to 3 are the progress dialog's long-standing codes; 4 and 5 say
+// What a build ended with. 0 to 3 are the progress dialog's long-standing codes; 4 to 6 say
 // why no tool could do its work at all.
 enum build_result : int {
     result_cancelled = 0,
@@ -21,6 +21,7 @@ enum build_result : int {
     result_no_apk = 3,
     result_cannot_write = 4,  // the project folder could not be written
     result_cannot_start = 5,  // the command interpreter could not be started
+    result_cannot_encode = 6,  // a path the tools need cannot be written into a batch file
 };
 
 struct signing_identity {

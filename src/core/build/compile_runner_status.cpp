@@ -6,7 +6,8 @@ namespace build {
 
 std::string_view status_word(run_status status) {
     switch (status) {
-        case run_status::cannot_write: return kResultErrorWriting;
+        case run_status::cannot_write:
+        case run_status::cannot_encode: return kResultErrorWriting;
         case run_status::cannot_start: return kResultErrorStarting;
         case run_status::cancelled: return kResultCancelled;
         case run_status::finished: break;

@@ -15,6 +15,8 @@ enum class run_status {
     finished,      // the command ran to its end (visible mode, or its output was captured)
     cannot_write,  // temp.bat could not be written, or no temp.txt came out of a captured run
     cannot_start,  // the command interpreter could not be started
+    cannot_encode,  // a path or value has characters that cmd.exe cannot read in the console's
+                    // code page, so temp.bat was not written
     cancelled,     // the run was ended by Cancel
 };
 

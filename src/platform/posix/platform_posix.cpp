@@ -173,6 +173,14 @@ std::string user_data_folder() {
     return temp_folder();
 }
 
+// There is no command interpreter here: the text stays as it is.
+bool batch_encoding(std::string_view utf8, std::string& bytes) {
+    bytes.assign(utf8);
+    return true;
+}
+
+std::string batch_decoding(std::string_view bytes) { return std::string(bytes); }
+
 double seconds_since_midnight() {
     timeval tv{};
     gettimeofday(&tv, nullptr);

@@ -192,6 +192,47 @@ std::string user_data_folder() {
     return narrow(w);
 }
 
+bool batch_encoding(std::string_view utf8, std::string& bytes) {
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        bytes.assign(utf8);
+        return true;
+    }
+    const UINT code_page = GetOEMCP();
+    if (code_page == CP_UTF8) {
+        bytes.assign(utf8);
+        return true;
+    }
+    const std::wstring wide = widen(utf8);
+    if (wide.empty()) return false;  // not valid UTF-8
+    BOOL defaulted = FALSE;
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
+                                      0, nullptr, &defaulted);
+    if (n <= 0 || defaulted) return false;
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, wide.data(), size, out.data(), n, nullptr,
+                        &defaulted);
+    // Some code pages take no notice of the flag: only a faithful round trip counts.
+    std::wstring back(wide.size() + 1, L'\0');
+    const int m = MultiByteToWideChar(code_page, 0, out.data(), n, back.data(),
+                                      static_cast<int>(back.size()));
+    if (defaulted || m != size || back.compare(0, wide.size(), wide) != 0) return false;
+    bytes = std::move(out);
+    return true;
+}
+
+std::string batch_decoding(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0) > 0)
+        return std::string(bytes);
+    const UINT code_page = GetOEMCP();
+    const int n = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), n);
+    return narrow(wide);
+}
+
 double seconds_since_midnight() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
