@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
+
 #include "core/assets/file_tree.h"
 #include "core/build/compile_batch_text.h"
 #include "core/build/compile_messages.h"
@@ -15,6 +17,7 @@
 #include "vexlo/editor_launch.h"
 #include "vexlo/failure_report_launch.h"
 #include "vexlo/signing_identity.h"
+#include "winui/command_thread.h"
 #include "winui/message_box.h"
 
 namespace {
@@ -76,6 +79,10 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
             show_message(dialog, build::cannot_write_message(folder), shell::kProgramCaption,
                          MB_OK | MB_ICONERROR);
             return;
+        case build::result_cannot_encode:
+            show_message(dialog, build::cannot_encode_message(folder), shell::kProgramCaption,
+                         MB_OK | MB_ICONERROR);
+            return;
         case build::result_cannot_start:
             show_message(dialog, build::cannot_start_message(), shell::kProgramCaption,
                          MB_OK | MB_ICONERROR);
@@ -83,20 +90,69 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
     }
 }
 
+// The job of the next command, its command interpreter already running: starting one with its
+// console takes longer than several short tools, so it is started once a command is over, not
+// when the user waits for the next. Used by the command threads only, one after another.
+struct spare_job {
+    std::shared_ptr<tool_job> job;
+    // The program is ending: the interpreter is let go and its files removed before it does.
+    ~spare_job() {
+        if (job) job->end_session(true);
+    }
+};
+
+spare_job& spare() {
+    static spare_job holder;
+    return holder;
+}
+
+std::shared_ptr<tool_job> take_job() {
+    std::shared_ptr<tool_job> job = std::move(spare().job);
+    if (!job || job->cancelled()) job = std::make_shared<tool_job>();
+    return job;
+}
+
+void prepare_spare_job() {
+    auto job = std::make_shared<tool_job>();
+    if (job->session().start(*job)) spare().job = std::move(job);
+}
+
 void build_project(HWND dialog, bool clean_mode) {
+    // One job for the keystore check and the build: keytool and the build's tools share one
+    // command interpreter.
+    std::shared_ptr<tool_job> job = take_job();
     if (clean_mode) {
         assets::delete_folder_tree(app().project.project_folder + ".avlo");
-    } else if (!choose_signing_identity(dialog)) {
+    } else if (!choose_signing_identity(dialog, job.get())) {
         return;
     }
     const build::build_inputs in = inputs_of_project();
     const double start = platform::seconds_since_midnight();
-    const build::build_result result = run_progress_dialog(dialog, clean_mode, in, app().tools);
+    const build::build_result result = run_progress_dialog(dialog, clean_mode, in, app().tools, std::move(job));
     report(dialog, clean_mode, result, seconds_since(start), in);
 }
 
-void compile_apk(HWND dialog) { build_project(dialog, false); }
-void clean_project(HWND dialog) { build_project(dialog, true); }
+struct command_context {
+    HWND dialog;
+    bool clean_mode;
+};
+
+void build_on_command_thread(void* context) {
+    const auto& c = *static_cast<command_context*>(context);
+    build_project(c.dialog, c.clean_mode);
+    prepare_spare_job();
+}
+
+// The questions, the progress dialog and the outcome run on a thread of their own, so the main
+// window answers its messages all along.
+void compile_apk(HWND dialog) {
+    command_context context{dialog, false};
+    run_on_command_thread(dialog, build_on_command_thread, &context);
+}
+void clean_project(HWND dialog) {
+    command_context context{dialog, true};
+    run_on_command_thread(dialog, build_on_command_thread, &context);
+}
 
 const bool compile_registered = register_command(shell::id_compile, compile_apk);
 const bool clean_registered = register_command(shell::id_clean, clean_project);

@@ -21,7 +21,7 @@
 #else
 namespace {
 int next_loadbar_frame() {
-    static int frame = 0;  // GUI thread only
+    static int frame = 0;  // the dialogs that animate are never up at the same time
     frame = build::next_loadbar_frame(frame);
     return frame;
 }
@@ -110,7 +110,7 @@ void initialise(HWND dialog, progress_state& state) {
 
     SetTimer(dialog, id_progress_timer, 100, nullptr);
     PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
-    if (!state.worker->start(dialog))
+    if (!state.worker->attach(dialog))
         PostMessageW(dialog, msg_finished, build::result_cannot_start, 0);
 }
 
@@ -203,16 +203,23 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 
 build::build_result run_progress_dialog(HWND owner, bool clean_mode,
                                         const build::build_inputs& inputs,
-                                        const build::tool_config& tools) {
+                                        const build::tool_config& tools,
+                                        std::shared_ptr<tool_job> job) {
     std::unique_ptr<build_worker>& worker = last_worker();
     if (worker) worker->wait();
-    worker = std::make_unique<build_worker>(inputs, tools, clean_mode);
+    worker = std::make_unique<build_worker>(inputs, tools, clean_mode, std::move(job));
     progress_state state(clean_mode, inputs, *worker);
+    worker->start();
     dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
     const INT_PTR result = run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
-    if (result < 0) return build::result_cannot_start;
+    if (result < 0) {
+        // No dialog came up to follow the build: it takes no further step.
+        worker->cancel();
+        worker->detach();
+        return build::result_cannot_start;
+    }
     return static_cast<build::build_result>(result);
 }

@@ -3,8 +3,11 @@
 // names the current step and offers Cancel.
 #include <windows.h>
 
+#include <memory>
+
 #include "core/build/compile_pipeline.h"
 #include "core/build/tool_config.h"
+#include "winui/command_runner.h"
 
 enum progress_dialog_id : int {
     id_progress_title = 1001,
@@ -15,7 +18,9 @@ enum progress_dialog_id : int {
 };
 
 // Runs the build behind the dialog and gives its result (0 when cancelled). Cancel closes the
-// dialog at once; the worker's tools are ended and it takes no further step.
+// dialog at once; the worker's tools are ended and it takes no further step. The tools run in
+// the given job (a new one when there is none).
 build::build_result run_progress_dialog(HWND owner, bool clean_mode,
                                         const build::build_inputs& inputs,
-                                        const build::tool_config& tools);
+                                        const build::tool_config& tools,
+                                        std::shared_ptr<tool_job> job = nullptr);

@@ -23,18 +23,21 @@ public:
         request.command = command.line;
         request.folder = folder;
         request.variables = command.variables;
-        return run_tool(worker_.tools_, request, &worker_.job_);
+        return run_tool(worker_.tools_, request, worker_.job_.get());
     }
     void show_step(build::build_step step) override { worker_.post(message_for_step(step), 0); }
-    bool cancelled() const override { return worker_.job_.cancelled(); }
+    bool cancelled() const override { return worker_.job_->cancelled(); }
 
 private:
     build_worker& worker_;
 };
 
 build_worker::build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
-                           bool clean_mode)
-    : inputs_(inputs), tools_(tools), clean_mode_(clean_mode) {}
+                           bool clean_mode, std::shared_ptr<tool_job> job)
+    : inputs_(inputs),
+      tools_(tools),
+      clean_mode_(clean_mode),
+      job_(job ? std::move(job) : std::make_shared<tool_job>()) {}
 
 build_worker::~build_worker() {
     if (!thread_) return;
@@ -43,18 +46,24 @@ build_worker::~build_worker() {
     CloseHandle(thread_);
 }
 
-bool build_worker::start(HWND dialog) {
-    {
-        std::lock_guard<std::mutex> lock(dialog_lock_);
-        dialog_ = dialog;
-    }
+bool build_worker::start() {
     thread_ = CreateThread(nullptr, 0, thread_main, this, 0, nullptr);
+    return thread_ != nullptr;
+}
+
+bool build_worker::attach(HWND dialog) {
+    std::lock_guard<std::mutex> lock(dialog_lock_);
+    dialog_ = dialog;
+    for (const auto& [message, wparam] : kept_) PostMessageW(dialog_, message, wparam, 0);
+    kept_.clear();
     return thread_ != nullptr;
 }
 
 void build_worker::detach() {
     std::lock_guard<std::mutex> lock(dialog_lock_);
     dialog_ = nullptr;
+    detached_ = true;
+    kept_.clear();
 }
 
 void build_worker::wait() {
@@ -63,7 +72,10 @@ void build_worker::wait() {
 
 void build_worker::post(UINT message, WPARAM wparam) {
     std::lock_guard<std::mutex> lock(dialog_lock_);
-    if (dialog_) PostMessageW(dialog_, message, wparam, 0);
+    if (dialog_)
+        PostMessageW(dialog_, message, wparam, 0);
+    else if (!detached_)
+        kept_.emplace_back(message, wparam);
 }
 
 DWORD WINAPI build_worker::thread_main(LPVOID self) {
@@ -73,5 +85,7 @@ DWORD WINAPI build_worker::thread_main(LPVOID self) {
                                            ? build::clean_project(worker.inputs_, host)
                                            : build::compile_project(worker.inputs_, host);
     worker.post(msg_finished, static_cast<WPARAM>(result));
+    // The build's command interpreter goes once the dialog has its result.
+    worker.job_->end_session();
     return 0;
 }

@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <mutex>
+#include <utility>
+#include <vector>
 
 #include "core/build/compile_pipeline.h"
 #include "core/build/tool_config.h"
@@ -26,16 +28,21 @@ UINT message_for_step(build::build_step step);
 
 class build_worker {
 public:
+    // job: the runs' job, possibly with a command interpreter that the keystore check has
+    // already started.
     build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
-                 bool clean_mode);
+                 bool clean_mode, std::shared_ptr<tool_job> job);
     // A worker still running (the program is ending) is cancelled and waited for.
     ~build_worker();
     build_worker(const build_worker&) = delete;
     build_worker& operator=(const build_worker&) = delete;
-    // Starts the thread; it posts to the dialog until detached.
-    bool start(HWND dialog);
+    // Starts the thread before the dialog exists, so that the first tool starts while the
+    // dialog is still being built; what it posts meanwhile is kept for the dialog.
+    bool start();
+    // Hands the worker its dialog and posts it what was kept; false when no thread runs.
+    bool attach(HWND dialog);
     // Ends the running tool tree; the worker takes no further step.
-    void cancel() { job_.cancel(); }
+    void cancel() { job_->cancel(); }
     // After this no message reaches the dialog.
     void detach();
     // Waits (serving messages) until the thread has ended.
@@ -49,8 +56,10 @@ private:
     const build::build_inputs inputs_;
     const build::tool_config tools_;
     const bool clean_mode_;
-    tool_job job_;
+    std::shared_ptr<tool_job> job_;
     std::mutex dialog_lock_;
     HWND dialog_ = nullptr;
+    bool detached_ = false;
+    std::vector<std::pair<UINT, WPARAM>> kept_;  // posted before the dialog was there
     HANDLE thread_ = nullptr;  // owned
 };

@@ -1,11 +1,13 @@
 #include "vexlo/loadbar_frames.h"
 
+#include <atomic>
 #include <string>
 
 int next_loadbar_frame() {
-    static int frame = 0;  // GUI thread only
-    frame = (frame + 1) % 10;
-    return frame;
+    // The compile's dialog animates on its command thread, the others on the main window's;
+    // they are never up at the same time, but the counter is shared all the same.
+    static std::atomic<unsigned> frame{0};
+    return static_cast<int>((frame.fetch_add(1) + 1) % 10);
 }
 
 loadbar_frames::loadbar_frames() {

@@ -87,6 +87,7 @@ bool ask_for_identity(HWND owner) {
 struct check_call {
     build::tool_config tools;
     build::signing_identity identity;
+    tool_job* job = nullptr;
     build::run_outcome outcome;
     build::alias_check verdict = build::alias_check::not_checked;
 };
@@ -96,17 +97,18 @@ DWORD WINAPI run_check(LPVOID p) {
     auto& c = *static_cast<check_call*>(p);
     c.verdict = check_keystore_alias(c.tools, build::runner_variant::main_program,
                                      c.identity.keystore_file, c.identity.alias,
-                                     c.identity.password, &c.outcome);
+                                     c.identity.password, &c.outcome, c.job);
     return 0;
 }
 
 // keytool runs while the main window stays painted but takes no clicks.
-build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome) {
+build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome,
+                                             tool_job* job) {
     const bool was_enabled = owner && IsWindowEnabled(owner);
     if (was_enabled) EnableWindow(owner, FALSE);
     // Starting a process can take the system a while; a helper thread does it, so the
     // window keeps answering its messages all along.
-    check_call call{app().tools, current_identity(), {}};
+    check_call call{app().tools, current_identity(), job, {}};
     if (HANDLE thread = CreateThread(nullptr, 0, run_check, &call, 0, nullptr)) {
         wait_serving_messages(thread);
         WaitForSingleObject(thread, INFINITE);
@@ -125,7 +127,7 @@ build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& out
 
 // Checks the identity until it fits, asking again in mode 1; false when the user cancelled
 // or the check cannot run.
-bool prove_identity(HWND owner) {
+bool prove_identity(HWND owner, tool_job* job) {
     for (;;) {
         // Values read from a batch or the configuration that cannot be passed safely are asked
         // for again, like values that do not fit.
@@ -134,7 +136,7 @@ bool prove_identity(HWND owner) {
         build::alias_check verdict = build::alias_check::does_not_fit;
         if (problem.empty()) {
             build::run_outcome outcome;
-            verdict = check_with_owner_disabled(owner, outcome);
+            verdict = check_with_owner_disabled(owner, outcome, job);
             if (verdict == build::alias_check::not_checked) {
                 show_message(owner, build::alias_check_failed_message(outcome), "Keystore",
                              MB_OK | MB_ICONERROR);
@@ -153,14 +155,14 @@ bool prove_identity(HWND owner) {
 
 }  // namespace
 
-int choose_signing_identity(HWND owner) {
+int choose_signing_identity(HWND owner, tool_job* job) {
     const bool settled = !app().keystore_file.empty() && !signing().key_alias.empty() &&
                          !signing().key_password.empty();
     if (!settled && !identity_from_project_batch() && !ask_for_identity(owner)) {
         app().keystore_file.clear();  // nothing half-chosen survives a cancel
         return 0;
     }
-    if (!prove_identity(owner)) {
+    if (!prove_identity(owner, job)) {
         app().keystore_file.clear();
         return 0;
     }

@@ -2,12 +2,10 @@
 
 #include <shellapi.h>
 
+#include "core/build/runner_session_text.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
-namespace {
-
-// The command interpreter named by the system, or the one in the system folder.
 std::wstring command_interpreter() {
     wchar_t buffer[MAX_PATH] = {};
     const DWORD n = GetEnvironmentVariableW(L"ComSpec", buffer, MAX_PATH);
@@ -16,13 +14,16 @@ std::wstring command_interpreter() {
     return std::wstring(buffer, m < MAX_PATH ? m : 0) + L"\\cmd.exe";
 }
 
+namespace {
+
 struct started_batch {
     unique_file_handle process;
     bool in_job = false;
 };
 
 // Starts "cmd /d /c temp.bat" in the folder, suspended until it belongs to the job, so not
-// even its first child can escape a Cancel.
+// even its first child can escape a Cancel. (Visible runs: captured runs go through the job's
+// interpreter.)
 started_batch start_batch(const std::string& folder, bool visible, tool_job& job) {
     std::wstring command_line = L"cmd.exe /d /c temp.bat";
     const std::wstring interpreter = command_interpreter();
@@ -76,62 +77,103 @@ bool tool_job::adopt(HANDLE process) {
     return job_.valid() && AssignProcessToJobObject(job_.get(), process);
 }
 
-bool wait_serving_messages(HANDLE handle, HANDLE cancel_event) {
-    const HANDLE handles[2] = {handle, cancel_event};
-    const DWORD count = cancel_event ? 2 : 1;
+DWORD wait_any_serving_messages(const HANDLE* handles, DWORD count) {
     bool quit_seen = false;
     int quit_code = 0;
-    bool ended = true;
+    DWORD result = WAIT_FAILED;
     for (;;) {
         const DWORD r =
             MsgWaitForMultipleObjectsEx(count, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (r == WAIT_OBJECT_0) break;
-        if (count == 2 && r == WAIT_OBJECT_0 + 1) {
-            ended = false;
+        if (r < WAIT_OBJECT_0 + count) {
+            result = r - WAIT_OBJECT_0;
             break;
         }
         if (r == WAIT_OBJECT_0 + count) {
             serve_messages(quit_seen, quit_code);
             continue;
         }
-        // WAIT_FAILED: a handle that cannot be waited on; treat the wait as over.
+        // WAIT_FAILED: a handle that cannot be waited on; the wait is over.
         break;
     }
     if (quit_seen) PostQuitMessage(quit_code);
-    return ended;
+    return result;
 }
+
+bool wait_serving_messages(HANDLE handle, HANDLE cancel_event) {
+    const HANDLE handles[2] = {handle, cancel_event};
+    return wait_any_serving_messages(handles, cancel_event ? 2 : 1) != 1;
+}
+
+namespace {
+
+build::run_outcome ended_with(build::run_status status) {
+    return build::run_outcome{status, std::string(build::status_word(status))};
+}
+
+// A captured run through the job's interpreter, which the first such run starts.
+batch_session::outcome run_in_session(tool_job& job, const std::string& request_bytes) {
+    batch_session& session = job.session();
+    // Started anew when missing or gone since the last run; once only.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!session.running() && !session.start(job)) return batch_session::outcome::unavailable;
+        const batch_session::outcome result = session.run(request_bytes, job.cancel_event());
+        if (result != batch_session::outcome::unavailable) return result;
+        session.end();
+    }
+    return batch_session::outcome::unavailable;
+}
+
+}  // namespace
 
 build::run_outcome run_tool(const build::tool_config& tools, const run_request& request,
                             tool_job* job) {
     tool_job own_job;
     tool_job& j = job ? *job : own_job;
-    auto ended_with = [](build::run_status status) {
-        return build::run_outcome{status, std::string(build::status_word(status))};
-    };
     if (j.cancelled()) return ended_with(build::run_status::cancelled);
 
     const bool visible = request.show < 0;
     const std::string folder = build::runner_folder(request.folder, platform::program_folder());
     const std::string batch = folder + std::string(build::kRunnerBatchName);
     const std::string output = folder + std::string(build::kRunnerOutputName);
+    // cmd.exe reads batch files in the console's code page, not in UTF-8.
+    std::string batch_bytes, request_bytes;
+    if (!platform::batch_encoding(build::runner_batch_text(tools, folder, request.command, !visible,
+                                                           request.variant, request.variables),
+                                  batch_bytes) ||
+        !platform::batch_encoding(build::session_request_text(folder), request_bytes))
+        return ended_with(build::run_status::cannot_encode);
     // An output file left by an earlier run must never pass for this run's output.
     if (!visible) platform::remove_file(output);
-    const std::string text = build::runner_batch_text(tools, folder, request.command, !visible,
-                                                      request.variant, request.variables);
-    if (!platform::write_file(batch, text) || !platform::file_exists(batch))
+    if (!platform::write_file(batch, batch_bytes) || !platform::file_exists(batch))
         return ended_with(build::run_status::cannot_write);
 
-    started_batch started = start_batch(folder, visible, j);
-    if (!started.process.valid()) {
-        platform::remove_file(batch);
-        return ended_with(build::run_status::cannot_start);
+    bool cancelled = false;
+    if (visible) {
+        started_batch started = start_batch(folder, visible, j);
+        if (!started.process.valid()) {
+            platform::remove_file(batch);
+            return ended_with(build::run_status::cannot_start);
+        }
+        cancelled = !wait_serving_messages(started.process.get(), j.cancel_event()) || j.cancelled();
+        if (cancelled) {
+            // The job is being ended; a process outside any job is ended by hand. Its files
+            // are released once it is gone.
+            if (!started.in_job) TerminateProcess(started.process.get(), 1);
+            WaitForSingleObject(started.process.get(), 5000);
+        }
+    } else {
+        const batch_session::outcome result = run_in_session(j, request_bytes);
+        if (result == batch_session::outcome::unavailable) {
+            platform::remove_file(batch);
+            return ended_with(build::run_status::cannot_start);
+        }
+        cancelled = result == batch_session::outcome::cancelled || j.cancelled();
+        if (cancelled) j.session().wait_gone(5000);
+        // A tool that ended the interpreter itself ended its run with it; the next run gets a
+        // new one.
+        if (cancelled || result == batch_session::outcome::ended) j.end_session();
     }
-    bool ended = wait_serving_messages(started.process.get(), j.cancel_event());
-    if (!ended || j.cancelled()) {
-        // The job is being ended; a process outside any job is ended by hand. Its files are
-        // released once it is gone.
-        if (!started.in_job) TerminateProcess(started.process.get(), 1);
-        WaitForSingleObject(started.process.get(), 5000);
+    if (cancelled) {
         platform::remove_file(batch);
         platform::remove_file(output);
         return ended_with(build::run_status::cancelled);

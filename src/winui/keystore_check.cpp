@@ -9,7 +9,8 @@
 build::alias_check check_keystore_alias(const build::tool_config& tools,
                                         build::runner_variant variant,
                                         const std::string& keystore_file, const std::string& alias,
-                                        const std::string& password, build::run_outcome* outcome) {
+                                        const std::string& password, build::run_outcome* outcome,
+                                        tool_job* job) {
     const std::string folder = build::alias_check_folder(
         platform::temp_folder(), std::to_string(GetCurrentProcessId()));
     const std::string copy = folder + std::string(build::kAliasCheckKeystore);
@@ -27,7 +28,7 @@ build::alias_check check_keystore_alias(const build::tool_config& tools,
         request.command = build::changealias_command(alias, password);
         request.folder = folder;
         request.variant = variant;
-        result = run_tool(tools, request);
+        result = run_tool(tools, request, job);
     }
     platform::remove_file(copy);
     platform::remove_directory(folder);

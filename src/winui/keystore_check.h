@@ -8,10 +8,14 @@
 #include "core/build/compile_identity.h"
 #include "core/build/tool_config.h"
 
+class tool_job;
+
 // Runs on the calling thread, serving its window messages while keytool runs. The outcome of
-// the run is handed back for the message of a check that could not happen.
+// the run is handed back for the message of a check that could not happen. A job given runs
+// keytool with the job's command interpreter (the build that follows uses it too).
 build::alias_check check_keystore_alias(const build::tool_config& tools,
                                         build::runner_variant variant,
                                         const std::string& keystore_file, const std::string& alias,
                                         const std::string& password,
-                                        build::run_outcome* outcome = nullptr);
+                                        build::run_outcome* outcome = nullptr,
+                                        tool_job* job = nullptr);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -130,4 +131,76 @@ TEST_F(CommandRunner, CancelEndsTheWholeToolTreeAtOnce) {
     // Every later run of the cancelled job returns at once, unstarted.
     EXPECT_EQ(run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
               build::run_status::cancelled);
+}
+
+TEST_F(CommandRunner, RunsOfOneJobShareOneInterpreterWithoutSharingTheirSettings) {
+    tool_job job;
+    auto run_in_job = [&](const std::string& command, const std::string& folder) {
+        return run_tool(tools_, {command, folder, 0, {}, {}}, &job).text;
+    };
+    // The interpreter keeps a private folder below TEMP while it lives: one for both runs.
+    auto runner_folders = [] {
+        std::vector<platform::dir_entry> entries;
+        platform::list_directory(platform::temp_folder(), entries);
+        const std::string prefix = "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-";
+        std::vector<std::string> names;
+        for (const platform::dir_entry& e : entries)
+            if (e.name.rfind(prefix, 0) == 0) names.push_back(e.name);
+        return names;
+    };
+    // (Folders of interpreters that earlier tests let go may vanish meanwhile.)
+    const std::vector<std::string> before = runner_folders();
+    run_in_job("echo one", scratch_.path());
+    std::vector<std::string> fresh;
+    for (const std::string& name : runner_folders())
+        if (std::find(before.begin(), before.end(), name) == before.end()) fresh.push_back(name);
+    ASSERT_EQ(fresh.size(), 1u);
+    run_in_job("echo two", scratch_.path());
+    const std::vector<std::string> after = runner_folders();
+    EXPECT_NE(std::find(after.begin(), after.end(), fresh[0]), after.end());
+    EXPECT_LE(after.size(), before.size() + 1);
+    // What one temp.bat sets, the next one does not see, and the tool folders are on the PATH
+    // once, however many runs came before.
+    run_in_job("set VX_LEFT_OVER=1", scratch_.path());
+    EXPECT_NE(run_in_job("set VX_LEFT_OVER", scratch_.path()).find("not defined"),
+              std::string::npos);
+    const std::string path = run_in_job("echo %PATH%", scratch_.path());
+    EXPECT_EQ(run_in_job("echo %PATH%", scratch_.path()), path);
+    // No run leaves the interpreter in its working folder: the folder can go at once.
+    const std::string folder = scratch_.path() + "gone\\";
+    platform::make_directories(folder);
+    EXPECT_EQ(run_in_job("cd", folder), testing_support::without_trailing(folder));
+    EXPECT_TRUE(platform::remove_directory(folder));
+}
+
+TEST_F(CommandRunner, AToolThatEndsTheInterpreterEndsOnlyItsOwnRun) {
+    tool_job job;
+    scratch_.write("quit.bat", "@echo leaving\r\n@exit 3\r\n");
+    EXPECT_EQ(run_tool(tools_, {"call quit.bat", scratch_.path(), 0, {}, {}}, &job).text,
+              "leaving");
+    // The next run of the job gets a new interpreter.
+    const build::run_outcome next = run_tool(tools_, {"echo next", scratch_.path(), 0, {}, {}}, &job);
+    EXPECT_EQ(next.status, build::run_status::finished);
+    EXPECT_EQ(text::trim_whitespace(next.text), "next");
+}
+
+TEST_F(CommandRunner, AToolWaitingForInputGetsNone) {
+    // A hidden console has nobody to answer: the tool reads the end of its input at once.
+    const build::run_outcome outcome = run_tool(tools_, {"pause", scratch_.path(), 0, {}, {}});
+    EXPECT_EQ(outcome.status, build::run_status::finished);
+}
+
+TEST_F(CommandRunner, FoldersAreWrittenInTheConsoleCodePageOrRefused) {
+    // This system's OEM code page (437 under Wine here) has "é" but no Chinese characters.
+    const std::string cafe = scratch_.path() + "Caf\xC3\xA9\\";
+    platform::make_directories(cafe);
+    // cmd.exe prints the folder in that code page too.
+    const std::string out = platform::batch_decoding(run("cd", cafe));
+    EXPECT_TRUE(text::iequals_ascii(out, testing_support::without_trailing(cafe))) << out;
+    const std::string both = scratch_.path() + "Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F\\";
+    platform::make_directories(both);
+    const build::run_outcome outcome = run_tool(tools_, {"cd", both, 0, {}, {}});
+    EXPECT_EQ(outcome.status, build::run_status::cannot_encode);
+    EXPECT_EQ(outcome.text, "**ERROR WRITING**");
+    EXPECT_FALSE(platform::file_exists(both + "temp.bat"));
 }

@@ -11,8 +11,16 @@ public:
     unique_file_handle(const unique_file_handle&) = delete;
     unique_file_handle& operator=(const unique_file_handle&) = delete;
     unique_file_handle(unique_file_handle&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
+    unique_file_handle& operator=(unique_file_handle&& o) noexcept {
+        if (this != &o) {
+            reset();
+            h_ = std::exchange(o.h_, INVALID_HANDLE_VALUE);
+        }
+        return *this;
+    }
     HANDLE get() const { return h_; }
     bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+    HANDLE release() { return std::exchange(h_, INVALID_HANDLE_VALUE); }
     void reset() {
         if (valid()) CloseHandle(h_);
         h_ = INVALID_HANDLE_VALUE;

@@ -1,0 +1,187 @@
+#include "winui/batch_session.h"
+
+#include <atomic>
+#include <memory>
+#include <random>
+
+#include "core/build/runner_session_text.h"
+#include "platform/platform.h"
+#include "platform/win32/utf16.h"
+#include "winui/command_runner.h"
+
+namespace {
+
+std::string hex(unsigned long long value) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out(16, '0');
+    for (int i = 15; i >= 0; --i, value >>= 4) out[static_cast<std::size_t>(i)] = digits[value & 15];
+    return out;
+}
+
+// A marker no tool prints by chance.
+std::string new_marker() {
+    std::random_device random;
+    const unsigned long long value =
+        (static_cast<unsigned long long>(random()) << 32) ^ random() ^ GetTickCount();
+    return "vexlo-runner-done-" + hex(value);
+}
+
+constexpr const char* kHostName = "runner.bat";
+constexpr const char* kRequestName = "request.bat";
+
+void remove_session_files(const std::string& folder) {
+    platform::remove_file(folder + kRequestName);
+    platform::remove_file(folder + kHostName);
+    platform::remove_directory(folder);
+}
+
+// An interpreter that has been told to end, and its folder, removed once it has gone.
+struct leftover {
+    HANDLE process;
+    std::string folder;
+};
+
+DWORD WINAPI remove_when_gone(LPVOID parameter) {
+    std::unique_ptr<leftover> gone(static_cast<leftover*>(parameter));
+    WaitForSingleObject(gone->process, 10000);
+    CloseHandle(gone->process);
+    remove_session_files(gone->folder);
+    return 0;
+}
+
+}  // namespace
+
+bool batch_session::start(tool_job& job) {
+    end();
+    static std::atomic<unsigned> counter{0};
+    const std::string stem = "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-" +
+                             std::to_string(++counter);
+    folder_ = platform::temp_folder() + "\\" + stem + "\\";
+    marker_ = new_marker();
+    platform::make_directories(folder_);
+    if (!platform::write_file(folder_ + kHostName,
+                              build::session_host_text(kRequestName, marker_))) {
+        end();
+        return false;
+    }
+
+    // Our end of its input is never inheritable: a copy of it in any other process would keep
+    // the interpreter's input from ever ending.
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE input_read = nullptr, input_write = nullptr;
+    if (!CreatePipe(&input_read, &input_write, nullptr, 0)) {
+        end();
+        return false;
+    }
+    unique_file_handle child_input(input_read);
+    input_ = unique_file_handle(input_write);
+    SetHandleInformation(input_read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+
+    // A named pipe, because only that can be read with a wait that also serves messages.
+    const std::wstring pipe_name = L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
+    HANDLE read_end = CreateNamedPipeW(
+        pipe_name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    if (read_end == INVALID_HANDLE_VALUE) {
+        end();
+        return false;
+    }
+    output_ = unique_file_handle(read_end);
+    unique_file_handle child_output(CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable,
+                                                OPEN_EXISTING, 0, nullptr));
+    read_done_ = unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!child_output.valid() || !read_done_.valid()) {
+        end();
+        return false;
+    }
+
+    std::wstring command_line = L"cmd.exe /d /q /c \"" + widen(folder_ + kHostName) + L"\"";
+    const std::wstring interpreter = command_interpreter();
+    const std::wstring directory = widen(folder_);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = child_input.get();
+    startup.hStdOutput = child_output.get();
+    startup.hStdError = child_output.get();
+    PROCESS_INFORMATION info{};
+    // Its own hidden console, shared by every tool it runs.
+    if (!CreateProcessW(interpreter.c_str(), command_line.data(), nullptr, nullptr, TRUE,
+                        CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, nullptr,
+                        directory.c_str(), &startup, &info)) {
+        end();
+        return false;
+    }
+    process_ = unique_file_handle(info.hProcess);
+    unique_file_handle thread(info.hThread);
+    in_job_ = job.adopt(info.hProcess);
+    if (job.cancelled())
+        TerminateProcess(info.hProcess, 1);
+    else
+        ResumeThread(thread.get());
+    return true;
+}
+
+batch_session::outcome batch_session::run(const std::string& request_bytes, HANDLE cancel_event) {
+    if (!running() || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0)
+        return outcome::unavailable;
+    if (!platform::write_file(folder_ + kRequestName, request_bytes)) return outcome::unavailable;
+    DWORD written = 0;
+    if (!WriteFile(input_.get(), build::kSessionRunLine.data(),
+                   static_cast<DWORD>(build::kSessionRunLine.size()), &written, nullptr))
+        return outcome::unavailable;
+
+    std::string printed;
+    char buffer[1024];
+    for (;;) {
+        OVERLAPPED overlapped{};
+        overlapped.hEvent = read_done_.get();
+        ResetEvent(read_done_.get());
+        DWORD got = 0;
+        BOOL ok = ReadFile(output_.get(), buffer, sizeof buffer, &got, &overlapped);
+        if (!ok && GetLastError() == ERROR_IO_PENDING) {
+            const HANDLE handles[3] = {read_done_.get(), process_.get(), cancel_event};
+            const DWORD index = wait_any_serving_messages(handles, cancel_event ? 3 : 2);
+            if (index != 0) {
+                // The read must be over before its buffer goes.
+                CancelIo(output_.get());
+                GetOverlappedResult(output_.get(), &overlapped, &got, TRUE);
+                return index == 2 ? outcome::cancelled : outcome::ended;
+            }
+            ok = GetOverlappedResult(output_.get(), &overlapped, &got, FALSE);
+        }
+        if (!ok) return outcome::ended;  // its end of the pipe has closed
+        printed.append(buffer, got);
+        if (build::take_session_marker(printed, marker_)) return outcome::finished;
+    }
+}
+
+void batch_session::wait_gone(DWORD milliseconds) {
+    if (!process_.valid()) return;
+    if (!in_job_) TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), milliseconds);
+}
+
+void batch_session::end(bool wait_here) {
+    input_.reset();  // its "set /p" sees the end of its input and it ends
+    output_.reset();
+    read_done_.reset();
+    if (process_.valid() && !wait_here && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+        // It ends within moments, but its batch file can only be removed once it has: a
+        // thread of its own waits for that, so that no caller (a window's thread among them)
+        // is held up.
+        auto* gone = new leftover{process_.get(), folder_};
+        if (HANDLE thread = CreateThread(nullptr, 0, remove_when_gone, gone, 0, nullptr)) {
+            CloseHandle(thread);
+            process_.release();
+            folder_.clear();
+            return;
+        }
+        delete gone;
+        WaitForSingleObject(process_.get(), 2000);
+    }
+    process_.reset();
+    if (!folder_.empty()) remove_session_files(folder_);
+    folder_.clear();
+}
