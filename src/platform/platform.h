@@ -51,6 +51,10 @@ double seconds_since_midnight();
 // the console's, which a new console takes from the system's OEM code page. False when a
 // character has no exact counterpart there (a look-alike could name another file).
 bool batch_encoding(std::string_view utf8, std::string& bytes);
+// A path as a batch file can name it: the path itself when the console's code page has all its
+// characters, else its short (8.3) form when the volume gives it one; the path itself
+// otherwise (a text holding it then cannot be encoded, and is refused).
+std::string batch_readable_path(const std::string& path);
 // The other way, for a batch file read back: UTF-8 text as it is (batch files written before
 // the code page was heeded), otherwise the bytes read in the console's code page.
 std::string batch_decoding(std::string_view bytes);

@@ -13,6 +13,7 @@
 #include "vexlo/app_state.h"
 #include "vexlo/command_registry.h"
 #include "vexlo/signing_identity.h"
+#include "winui/command_runner.h"
 #include "winui/message_box.h"
 
 namespace {
@@ -30,7 +31,9 @@ void launch_compile_batch(HWND owner) {
     platform::make_directories(folder);
     const std::string batch = folder + "temp.bat";
     std::string bytes;
-    if (!platform::batch_encoding(build::launch_batch_text(app().project.project_folder), bytes)) {
+    const std::string project_folder = build::runner_folder(
+        platform::batch_readable_path(app().project.project_folder), app().project.project_folder);
+    if (!platform::batch_encoding(build::launch_batch_text(project_folder), bytes)) {
         show_message(owner, build::unreadable_path_text(), kBatchCaption, MB_OK | MB_ICONERROR);
         return;
     }
@@ -60,8 +63,19 @@ int create_compile_batch(HWND owner) {
                      MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
+    // Folders whose names the console's code page lacks are named by their short forms. The
+    // keystore keeps its own file name: the batch copies it under that name, which the Ant
+    // properties name.
+    const std::string& keystore = app().keystore_file;
+    const std::size_t name_at = keystore.rfind('\\');
+    const std::string readable_keystore =
+        name_at == std::string::npos
+            ? keystore
+            : platform::batch_readable_path(keystore.substr(0, name_at)) + keystore.substr(name_at);
     const std::string text = build::compile_batch_text(
-        app().tools, build::ant_properties_path(platform::temp_folder()), app().keystore_file,
+        batch_readable_tools(app().tools),
+        platform::batch_readable_path(build::ant_properties_path(platform::temp_folder())),
+        readable_keystore,
         build::ant_project_name(p.package_name), build::apk_file_name(p.app_name, p.version_name));
     const std::string batch = p.project_folder + std::string(build::kCompileBatchName);
     // Read by cmd.exe in the console's code page: a path it could not read is refused here,

@@ -104,6 +104,14 @@ bool wait_serving_messages(HANDLE handle, HANDLE cancel_event) {
     return wait_any_serving_messages(handles, cancel_event ? 2 : 1) != 1;
 }
 
+build::tool_config batch_readable_tools(const build::tool_config& tools) {
+    build::tool_config readable = tools;
+    for (std::string* path : {&readable.jdk_path, &readable.android_sdk_path,
+                              &readable.build_tools_path, &readable.ant_path})
+        *path = platform::batch_readable_path(*path);
+    return readable;
+}
+
 namespace {
 
 build::run_outcome ended_with(build::run_status status) {
@@ -135,12 +143,16 @@ build::run_outcome run_tool(const build::tool_config& tools, const run_request& 
     const std::string folder = build::runner_folder(request.folder, platform::program_folder());
     const std::string batch = folder + std::string(build::kRunnerBatchName);
     const std::string output = folder + std::string(build::kRunnerOutputName);
-    // cmd.exe reads batch files in the console's code page, not in UTF-8.
+    // cmd.exe reads batch files in the console's code page, not in UTF-8; a folder whose name
+    // that code page lacks is named by its short form.
+    const std::string readable_folder =
+        build::runner_folder(platform::batch_readable_path(folder), folder);
     std::string batch_bytes, request_bytes;
-    if (!platform::batch_encoding(build::runner_batch_text(tools, folder, request.command, !visible,
-                                                           request.variant, request.variables),
-                                  batch_bytes) ||
-        !platform::batch_encoding(build::session_request_text(folder), request_bytes))
+    if (!platform::batch_encoding(
+            build::runner_batch_text(batch_readable_tools(tools), readable_folder, request.command,
+                                     !visible, request.variant, request.variables),
+            batch_bytes) ||
+        !platform::batch_encoding(build::session_request_text(readable_folder), request_bytes))
         return ended_with(build::run_status::cannot_encode);
     // An output file left by an earlier run must never pass for this run's output.
     if (!visible) platform::remove_file(output);

@@ -77,5 +77,8 @@ bool wait_serving_messages(HANDLE handle, HANDLE cancel_event = nullptr);
 // messages; its index, or WAIT_FAILED.
 DWORD wait_any_serving_messages(const HANDLE* handles, DWORD count);
 
+// The tool folders as a batch file can name them (platform::batch_readable_path).
+build::tool_config batch_readable_tools(const build::tool_config& tools);
+
 // The command interpreter named by the system, or the one in the system folder.
 std::wstring command_interpreter();

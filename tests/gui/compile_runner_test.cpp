@@ -138,27 +138,13 @@ TEST_F(CommandRunner, RunsOfOneJobShareOneInterpreterWithoutSharingTheirSettings
     auto run_in_job = [&](const std::string& command, const std::string& folder) {
         return run_tool(tools_, {command, folder, 0, {}, {}}, &job).text;
     };
-    // The interpreter keeps a private folder below TEMP while it lives: one for both runs.
-    auto runner_folders = [] {
-        std::vector<platform::dir_entry> entries;
-        platform::list_directory(platform::temp_folder(), entries);
-        const std::string prefix = "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-";
-        std::vector<std::string> names;
-        for (const platform::dir_entry& e : entries)
-            if (e.name.rfind(prefix, 0) == 0) names.push_back(e.name);
-        return names;
-    };
-    // (Folders of interpreters that earlier tests let go may vanish meanwhile.)
-    const std::vector<std::string> before = runner_folders();
+    // Both runs go to the same interpreter.
     run_in_job("echo one", scratch_.path());
-    std::vector<std::string> fresh;
-    for (const std::string& name : runner_folders())
-        if (std::find(before.begin(), before.end(), name) == before.end()) fresh.push_back(name);
-    ASSERT_EQ(fresh.size(), 1u);
+    ASSERT_TRUE(job.session().running());
+    const DWORD interpreter = GetProcessId(job.session().process());
     run_in_job("echo two", scratch_.path());
-    const std::vector<std::string> after = runner_folders();
-    EXPECT_NE(std::find(after.begin(), after.end(), fresh[0]), after.end());
-    EXPECT_LE(after.size(), before.size() + 1);
+    EXPECT_EQ(GetProcessId(job.session().process()), interpreter);
+    EXPECT_EQ(WaitForSingleObject(job.session().process(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
     // What one temp.bat sets, the next one does not see, and the tool folders are on the PATH
     // once, however many runs came before.
     run_in_job("set VX_LEFT_OVER=1", scratch_.path());
@@ -190,17 +176,23 @@ TEST_F(CommandRunner, AToolWaitingForInputGetsNone) {
     EXPECT_EQ(outcome.status, build::run_status::finished);
 }
 
-TEST_F(CommandRunner, FoldersAreWrittenInTheConsoleCodePageOrRefused) {
+TEST_F(CommandRunner, FoldersAreWrittenInTheConsoleCodePageByShortNameOrRefused) {
     // This system's OEM code page (437 under Wine here) has "é" but no Chinese characters.
     const std::string cafe = scratch_.path() + "Caf\xC3\xA9\\";
     platform::make_directories(cafe);
     // cmd.exe prints the folder in that code page too.
     const std::string out = platform::batch_decoding(run("cd", cafe));
     EXPECT_TRUE(text::iequals_ascii(out, testing_support::without_trailing(cafe))) << out;
+    // A folder whose name it lacks is named by its short form.
     const std::string both = scratch_.path() + "Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F\\";
-    platform::make_directories(both);
-    const build::run_outcome outcome = run_tool(tools_, {"cd", both, 0, {}, {}});
+    scratch_.write("Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F\\here.txt", "right folder");
+    EXPECT_EQ(run("type here.txt", both), "right folder");
+    EXPECT_FALSE(platform::file_exists(both + "temp.bat"));
+    // A path that has no short form either (it does not exist) cannot be named: refused.
+    build::tool_config missing = tools_;
+    missing.jdk_path = scratch_.path() + "JDK \xE2\x98\x95";
+    const build::run_outcome outcome = run_tool(missing, {"cd", scratch_.path(), 0, {}, {}});
     EXPECT_EQ(outcome.status, build::run_status::cannot_encode);
     EXPECT_EQ(outcome.text, "**ERROR WRITING**");
-    EXPECT_FALSE(platform::file_exists(both + "temp.bat"));
+    EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
 }

@@ -18,6 +18,7 @@
 #include "fake-tools/fake_keystore.h"
 #include "gui/compile_support.h"
 #include "gui/gui_driver.h"
+#include "platform/win32/utf16.h"
 #include "unit/test_support.h"
 
 using namespace shell;
@@ -358,4 +359,37 @@ TEST_F(Compile, CleanProjectRemovesTheBuildOutput) {
     EXPECT_FALSE(platform::file_exists(folder + "bin"));
     EXPECT_FALSE(platform::file_exists(folder + ".avlo"));
     EXPECT_TRUE(platform::file_exists(folder + "build.xml"));
+}
+
+TEST_F(Compile, ProjectFoldersWithCharactersOutsideTheConsoleCodePageCompile) {
+    // Under Wine here the console's code page is 437: it has "é" but no Chinese characters.
+    auto moved = [&](const std::string& parent) {
+        const std::string from = project("android-project");
+        platform::make_directories(scratch_.path() + parent);
+        const std::string to = scratch_.path() + parent + "\\android-project\\";
+        EXPECT_TRUE(MoveFileW(widen(testing_support::without_trailing(from)).c_str(),
+                              widen(testing_support::without_trailing(to)).c_str()));
+        return to;
+    };
+    const std::string cafe = moved("Caf\xC3\xA9");
+    HWND w = start(cafe);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    const std::string text = success_text();
+    EXPECT_EQ(text.rfind("Project has been successfully built", 0), 0u) << text;
+    EXPECT_TRUE(file_holds(cafe + kNotesApk, "signed-by=demo"));
+    program_.reset();
+
+    // A folder whose name the code page lacks is named by its short form.
+    const std::string both = moved("Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F");
+    w = start(both);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    const std::string second = success_text();
+    EXPECT_EQ(second.rfind("Project has been successfully built", 0), 0u) << second;
+    EXPECT_TRUE(file_holds(both + kNotesApk, "signed-by=demo"));
+    for (const char* gone : {"temp.bat", "ant.properties", "release.keystore", ".avlo"})
+        EXPECT_FALSE(platform::file_exists(both + gone)) << gone;
 }

@@ -179,6 +179,8 @@ bool batch_encoding(std::string_view utf8, std::string& bytes) {
     return true;
 }
 
+std::string batch_readable_path(const std::string& path) { return path; }
+
 std::string batch_decoding(std::string_view bytes) { return std::string(bytes); }
 
 double seconds_since_midnight() {

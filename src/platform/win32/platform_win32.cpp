@@ -221,6 +221,20 @@ bool batch_encoding(std::string_view utf8, std::string& bytes) {
     return true;
 }
 
+std::string batch_readable_path(const std::string& path) {
+    std::string bytes;
+    if (batch_encoding(path, bytes)) return path;
+    const std::wstring wide = widen(path);
+    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (size == 0) return path;  // it does not exist (yet)
+    std::wstring shorter(size, L'\0');
+    const DWORD n = GetShortPathNameW(wide.c_str(), shorter.data(), size);
+    if (n == 0 || n >= size) return path;
+    shorter.resize(n);
+    const std::string result = narrow(shorter);
+    return batch_encoding(result, bytes) ? result : path;
+}
+
 std::string batch_decoding(std::string_view bytes) {
     if (bytes.empty()) return {};
     const int size = static_cast<int>(bytes.size());
