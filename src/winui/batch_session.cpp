@@ -14,7 +14,8 @@ namespace {
 std::string hex(unsigned long long value) {
     static const char digits[] = "0123456789abcdef";
     std::string out(16, '0');
-    for (int i = 15; i >= 0; --i, value >>= 4) out[static_cast<std::size_t>(i)] = digits[value & 15];
+    for (int i = 15; i >= 0; --i, value >>= 4)
+        out[static_cast<std::size_t>(i)] = digits[value & 15];
     return out;
 }
 
@@ -54,8 +55,8 @@ DWORD WINAPI remove_when_gone(LPVOID parameter) {
 bool batch_session::start(tool_job& job) {
     end();
     static std::atomic<unsigned> counter{0};
-    const std::string stem = "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++counter);
+    const std::string stem =
+        "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
     folder_ = platform::temp_folder() + "\\" + stem + "\\";
     marker_ = new_marker();
     platform::make_directories(folder_);
@@ -78,17 +79,19 @@ bool batch_session::start(tool_job& job) {
     SetHandleInformation(input_read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
 
     // A named pipe, because only that can be read with a wait that also serves messages.
-    const std::wstring pipe_name = L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
+    const std::wstring pipe_name =
+        L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
     HANDLE read_end = CreateNamedPipeW(
-        pipe_name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        pipe_name.c_str(),
+        PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
         PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
     if (read_end == INVALID_HANDLE_VALUE) {
         end();
         return false;
     }
     output_ = unique_file_handle(read_end);
-    unique_file_handle child_output(CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable,
-                                                OPEN_EXISTING, 0, nullptr));
+    unique_file_handle child_output(
+        CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr));
     read_done_ = unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!child_output.valid() || !read_done_.valid()) {
         end();
