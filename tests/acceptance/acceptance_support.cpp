@@ -90,31 +90,6 @@ BOOL CALLBACK find_edit(HWND child, LPARAM param) {
     return FALSE;
 }
 
-void start_gdiplus_once() {
-    static ULONG_PTR token = [] {
-        ULONG_PTR t = 0;
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&t, &input, nullptr);
-        return t;
-    }();
-    (void)token;
-}
-
-bool png_clsid(CLSID& clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    if (size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, codecs);
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(codecs[i].MimeType) == L"image/png") {
-            clsid = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
 }  // namespace
 
 std::string setup_file() {
@@ -354,7 +329,7 @@ void shot(HWND window, const std::string& name) {
 }
 
 bool write_disc_png(const std::string& path, int size) {
-    start_gdiplus_once();
+    gui::start_gdiplus_once();
     Gdiplus::Bitmap bitmap(size, size, PixelFormat32bppARGB);
     {
         Gdiplus::Graphics g(&bitmap);
@@ -366,11 +341,11 @@ bool write_disc_png(const std::string& path, int size) {
         g.FillEllipse(&star, size * 3 / 8, size * 3 / 8, size / 4, size / 4);
     }
     CLSID clsid;
-    return png_clsid(clsid) && bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
+    return gui::png_encoder(clsid) && bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
 png_facts read_png(const std::string& path) {
-    start_gdiplus_once();
+    gui::start_gdiplus_once();
     png_facts facts;
     std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
     if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;

@@ -33,33 +33,9 @@ std::string user_file(const char* extension) {
     return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
 }
 
-void start_gdiplus_once() {
-    static ULONG_PTR token = [] {
-        ULONG_PTR t = 0;
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&t, &input, nullptr);
-        return t;
-    }();
-    (void)token;
-}
-
-bool png_clsid(CLSID& clsid) {
-    UINT count = 0, size = 0;
-    Gdiplus::GetImageEncodersSize(&count, &size);
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, size, codecs);
-    for (UINT i = 0; i < count; ++i)
-        if (std::wstring(codecs[i].MimeType) == L"image/png") {
-            clsid = codecs[i].Clsid;
-            return true;
-        }
-    return false;
-}
-
 // A picture with fully transparent corners around an opaque red disc.
 void write_disc_png(const std::string& path, int width, int height) {
-    start_gdiplus_once();
+    gui::start_gdiplus_once();
     Gdiplus::Bitmap bitmap(width, height, PixelFormat32bppARGB);
     {
         Gdiplus::Graphics g(&bitmap);
@@ -68,7 +44,7 @@ void write_disc_png(const std::string& path, int width, int height) {
         g.FillEllipse(&red, width / 8, height / 8, width * 3 / 4, height * 3 / 4);
     }
     CLSID clsid;
-    ASSERT_TRUE(png_clsid(clsid));
+    ASSERT_TRUE(gui::png_encoder(clsid));
     ASSERT_EQ(bitmap.Save(widen(path).c_str(), &clsid, nullptr), Gdiplus::Ok);
 }
 
@@ -79,7 +55,7 @@ struct png_facts {
 };
 
 png_facts read_png(const std::string& path) {
-    start_gdiplus_once();
+    gui::start_gdiplus_once();
     png_facts facts;
     std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
     if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;

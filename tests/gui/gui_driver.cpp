@@ -182,7 +182,16 @@ void combo_choose(HWND dialog, int id, int index) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
 }
 
-namespace {
+void start_gdiplus_once() {
+    static ULONG_PTR token = [] {
+        ULONG_PTR t = 0;
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&t, &input, nullptr);
+        return t;
+    }();
+    (void)token;
+}
+
 bool png_encoder(CLSID& clsid) {
     UINT count = 0, size = 0;
     Gdiplus::GetImageEncodersSize(&count, &size);
@@ -197,20 +206,13 @@ bool png_encoder(CLSID& clsid) {
         }
     return false;
 }
-}  // namespace
 
 void screenshot(HWND window, const std::string& name) {
     const std::string folder = platform::environment_variable("VEXLO_SHOTS");
     if (folder.empty() || !window) return;
     settle(window);
     pause_ms(300);  // let the last paint reach the screen
-    static ULONG_PTR token = [] {
-        ULONG_PTR t = 0;
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&t, &input, nullptr);
-        return t;
-    }();
-    (void)token;
+    start_gdiplus_once();
     RECT r{};
     GetWindowRect(window, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;

@@ -56,4 +56,9 @@ void combo_choose(HWND dialog, int id, int index);  // selects and notifies like
 // Saves a PNG of the window as it is on screen into %VEXLO_SHOTS% (skipped when unset).
 void screenshot(HWND window, const std::string& name);
 
+// GDI+ for the tests' own pictures, started once per process.
+void start_gdiplus_once();
+// The class id of GDI+'s PNG encoder; false when there is none.
+bool png_encoder(CLSID& clsid);
+
 }  // namespace gui
