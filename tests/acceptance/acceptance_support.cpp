@@ -18,8 +18,6 @@ namespace acceptance {
 
 namespace {
 
-constexpr int kFileNameBox = 0x47C;   // the file name combo box of the common file dialogs
-constexpr int kFileNameEdit = 0x480;  // the plain edit box of older templates
 constexpr const wchar_t* kUninstallKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vexlo";
 
@@ -68,18 +66,6 @@ HWND wait_for(window_search s, int timeout_ms) {
         if (s.found || waited >= timeout_ms) return s.found;
         gui::pause_ms(50);
     }
-}
-
-BOOL CALLBACK find_file_dialog(HWND window, LPARAM param) {
-    auto* s = reinterpret_cast<window_search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != s->pid || !IsWindowVisible(window)) return TRUE;
-    if (GetDlgItem(window, kFileNameBox) || GetDlgItem(window, kFileNameEdit)) {
-        s->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 BOOL CALLBACK find_edit(HWND child, LPARAM param) {
@@ -271,27 +257,6 @@ bool wait_gone(HWND window, int timeout_ms) {
          waited += 20)
         gui::pause_ms(20);
     return !IsWindow(window) || !IsWindowVisible(window);
-}
-
-HWND wait_file_dialog(DWORD pid, int timeout_ms) {
-    for (int waited = 0;; waited += 50) {
-        window_search s;
-        s.pid = pid;
-        EnumWindows(find_file_dialog, reinterpret_cast<LPARAM>(&s));
-        if (s.found || waited >= timeout_ms) return s.found;
-        gui::pause_ms(50);
-    }
-}
-
-void type_into_file_dialog(HWND dialog, const std::string& path) {
-    HWND box = GetDlgItem(dialog, kFileNameBox);
-    if (HWND inner = box ? FindWindowExW(box, nullptr, L"Edit", nullptr) : nullptr) box = inner;
-    if (!box) box = GetDlgItem(dialog, kFileNameEdit);
-    const std::wstring w = widen(path);
-    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_ABORTIFHUNG,
-                        5000, nullptr);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
 bool choose_in_folder_browser(HWND browser, const std::vector<std::string>& names) {

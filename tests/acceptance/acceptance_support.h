@@ -47,9 +47,6 @@ DWORD process_of(HWND window);
 bool shows_text(HWND window, const std::string& text);
 bool wait_gone(HWND window, int timeout_ms = 10000);
 
-// The open or save dialog of the process; its file name box gets the path and OK is pressed.
-HWND wait_file_dialog(DWORD pid, int timeout_ms = 10000);
-void type_into_file_dialog(HWND dialog, const std::string& path);
 // Chooses a folder in the folder browser as a user clicks through its tree: from the desktop
 // down through the folders of these display names. False when one is not there.
 bool choose_in_folder_browser(HWND browser, const std::vector<std::string>& names);

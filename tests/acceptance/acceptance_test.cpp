@@ -279,10 +279,10 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     state().keystore = documents_folder() + "space-release.jks";
     ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
     gui::click(w, create_keystore);
-    HWND save = wait_file_dialog(pid);
+    HWND save = gui::wait_file_dialog(pid);
     ASSERT_NE(save, nullptr);
     shot(save, "configurator-keystore-save-as");
-    type_into_file_dialog(save, state().keystore);
+    gui::type_into_file_dialog(save, state().keystore);
     HWND keystore = wait_window_titled("Keystore");
     ASSERT_NE(keystore, nullptr);
     gui::set_item_text(keystore, keystore_alias, kAlias);
@@ -397,10 +397,10 @@ TEST_F(Vexlo, ChangesTheAppIcon) {
     ASSERT_TRUE(write_disc_png(picture, 256));
     ASSERT_EQ(gui::item_text(w, shell::id_picture), "Change BASIC! App icon");
     gui::click(w, shell::id_picture);
-    HWND files = wait_file_dialog(pid);
+    HWND files = gui::wait_file_dialog(pid);
     ASSERT_NE(files, nullptr);
     shot(files, "vexlo-choose-icon");
-    type_into_file_dialog(files, picture);
+    gui::type_into_file_dialog(files, picture);
     EXPECT_TRUE(wait_gone(files));
     EXPECT_EQ(answer_box(pid, IDOK, "vexlo-icon-changed"), "Done !");
     const struct {
@@ -434,10 +434,10 @@ TEST_F(Vexlo, UpdatesTheBasicProgramWithItsIncludes) {
         "! Space Demo\r\nINCLUDE \"lib/stars.bas\"\r\nPRINT \"Stars: \"; stars(21)\r\nEND\r\n"));
     ASSERT_EQ(gui::item_text(w, shell::id_program), "Update BASIC! program");
     gui::click(w, shell::id_program);
-    HWND files = wait_file_dialog(pid);
+    HWND files = gui::wait_file_dialog(pid);
     ASSERT_NE(files, nullptr);
     shot(files, "vexlo-choose-program");
-    type_into_file_dialog(files, sources + "space.bas");
+    gui::type_into_file_dialog(files, sources + "space.bas");
     EXPECT_TRUE(wait_gone(files));
     EXPECT_EQ(answer_box(pid, IDOK, "vexlo-program-updated"), "Done !");
     const std::string program = file_text(state().project + "assets\\demo\\source\\demo.bas");

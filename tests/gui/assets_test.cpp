@@ -26,8 +26,6 @@ using namespace shell;
 
 namespace {
 
-constexpr int kFileNameBox = 0x47C;   // the file name combo box of the common file dialogs
-constexpr int kFileNameEdit = 0x480;  // the plain edit box of older templates
 
 std::string user_file(const char* extension) {
     return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
@@ -71,39 +69,6 @@ struct window_search {
     DWORD pid;
     HWND found = nullptr;
 };
-
-BOOL CALLBACK find_file_dialog_window(HWND hwnd, LPARAM param) {
-    auto* s = reinterpret_cast<window_search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-    if (GetDlgItem(hwnd, kFileNameBox) || GetDlgItem(hwnd, kFileNameEdit)) {
-        s->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND wait_file_dialog(DWORD pid, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        window_search s{pid};
-        EnumWindows(find_file_dialog_window, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        gui::pause_ms(50);
-    }
-    return nullptr;
-}
-
-// Types the path into the dialog's file name box and presses its OK button.
-void type_into_file_dialog(HWND dialog, const std::string& path) {
-    HWND box = GetDlgItem(dialog, kFileNameBox);
-    if (!box) box = GetDlgItem(dialog, kFileNameEdit);
-    const std::wstring w = widen(path);
-    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_ABORTIFHUNG,
-                        5000, nullptr);
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
 
 // The message box after the file dialog is gone (the two are never open together).
 HWND wait_box_after(HWND file_dialog, DWORD pid) {
@@ -165,12 +130,12 @@ protected:
     // message box that follows (null when none comes).
     HWND click_and_choose(HWND w, int button, const std::string& path) {
         gui::click(w, button);
-        HWND dialog = wait_file_dialog(pid());
+        HWND dialog = gui::wait_file_dialog(pid());
         if (!dialog) {
             ADD_FAILURE() << "no file dialog after button " << button;
             return nullptr;
         }
-        type_into_file_dialog(dialog, path);
+        gui::type_into_file_dialog(dialog, path);
         return wait_box_after(dialog, pid());
     }
 
@@ -288,9 +253,9 @@ TEST_F(Assets, DrawableDialogValidatesThenWritesEveryTickedDensity) {
     ASSERT_EQ(gui::item_text(w, id_picture), "Add res/drawable image");
 
     gui::click(w, id_picture);
-    HWND files = wait_file_dialog(pid());
+    HWND files = gui::wait_file_dialog(pid());
     ASSERT_NE(files, nullptr);
-    type_into_file_dialog(files, picture);
+    gui::type_into_file_dialog(files, picture);
     HWND d = gui::wait_window(pid(), "res/drawable image");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(gui::item_text(d, 1028), "CafeLogo");
@@ -366,9 +331,9 @@ TEST_F(Assets, DrawableDialogCancelAndCloseBoxWriteNothing) {
     ASSERT_NE(w, nullptr);
     for (int closing : {1019, static_cast<int>(IDCANCEL)}) {
         gui::click(w, id_picture);
-        HWND files = wait_file_dialog(pid());
+        HWND files = gui::wait_file_dialog(pid());
         ASSERT_NE(files, nullptr);
-        type_into_file_dialog(files, picture);
+        gui::type_into_file_dialog(files, picture);
         HWND d = gui::wait_window(pid(), "res/drawable image");
         ASSERT_NE(d, nullptr);
         if (closing == IDCANCEL)
@@ -574,10 +539,10 @@ TEST_F(Assets, DuplicateCopiesTheProjectAndLoadsTheCopy) {
     HWND w = start_with(testing_support::without_trailing(project));
     ASSERT_NE(w, nullptr);
     gui::click(w, id_duplicate);
-    HWND save = wait_file_dialog(pid());
+    HWND save = gui::wait_file_dialog(pid());
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(gui::window_text(save), "Save project as");
-    type_into_file_dialog(save, copy);
+    gui::type_into_file_dialog(save, copy);
     confirm_creation(pid(), save);
     HWND progress = wait_progress(pid());
     if (progress) {
@@ -612,9 +577,9 @@ TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
     HWND w = start_with(testing_support::without_trailing(project));
     ASSERT_NE(w, nullptr);
     gui::click(w, id_duplicate);
-    HWND save = wait_file_dialog(pid());
+    HWND save = gui::wait_file_dialog(pid());
     ASSERT_NE(save, nullptr);
-    type_into_file_dialog(save, copy);
+    gui::type_into_file_dialog(save, copy);
     confirm_creation(pid(), save);
     HWND progress = wait_progress(pid());
     ASSERT_NE(progress, nullptr);
@@ -655,9 +620,9 @@ TEST_F(Assets, DuplicateIntoTheProjectItselfIsRefused) {
     HWND w = start_with(testing_support::without_trailing(project));
     ASSERT_NE(w, nullptr);
     gui::click(w, id_duplicate);
-    HWND save = wait_file_dialog(pid());
+    HWND save = gui::wait_file_dialog(pid());
     ASSERT_NE(save, nullptr);
-    type_into_file_dialog(save, project + "res\\inner");
+    gui::type_into_file_dialog(save, project + "res\\inner");
     confirm_creation(pid(), save);
     HWND box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);

@@ -182,6 +182,50 @@ void combo_choose(HWND dialog, int id, int index) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(combo));
 }
 
+namespace {
+
+constexpr int kFileNameBox = 0x47C;   // the file name combo box of the common file dialogs
+constexpr int kFileNameEdit = 0x480;  // the plain edit box of older templates
+
+struct file_dialog_search {
+    DWORD pid;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK find_file_dialog(HWND window, LPARAM param) {
+    auto* s = reinterpret_cast<file_dialog_search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != s->pid || !IsWindowVisible(window)) return TRUE;
+    if (GetDlgItem(window, kFileNameBox) || GetDlgItem(window, kFileNameEdit)) {
+        s->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND wait_file_dialog(DWORD pid, int timeout_ms) {
+    for (int waited = 0;; waited += 50) {
+        file_dialog_search s{pid};
+        EnumWindows(find_file_dialog, reinterpret_cast<LPARAM>(&s));
+        if (s.found || waited >= timeout_ms) return s.found;
+        pause_ms(50);
+    }
+}
+
+void type_into_file_dialog(HWND dialog, const std::string& path) {
+    HWND box = GetDlgItem(dialog, kFileNameBox);
+    if (HWND inner = box ? FindWindowExW(box, nullptr, L"Edit", nullptr) : nullptr) box = inner;
+    if (!box) box = GetDlgItem(dialog, kFileNameEdit);
+    const std::wstring w = widen(path);
+    SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_ABORTIFHUNG,
+                        5000, nullptr);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
 void start_gdiplus_once() {
     static ULONG_PTR token = [] {
         ULONG_PTR t = 0;

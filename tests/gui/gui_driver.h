@@ -56,6 +56,11 @@ void combo_choose(HWND dialog, int id, int index);  // selects and notifies like
 // Saves a PNG of the window as it is on screen into %VEXLO_SHOTS% (skipped when unset).
 void screenshot(HWND window, const std::string& name);
 
+// The open or save dialog of the process; null after the time.
+HWND wait_file_dialog(DWORD pid, int timeout_ms = 10000);
+// Types the path into the file dialog's name box and presses its OK button.
+void type_into_file_dialog(HWND dialog, const std::string& path);
+
 // GDI+ for the tests' own pictures, started once per process.
 void start_gdiplus_once();
 // The class id of GDI+'s PNG encoder; false when there is none.
