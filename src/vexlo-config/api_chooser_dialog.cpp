@@ -61,8 +61,7 @@ void add_manager_picture(HWND dialog) {
                                   id_chooser_manager, 105, 105, 90, 90);
     const UINT dpi = window_dpi(dialog);
     SetWindowPos(picture, nullptr, 0, 0, scale(90, dpi), scale(90, dpi), SWP_NOMOVE | SWP_NOZORDER);
-    const unique_resource_bitmap asdk = load_png_resource("ASDK");
-    draw_image_in_control(dialog, id_chooser_manager, asdk ? image_of(*asdk) : nullptr);
+    draw_resource_png_fitted(dialog, id_chooser_manager, "ASDK");
 }
 
 int index_of_id(int id) {

@@ -12,22 +12,26 @@
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 
+void image_deleter::operator()(Gdiplus::Image* image) const { delete image; }
+
+namespace {
+
+// A GDI+ bitmap that keeps the memory its stream reads from alive as long as it lives.
 struct resource_bitmap {
     HGLOBAL memory = nullptr;
     Gdiplus::Bitmap* bitmap = nullptr;
 };
 
-void resource_bitmap_deleter::operator()(resource_bitmap* b) const {
-    delete b->bitmap;  // before the memory its stream reads from
-    if (b->memory) GlobalFree(b->memory);
-    delete b;
-}
+struct resource_bitmap_deleter {
+    void operator()(resource_bitmap* b) const {
+        delete b->bitmap;  // before the memory its stream reads from
+        if (b->memory) GlobalFree(b->memory);
+        delete b;
+    }
+};
+using unique_resource_bitmap = std::unique_ptr<resource_bitmap, resource_bitmap_deleter>;
 
 Gdiplus::Image* image_of(const resource_bitmap& bitmap) { return bitmap.bitmap; }
-
-void image_deleter::operator()(Gdiplus::Image* image) const { delete image; }
-
-namespace {
 
 void start_gdiplus_here() {
     static ULONG_PTR token = 0;
@@ -79,6 +83,14 @@ struct picture_prefetch {
 picture_prefetch& prefetch() {
     static picture_prefetch p;
     return p;
+}
+
+// The DPI of the screen a new window most likely opens on.
+UINT system_dpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 
 // The image scaled into (x, y, w, h) of a box-sized 24-bit bitmap on the dialog colour.
@@ -143,13 +155,6 @@ picture_placement fitted_picture_placement(std::string name, int box_w, int box_
     return {std::move(name), box_w, box_h, 0, 0, box_w - 6, box_h - 6};
 }
 
-UINT system_dpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
 void prerender_png_resources(std::vector<picture_placement> placements) {
     picture_prefetch& p = prefetch();
     if (p.worker.joinable()) return;
@@ -178,11 +183,6 @@ void start_gdiplus() {
     picture_prefetch& p = prefetch();
     if (p.worker.joinable()) p.worker.join();
     start_gdiplus_here();
-}
-
-unique_resource_bitmap load_png_resource(const std::string& name) {
-    start_gdiplus();
-    return decode_png_resource(name);
 }
 
 unique_image load_image_file(const std::string& path) {

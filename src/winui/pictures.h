@@ -7,16 +7,8 @@
 #include <vector>
 
 namespace Gdiplus {
-class Bitmap;
 class Image;
 }  // namespace Gdiplus
-
-// A GDI+ bitmap that keeps the memory its stream reads from alive as long as it lives.
-struct resource_bitmap;
-struct resource_bitmap_deleter {
-    void operator()(resource_bitmap* b) const;
-};
-using unique_resource_bitmap = std::unique_ptr<resource_bitmap, resource_bitmap_deleter>;
 
 // Where a picture of the resources goes: the size of its box and the rectangle it is scaled
 // into, in pixels at 96 DPI.
@@ -32,13 +24,6 @@ picture_placement fitted_picture_placement(std::string name, int box_w, int box_
 // while the window builds its controls. The first GDI+ use on the window's thread waits for the
 // worker; a drawing whose box and DPI match a rendered picture then takes it as it is.
 void prerender_png_resources(std::vector<picture_placement> placements);
-
-// The DPI of the screen a new window most likely opens on.
-UINT system_dpi();
-
-// A picture of the program's resources (type 10).
-unique_resource_bitmap load_png_resource(const std::string& name);
-Gdiplus::Image* image_of(const resource_bitmap& bitmap);
 
 struct image_deleter {
     void operator()(Gdiplus::Image* image) const;
