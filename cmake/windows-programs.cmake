@@ -20,7 +20,7 @@ function(vexlo_program target folder rc)
   target_link_libraries(${target} PRIVATE vexlo_winui)
   target_link_options(${target} PRIVATE -municode)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/${rc} PROPERTIES
-    OBJECT_DEPENDS "${ARGN}")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/app.manifest;${ARGN}")
 endfunction()
 
 # Lumo first: Vexlo.exe carries it (and an editor, when one is given) as data resources.

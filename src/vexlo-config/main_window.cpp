@@ -40,12 +40,10 @@ struct main_window {
 main_window* g_window = nullptr;  // the window's thread only
 
 void initialise(HWND window) {
-    set_client_size(window, kClientWidth, kClientHeight);
-    center_window(window, nullptr);
+    place_main_window(window, kClientWidth, kClientHeight);
     create_main_window_controls(window, g_window->resources);
     place_section_pictures(window);
     set_program_icons(window);
-    restore_window_position(window);
 
     build::tool_config& config = app().config;
     config = g_window->reading.get();

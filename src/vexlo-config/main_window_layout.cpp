@@ -147,22 +147,18 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
                 break;
             case kind::line: style = SS_ETCHEDHORZ; break;
             case kind::stripe: style = SS_LEFT; break;
-            case kind::picture: style = SS_BITMAP; break;
+            // Centred keeps the laid-out box: a bare SS_BITMAP shrinks to its picture.
+            case kind::picture: style = SS_BITMAP | SS_CENTERIMAGE; break;
         }
+        if (!c.enabled) style |= WS_DISABLED;
         // A picture button carries its tool-tip text as its name.
         HWND control = create_control(window, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
-        if (c.type == kind::picture) {
-            // SS_BITMAP shrinks the box to its picture; keep the laid-out size.
-            SetWindowPos(control, nullptr, 0, 0, scale(c.w, dpi), scale(c.h, dpi),
-                         SWP_NOMOVE | SWP_NOZORDER);
-        }
         if (c.type == kind::picture_button) {
             HBITMAP face = c.id == id_configure_sdk || c.id == id_configure_keystore
                                ? res.set_face.get()
                                : res.detect_face.get();
             SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(face));
         }
-        if (!c.enabled) EnableWindow(control, FALSE);
         switch (c.type) {
             case kind::title: set_font(control, res.title); break;
             case kind::link: set_font(control, res.link); break;

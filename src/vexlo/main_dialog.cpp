@@ -12,6 +12,7 @@
 #include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
 #include "vexlo/commands.h"
+#include "vexlo/main_window_controls.h"
 #include "vexlo/project_view.h"
 #include "vexlo/recent_projects_view.h"
 #include "winui/dialog_template.h"
@@ -41,53 +42,7 @@ unique_font make_font(const wchar_t* face, int points, int weight, UINT dpi) {
 }
 
 void create_controls(HWND dialog) {
-    for (const control_layout& c : main_window_layout()) {
-        const wchar_t* cls = WC_BUTTONW;
-        DWORD style = WS_TABSTOP;
-        DWORD ex_style = 0;
-        switch (c.kind) {
-            case control_kind::button: style |= BS_PUSHBUTTON; break;
-            case control_kind::multiline_button: style |= BS_PUSHBUTTON | BS_MULTILINE; break;
-            case control_kind::edit:
-                cls = WC_EDITW, style |= ES_AUTOHSCROLL, ex_style = WS_EX_CLIENTEDGE;
-                break;
-            case control_kind::digits_edit:
-                cls = WC_EDITW, style |= ES_AUTOHSCROLL | ES_NUMBER, ex_style = WS_EX_CLIENTEDGE;
-                break;
-            case control_kind::label: cls = WC_STATICW, style = SS_LEFTNOWORDWRAP; break;
-            case control_kind::sunken_label:
-                cls = WC_STATICW, style = SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE;
-                break;
-            case control_kind::notify_label:
-                cls = WC_STATICW, style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
-                break;
-            case control_kind::updown:
-                cls = UPDOWN_CLASSW;
-                style = UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_WRAP | UDS_NOTHOUSANDS;
-                break;
-            case control_kind::combo:
-                cls = WC_COMBOBOXW, style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-                break;
-            case control_kind::picture: cls = WC_STATICW, style = SS_BITMAP; break;
-            case control_kind::group: style = BS_GROUPBOX; break;
-        }
-        HWND control = create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w,
-                                      c.h);
-        if (c.kind == control_kind::picture) {
-            // SS_BITMAP shrinks the box to its picture; keep the laid-out size.
-            const UINT dpi = window_dpi(dialog);
-            SetWindowPos(control, nullptr, 0, 0, scale(c.w, dpi), scale(c.h, dpi),
-                         SWP_NOMOVE | SWP_NOZORDER);
-        }
-        if (!c.enabled_at_creation) EnableWindow(control, FALSE);
-    }
-    // The up-down controls write their value into the hidden boxes, which the labels mirror.
-    for (auto [updown, buddy] : {std::pair{id_min_updown, id_min_sdk},
-                                 std::pair{id_target_updown, id_target_sdk}}) {
-        HWND control = GetDlgItem(dialog, updown);
-        SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(dialog, buddy)), 0);
-        SendMessageW(control, UDM_SETRANGE32, 1, 99);
-    }
+    create_main_window_controls(dialog);
     const UINT dpi = window_dpi(dialog);
     g_fonts.bold = make_font(L"MS Sans Serif", 8, FW_BOLD, dpi);
     g_fonts.small = make_font(L"Arial", 7, FW_NORMAL, dpi);
@@ -97,13 +52,11 @@ void create_controls(HWND dialog) {
 }
 
 void initialise(HWND dialog) {
-    set_client_size(dialog, kClientWidth, kClientHeight);
-    center_window(dialog, nullptr);
+    place_main_window(dialog, kClientWidth, kClientHeight);
     create_controls(dialog);
     set_program_icons(dialog);
     show_display_state(dialog, start_state());
     fill_recent_projects(dialog, id_recent);
-    restore_window_position(dialog);
     add_tooltip(GetDlgItem(dialog, id_warning),
                 "Dangerous! Change the package name with caution as it may break your program "
                 "or even prevent it from compiling!");

@@ -66,11 +66,16 @@ HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::stri
     return control;
 }
 
-void set_client_size(HWND dialog, int w, int h) {
+SIZE window_size_for_client(HWND dialog, int w, int h) {
     const UINT dpi = window_dpi(dialog);
     RECT r{0, 0, scale(w, dpi), scale(h, dpi)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-    SetWindowPos(dialog, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void set_client_size(HWND dialog, int w, int h) {
+    const SIZE size = window_size_for_client(dialog, w, h);
+    SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,8 +1,30 @@
 #include "winui/window_position.h"
 
+#include <cmath>
+#include <optional>
+
 #include "core/shell/position_file.h"
 #include "core/shell/recent_projects.h"
 #include "platform/platform.h"
+#include "winui/dialog_template.h"
+
+namespace {
+
+// The saved top-left corner when a window of this size placed there lies on a monitor.
+std::optional<POINT> visible_saved_position(SIZE size) {
+    std::string text;
+    if (!platform::read_file(position_file_path(), text)) return std::nullopt;
+    const auto p = shell::parse_position(text);
+    if (!p) return std::nullopt;
+    // A position on a screen that is no longer connected would hide the window.
+    const RECT moved{p->x, p->y, p->x + size.cx, p->y + size.cy};
+    if (!MonitorFromRect(&moved, MONITOR_DEFAULTTONULL)) return std::nullopt;
+    const POINT title{p->x + 40, p->y + 10};  // the title bar must be reachable
+    if (!MonitorFromPoint(title, MONITOR_DEFAULTTONULL)) return std::nullopt;
+    return POINT{p->x, p->y};
+}
+
+}  // namespace
 
 std::string position_file_path() {
     return shell::per_user_file(platform::user_data_folder(), platform::program_path(), ".pos");
@@ -15,17 +37,13 @@ void save_window_position(HWND dialog) {
     platform::write_file(position_file_path(), shell::format_position({r.left, r.top}));
 }
 
-void restore_window_position(HWND dialog) {
-    std::string text;
-    if (!platform::read_file(position_file_path(), text)) return;
-    const auto p = shell::parse_position(text);
-    if (!p) return;
-    // A position on a screen that is no longer connected would hide the window.
-    RECT r{};
-    GetWindowRect(dialog, &r);
-    const RECT moved{p->x, p->y, p->x + (r.right - r.left), p->y + (r.bottom - r.top)};
-    if (!MonitorFromRect(&moved, MONITOR_DEFAULTTONULL)) return;
-    const POINT title{p->x + 40, p->y + 10};  // the title bar must be reachable
-    if (!MonitorFromPoint(title, MONITOR_DEFAULTTONULL)) return;
-    SetWindowPos(dialog, nullptr, p->x, p->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+void place_main_window(HWND window, int client_w, int client_h) {
+    const SIZE size = window_size_for_client(window, client_w, client_h);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    POINT at{static_cast<int>(std::lround((work.left + work.right - size.cx) / 2.0)),
+             static_cast<int>(std::lround((work.top + work.bottom - size.cy) / 2.0))};
+    if (const auto saved = visible_saved_position(size)) at = *saved;
+    // One move: under Wine every move of a top-level window costs several server round trips.
+    SetWindowPos(window, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
