@@ -17,8 +17,12 @@ BIN=$BUILD_ROOT/$RUN_BUILD/bin
 bash "$REPO_ROOT/scripts/make-fake-toolchain.sh" "$BUILD_ROOT/bench-tools" "$BIN" >/dev/null
 with_display bash -c "
   cd '$BIN'
+  echo 'Vexlo.exe, then the floor of its layout (a plain window with the same controls):'
   timeout 600 \"\$WINE\" startup_bench.exe Vexlo.exe 'Android Vexlo Tools v3.6' 15
+  timeout 600 \"\$WINE\" startup_bench.exe layout_floor.exe 'Layout floor' 15
+  echo 'Vexlo-config.exe, then the floor of its layout:'
   timeout 600 \"\$WINE\" startup_bench.exe Vexlo-config.exe 'Android Vexlo Configurator v3.6' 15
+  timeout 600 \"\$WINE\" startup_bench.exe layout_floor.exe 'Layout floor' 15 config
   timeout 120 \"\$WINE\" configurator_refresh_bench.exe Vexlo-config.exe 200
   wineserver -k" || true
 echo "sizes of the shipped (32-bit) programs:"

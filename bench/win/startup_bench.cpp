@@ -1,6 +1,6 @@
 // Measures process start to the first visible, idle window of a program, against the minimal
 // one-window program, alternating runs so both see the same machine load.
-//     startup_bench <program.exe> "<window caption>" [runs]
+//     startup_bench <program.exe> "<window caption>" [runs] [program arguments]
 #include <windows.h>
 
 #include <algorithm>
@@ -35,12 +35,15 @@ struct start_times {
 };
 
 // Milliseconds from CreateProcess to the visible window with an idle message queue.
-start_times time_start(const std::wstring& exe, const wchar_t* caption) {
+start_times time_start(const std::wstring& exe, const wchar_t* caption,
+                       const std::wstring& arguments = {}) {
     LARGE_INTEGER freq, t0, t1;
     QueryPerformanceFrequency(&freq);
-    STARTUPINFOW si{sizeof si};
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::wstring command = L"\"" + exe + L"\"";
+    if (!arguments.empty()) command += L" " + arguments;
     QueryPerformanceCounter(&t0);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return {};
@@ -71,19 +74,20 @@ double median(std::vector<double> v) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup_bench <program.exe> <caption> [runs]\n");
+        std::fprintf(stderr, "usage: startup_bench <program.exe> <caption> [runs] [arguments]\n");
         return 2;
     }
     const int runs = argc > 3 ? _wtoi(argv[3]) : 9;
+    const std::wstring arguments = argc > 4 ? argv[4] : L"";
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring minimal = self;
     minimal = minimal.substr(0, minimal.find_last_of(L'\\') + 1) + L"minimal_window.exe";
     std::vector<double> program, baseline, program_shown, baseline_shown, ratios;
-    time_start(argv[1], argv[2]);  // warm the file cache
+    time_start(argv[1], argv[2], arguments);  // warm the file cache
     for (int i = 0; i < runs; ++i) {
         const start_times b = time_start(minimal, L"Minimal window");
-        const start_times p = time_start(argv[1], argv[2]);
+        const start_times p = time_start(argv[1], argv[2], arguments);
         baseline.push_back(b.idle), baseline_shown.push_back(b.visible);
         program.push_back(p.idle), program_shown.push_back(p.visible);
         if (b.idle > 0 && p.idle > 0) ratios.push_back(p.idle / b.idle);
