@@ -393,3 +393,51 @@ TEST_F(Compile, ProjectFoldersWithCharactersOutsideTheConsoleCodePageCompile) {
     for (const char* gone : {"temp.bat", "ant.properties", "release.keystore", ".avlo"})
         EXPECT_FALSE(platform::file_exists(both + gone)) << gone;
 }
+
+TEST_F(Compile, BatchWithAKeystoreOutsideTheConsoleCodePageNamesItsShortFormAndCompiles) {
+    // Under Wine here the console's code page is 437, which lacks the Chinese characters.
+    const std::string keys = scratch_.path() + "Cl\xC3\xA9s \xE9\x92\xA5\xE5\x8C\x99\\";
+    platform::make_directories(keys);
+    const std::string keystore = keys + "release.keystore";
+    ASSERT_TRUE(CopyFileW(widen(compile_support::toolchain() + "release.keystore").c_str(),
+                          widen(keystore).c_str(), FALSE));
+    build::tool_config config = compile_support::toolchain_config();
+    config.keystore_path = keystore;
+    ASSERT_TRUE(compile_support::write_config(config));
+    const std::string folder = project("android-project");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_batch);
+    use_configured_keystore();
+    HWND created = box();
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(gui::message_text(created), "The compiling batch has been correctly created.\rLaunch it ?");
+    gui::answer(created, IDNO);
+    std::string batch;
+    ASSERT_TRUE(platform::read_file(folder + "BuildAPK.bat", batch));
+    // The keystore is named in characters the console reads, and still names the same file.
+    const std::size_t end = batch.find(" release.keystore\r");
+    ASSERT_NE(end, std::string::npos) << batch;
+    const std::size_t copy = batch.rfind("\ncopy ", end) + 1;
+    ASSERT_NE(copy, 0u) << batch;
+    const std::string named = batch.substr(copy + 5, end - copy - 5);
+    // Read as the console reads it: in its code page.
+    wchar_t as_read[MAX_PATH] = {};
+    ASSERT_GT(MultiByteToWideChar(GetOEMCP(), MB_ERR_INVALID_CHARS, named.data(),
+                                  static_cast<int>(named.size()), as_read, MAX_PATH - 1),
+              0)
+        << named;
+    wchar_t long_form[MAX_PATH] = {};
+    ASSERT_GT(GetLongPathNameW(as_read, long_form, MAX_PATH), 0u) << named;
+    EXPECT_EQ(CompareStringOrdinal(long_form, -1, widen(keystore).c_str(), -1, TRUE), CSTR_EQUAL)
+        << named;
+
+    // A new start reads the keystore back from the batch: its short form signs the APK.
+    program_.reset();
+    w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    const std::string text = success_text();
+    EXPECT_EQ(text.rfind("Project has been successfully built", 0), 0u) << text;
+    EXPECT_TRUE(file_holds(folder + kNotesApk, "signed-by=demo"));
+}
