@@ -71,6 +71,12 @@ protected:
         gui::settle(w);
         return w;
     }
+    // The stand-in toolchain's configuration with another keystore (alias "demo").
+    static bool configure_keystore(const std::string& keystore) {
+        build::tool_config config = compile_support::toolchain_config();
+        config.keystore_path = keystore;
+        return compile_support::write_config(config);
+    }
     HWND box(int timeout_ms = 30000) { return gui::wait_message_box(program_->pid(), timeout_ms); }
     HWND progress() { return gui::wait_window(program_->pid(), kProgramCaption, 20000); }
     // Answers the keystore question with Yes (the configured keystore).
@@ -79,6 +85,21 @@ protected:
         ASSERT_NE(question, nullptr);
         EXPECT_EQ(gui::message_text(question).rfind("Use current Apkwright keystore ?", 0), 0u);
         gui::answer(question, IDYES);
+    }
+    // "Create batch" with the configured keystore, not launched; the batch's text.
+    std::string create_batch(HWND w, const std::string& folder) {
+        gui::click(w, id_batch);
+        use_configured_keystore();
+        HWND created = box();
+        EXPECT_NE(created, nullptr);
+        if (!created) return "";
+        EXPECT_EQ(gui::window_text(created), "BuildAPK.bat");
+        EXPECT_EQ(gui::message_text(created),
+                  "The compiling batch has been correctly created.\rLaunch it ?");
+        gui::answer(created, IDNO);
+        std::string batch;
+        EXPECT_TRUE(platform::read_file(folder + "BuildAPK.bat", batch));
+        return batch;
     }
     std::string success_text() {
         HWND done = box(60000);
@@ -130,9 +151,7 @@ TEST_F(Compile, WrongKeyPasswordLeavesAnUnsignedApkOnly) {
     ks.store_password = "demo-pass";
     ks.keys.push_back({"demo", "key-pass"});
     ASSERT_TRUE(fake::write_keystore(keystore, ks));
-    build::tool_config config = compile_support::toolchain_config();
-    config.keystore_path = keystore;
-    ASSERT_TRUE(compile_support::write_config(config));
+    ASSERT_TRUE(configure_keystore(keystore));
 
     const std::string folder = project("android-project");
     HWND w = start(folder);
@@ -297,15 +316,7 @@ TEST_F(Compile, CreateBatchThenCompileWithoutAnyQuestion) {
     ASSERT_TRUE(platform::read_file(folder + ".gitignore", gitignore_before));
     HWND w = start(folder);
     ASSERT_NE(w, nullptr);
-    gui::click(w, id_batch);
-    use_configured_keystore();
-    HWND created = box();
-    ASSERT_NE(created, nullptr);
-    EXPECT_EQ(gui::window_text(created), "BuildAPK.bat");
-    EXPECT_EQ(gui::message_text(created), "The compiling batch has been correctly created.\rLaunch it ?");
-    gui::answer(created, IDNO);
-    std::string batch;
-    ASSERT_TRUE(platform::read_file(folder + "BuildAPK.bat", batch));
+    const std::string batch = create_batch(w, folder);
     EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 16);
     EXPECT_NE(batch.find("copy " + compile_support::toolchain() + "release.keystore release.keystore\r\n"),
               std::string::npos)
@@ -401,20 +412,11 @@ TEST_F(Compile, BatchWithAKeystoreOutsideTheConsoleCodePageNamesItsShortFormAndC
     const std::string keystore = keys + "release.keystore";
     ASSERT_TRUE(CopyFileW(widen(compile_support::toolchain() + "release.keystore").c_str(),
                           widen(keystore).c_str(), FALSE));
-    build::tool_config config = compile_support::toolchain_config();
-    config.keystore_path = keystore;
-    ASSERT_TRUE(compile_support::write_config(config));
+    ASSERT_TRUE(configure_keystore(keystore));
     const std::string folder = project("android-project");
     HWND w = start(folder);
     ASSERT_NE(w, nullptr);
-    gui::click(w, id_batch);
-    use_configured_keystore();
-    HWND created = box();
-    ASSERT_NE(created, nullptr);
-    EXPECT_EQ(gui::message_text(created), "The compiling batch has been correctly created.\rLaunch it ?");
-    gui::answer(created, IDNO);
-    std::string batch;
-    ASSERT_TRUE(platform::read_file(folder + "BuildAPK.bat", batch));
+    const std::string batch = create_batch(w, folder);
     // The keystore is named in characters the console reads, and still names the same file.
     const std::size_t end = batch.find(" release.keystore\r");
     ASSERT_NE(end, std::string::npos) << batch;
