@@ -309,20 +309,4 @@ bool write_disc_png(const std::string& path, int size) {
     return gui::png_encoder(clsid) && bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
-png_facts read_png(const std::string& path) {
-    gui::start_gdiplus_once();
-    png_facts facts;
-    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
-    if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;
-    facts.loaded = true;
-    facts.width = static_cast<int>(b->GetWidth());
-    facts.height = static_cast<int>(b->GetHeight());
-    Gdiplus::Color corner, centre;
-    b->GetPixel(0, 0, &corner);
-    b->GetPixel(facts.width / 2, facts.height / 2, &centre);
-    facts.corner_alpha = corner.GetA();
-    facts.centre_alpha = centre.GetA();
-    return facts;
-}
-
 }  // namespace acceptance

@@ -56,11 +56,5 @@ void shot(HWND window, const std::string& name);
 
 // Writes a square PNG picture: an opaque disc on a transparent ground.
 bool write_disc_png(const std::string& path, int size);
-struct png_facts {
-    bool loaded = false;
-    int width = 0, height = 0;
-    BYTE corner_alpha = 0, centre_alpha = 0;
-};
-png_facts read_png(const std::string& path);
 
 }  // namespace acceptance

@@ -20,6 +20,7 @@
 #include "core/text/text_helpers.h"
 #include "gui/compile_support.h"
 #include "gui/gui_driver.h"
+#include "gui/png_facts.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
@@ -411,12 +412,12 @@ TEST_F(Vexlo, ChangesTheAppIcon) {
                      {"drawable-mdpi", 48},
                      {"drawable-ldpi", 36}};
     for (const auto& d : densities) {
-        const png_facts icon = read_png(state().project + "res\\" + d.folder + "\\icon.png");
+        const gui::png_facts icon = gui::read_png(state().project + "res\\" + d.folder + "\\icon.png");
         ASSERT_TRUE(icon.loaded) << d.folder;
         EXPECT_EQ(icon.width, d.size) << d.folder;
         EXPECT_EQ(icon.height, d.size) << d.folder;
-        EXPECT_EQ(icon.corner_alpha, 0) << d.folder;
-        EXPECT_EQ(icon.centre_alpha, 255) << d.folder;
+        EXPECT_EQ(icon.corner.GetA(), 0) << d.folder;
+        EXPECT_EQ(icon.centre.GetA(), 255) << d.folder;
     }
     shot(w, "vexlo-new-icon");
 }

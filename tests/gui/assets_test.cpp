@@ -13,6 +13,7 @@
 #include "core/shell/main_window_model.h"
 #include "core/shell/recent_projects.h"
 #include "gui/gui_driver.h"
+#include "gui/png_facts.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
@@ -46,24 +47,8 @@ void write_disc_png(const std::string& path, int width, int height) {
     ASSERT_EQ(bitmap.Save(widen(path).c_str(), &clsid, nullptr), Gdiplus::Ok);
 }
 
-struct png_facts {
-    bool loaded = false;
-    int width = 0, height = 0;
-    Gdiplus::Color corner, centre;
-};
-
-png_facts read_png(const std::string& path) {
-    gui::start_gdiplus_once();
-    png_facts facts;
-    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
-    if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;
-    facts.loaded = true;
-    facts.width = static_cast<int>(b->GetWidth());
-    facts.height = static_cast<int>(b->GetHeight());
-    b->GetPixel(0, 0, &facts.corner);
-    b->GetPixel(facts.width / 2, facts.height / 2, &facts.centre);
-    return facts;
-}
+using gui::png_facts;
+using gui::read_png;
 
 struct window_search {
     DWORD pid;

@@ -1,10 +1,12 @@
 #include "gui/gui_driver.h"
+#include "gui/png_facts.h"
 
 #include <commctrl.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "platform/platform.h"
@@ -275,6 +277,19 @@ void screenshot(HWND window, const std::string& name) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+png_facts read_png(const std::string& path) {
+    start_gdiplus_once();
+    png_facts facts;
+    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
+    if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;
+    facts.loaded = true;
+    facts.width = static_cast<int>(b->GetWidth());
+    facts.height = static_cast<int>(b->GetHeight());
+    b->GetPixel(0, 0, &facts.corner);
+    b->GetPixel(facts.width / 2, facts.height / 2, &facts.centre);
+    return facts;
 }
 
 }  // namespace gui
