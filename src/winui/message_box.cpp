@@ -43,9 +43,13 @@ void center_window(HWND window, HWND owner) {
     } else {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &o, 0);
     }
-    const int left = static_cast<int>(std::lround((o.left + o.right - w.right + w.left) / 2.0));
-    const int top = static_cast<int>(std::lround((o.top + o.bottom - w.bottom + w.top) / 2.0));
-    SetWindowPos(window, HWND_TOP, left, top, 0, 0, SWP_NOSIZE);
+    const POINT at = centred_in(o, {w.right - w.left, w.bottom - w.top});
+    SetWindowPos(window, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE);
+}
+
+POINT centred_in(const RECT& area, SIZE size) {
+    return {static_cast<int>(std::lround((area.left + area.right - size.cx) / 2.0)),
+            static_cast<int>(std::lround((area.top + area.bottom - size.cy) / 2.0))};
 }
 
 int show_message(HWND owner, const std::string& text, const std::string& caption, UINT style) {

@@ -1,12 +1,12 @@
 #include "winui/window_position.h"
 
-#include <cmath>
 #include <optional>
 
 #include "core/shell/position_file.h"
 #include "core/shell/recent_projects.h"
 #include "platform/platform.h"
 #include "winui/dialog_template.h"
+#include "winui/message_box.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ void place_main_window(HWND window, int client_w, int client_h) {
     const SIZE size = window_size_for_client(window, client_w, client_h);
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    POINT at{static_cast<int>(std::lround((work.left + work.right - size.cx) / 2.0)),
-             static_cast<int>(std::lround((work.top + work.bottom - size.cy) / 2.0))};
+    POINT at = centred_in(work, size);
     if (const auto saved = visible_saved_position(size)) at = *saved;
     // One move: under Wine every move of a top-level window costs several server round trips.
     SetWindowPos(window, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
