@@ -92,24 +92,25 @@ bool shows(HWND window, int id, COLORREF colour) {
     return wait_until([&] { return colour_of(window, id) == colour; }, 5000);
 }
 
+struct class_search {
+    const wchar_t* cls;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK match_visible_class(HWND child, LPARAM param) {
+    auto* s = reinterpret_cast<class_search*>(param);
+    wchar_t name[64] = {};
+    GetClassNameW(child, name, 64);
+    if (_wcsicmp(name, s->cls) == 0 && IsWindowVisible(child)) {
+        s->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND find_child_by_class(HWND parent, const wchar_t* cls) {
-    struct search {
-        const wchar_t* cls;
-        HWND found = nullptr;
-    } s{cls};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<search*>(p);
-            wchar_t name[64] = {};
-            GetClassNameW(child, name, 64);
-            if (_wcsicmp(name, s->cls) == 0 && IsWindowVisible(child)) {
-                s->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&s));
+    class_search s{cls};
+    EnumChildWindows(parent, match_visible_class, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
 
