@@ -79,10 +79,6 @@ bool profile_write(const std::string& file, const std::string& section, const st
 bool profile_write_values(const std::string& file, const std::string& section,
                           const std::vector<std::pair<std::string, std::string>>& values);
 
-// Lets a GUI thread serve its window messages during long file work; a no-op where there is
-// no GUI. Cheap to call often: it only looks at the queue every few milliseconds.
-void keep_responsive();
-
 // ---- injected faults, for the tests ----------------------------------------------------------
 // Every step that changes a file first asks the hook, when one is set; true makes the step
 // fail the way a full disk or a locked file does (a failed write has written part of its bytes).

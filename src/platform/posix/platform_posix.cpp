@@ -307,6 +307,4 @@ bool profile_write(const std::string& file, const std::string& section, const st
     return profile_write_values(file, section, {{key, value}});
 }
 
-void keep_responsive() {}
-
 }  // namespace platform

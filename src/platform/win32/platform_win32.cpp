@@ -374,20 +374,4 @@ bool profile_write(const std::string& file, const std::string& section, const st
     return profile_write_values(file, section, {{key, value}});
 }
 
-void keep_responsive() {
-    thread_local DWORD last = 0;
-    const DWORD now = GetTickCount();
-    if (now - last < 15) return;
-    last = now;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the real loop
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace platform
