@@ -3,8 +3,10 @@
 // backslashes as separators, as Windows writes them; the POSIX implementation (used by the
 // native tests) maps the backslashes to slashes.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -13,16 +15,25 @@ namespace platform {
 bool read_file(const std::string& path, std::string& bytes);
 // Replaces or creates the file with exactly these bytes (no temporary file).
 bool write_file(const std::string& path, std::string_view bytes);
-// Writes the bytes to a temporary file beside the target and swaps it in, so a failed write
-// leaves the old file intact.
+// Writes the bytes to a new temporary file beside the target, makes them durable and swaps the
+// file in, so a failed write leaves the old file intact. A link standing at the target's name
+// is replaced, never written through; a read-only target is refused.
 bool write_file_safely(const std::string& path, std::string_view bytes);
-bool file_exists(const std::string& path);  // file or folder
+// Creates a file under a fresh name beside the target (in the target's folder) holding the
+// bytes, and gives its path; "" when that fails, with nothing left behind. The name is never
+// one that exists already, so no existing file or link is ever opened. Nothing is flushed.
+std::string stage_file(const std::string& target, std::string_view bytes);
+// Makes the written contents of these files durable, in one step for all of them.
+bool flush_files(const std::vector<std::string>& paths);
+bool file_exists(const std::string& path);  // file or folder (a link counts, even a broken one)
 bool is_directory(const std::string& path);
+// Whether the path itself is a symbolic link or a junction (the link is not followed).
+bool is_link(const std::string& path);
 bool remove_file(const std::string& path);
 // Removes an empty folder, or a link to a folder without touching its target.
 bool remove_directory(const std::string& path);
 bool make_directories(const std::string& path);
-// Moves a file, replacing an existing target.
+// Moves a file, replacing an existing target (a link at the target is replaced, not followed).
 bool move_file(const std::string& from, const std::string& to);
 bool copy_file(const std::string& from, const std::string& to);
 bool file_size(const std::string& path, std::uint64_t& size);
@@ -64,9 +75,26 @@ std::string profile_read(const std::string& file, const std::string& section,
                          const std::string& key);
 bool profile_write(const std::string& file, const std::string& section, const std::string& key,
                    const std::string& value);
+// Sets several keys in one rewrite of the file: all of them, or (on a failure) none.
+bool profile_write_values(const std::string& file, const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& values);
 
-// Lets a GUI thread serve its window messages during long file work; a no-op where there is
-// no GUI. Cheap to call often: it only looks at the queue every few milliseconds.
-void keep_responsive();
+// ---- injected faults, for the tests ----------------------------------------------------------
+// Every step that changes a file first asks the hook, when one is set; true makes the step
+// fail the way a full disk or a locked file does (a failed write has written part of its bytes).
+enum class file_step { write, move, remove, flush, make_folder };
+using fault_hook = std::function<bool(file_step step, const std::string& path)>;
+
+inline fault_hook& injected_faults() {
+    static fault_hook hook;
+    return hook;
+}
+inline void set_fault_hook(fault_hook hook) {
+    injected_faults() = std::move(hook);
+}
+inline bool fault_injected(file_step step, const std::string& path) {
+    const fault_hook& hook = injected_faults();
+    return hook && hook(step, path);
+}
 
 }  // namespace platform

@@ -283,3 +283,24 @@ TEST(BuildToolConfigWriter, UnwritableFileIsReported) {
     v.jdk_path = "C:\\jdk";
     EXPECT_FALSE(write_tool_config(dir.path() + "missing\\Vexlo.cfg", v, ""));
 }
+
+TEST(BuildToolConfigWriter, FailedRewriteLeavesTheOldConfiguration) {
+    tool_layout t;
+    t.write_complete();
+    std::string before;
+    ASSERT_TRUE(platform::read_file(t.config, before));
+    tool_config v;
+    v.jdk_path = t.dir.path() + "other-jdk";
+    v.keystore_alias = "other";
+    // The disk fills up while the file is written.
+    platform::set_fault_hook([](platform::file_step step, const std::string& path) {
+        return step == platform::file_step::write && path.find("Vexlo.cfg") != std::string::npos;
+    });
+    const bool written = write_tool_config(t.config, v, "");
+    platform::set_fault_hook(nullptr);
+    EXPECT_FALSE(written);
+    std::string after;
+    ASSERT_TRUE(platform::read_file(t.config, after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(t.read().keystore_alias, "mykey");
+}

@@ -273,3 +273,23 @@ TEST(DeleteFolderTree, FolderThatIsItselfALinkIsOnlyUnlinked) {
     EXPECT_FALSE(platform::file_exists(dir.path() + ".avlo"));
     EXPECT_EQ(outside.read("target\\precious.txt"), "keep me");
 }
+
+TEST(FileTreeProgress, EveryWalkReportsToItsCaller) {
+    scratch_folder dir;
+    dir.write("p\\a.txt", "1");
+    dir.write("p\\sub\\b.txt", "2");
+    dir.write("p\\sub\\deeper\\c.txt", "3");
+    int calls = 0;
+    const progress_callback count = [&calls] { ++calls; };
+    std::vector<file_record> files;
+    EXPECT_EQ(list_files(dir.path() + "p", files, "*.*", count), 3u);
+    EXPECT_GE(calls, 3);
+    calls = 0;
+    std::vector<std::string> folders;
+    EXPECT_EQ(list_folders(dir.path() + "p", folders, count), 2u);
+    EXPECT_GE(calls, 1);
+    calls = 0;
+    delete_folder_tree(dir.path() + "p", count);
+    EXPECT_GE(calls, 5);
+    EXPECT_FALSE(platform::file_exists(dir.path() + "p"));
+}

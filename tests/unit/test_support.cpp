@@ -6,6 +6,16 @@
 
 #include "platform/platform.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/utf16.h"
+#else
+#include <unistd.h>
+
+#include <algorithm>
+#endif
+
 namespace testing_support {
 
 namespace {
@@ -78,6 +88,29 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
     const std::string target = into.path() + std::string(fixture_folder);
     copy_tree(fixture(fixture_folder), target);
     return target + "\\";
+}
+
+bool make_link(const std::string& target, const std::string& link_path) {
+#ifdef _WIN32
+    const DWORD folder = platform::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
+    return CreateSymbolicLinkW(widen(link_path).c_str(), widen(target).c_str(),
+                               folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+#else
+    std::string t = target, l = link_path;
+    std::replace(t.begin(), t.end(), '\\', '/');
+    std::replace(l.begin(), l.end(), '\\', '/');
+    while (t.size() > 1 && t.back() == '/') t.pop_back();
+    return symlink(t.c_str(), l.c_str()) == 0;
+#endif
+}
+
+int leftover_temporaries(const std::string& folder) {
+    std::vector<platform::dir_entry> entries;
+    platform::list_directory(folder, entries);
+    int count = 0;
+    for (const auto& e : entries)
+        if (e.name.size() > 6 && e.name.compare(e.name.size() - 6, 6, ".vxtmp") == 0) ++count;
+    return count;
 }
 
 }  // namespace testing_support

@@ -28,5 +28,10 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
 void remove_tree(const std::string& folder);
 std::string without_trailing(const std::string& folder);  // drops one trailing backslash
 void copy_tree(const std::string& from, const std::string& to);
+// A symbolic link named link_path to the file or folder target; false when the system refuses
+// to make one (the test then says so).
+bool make_link(const std::string& target, const std::string& link_path);
+// The names in a folder that end in ".vxtmp": temporary files left behind.
+int leftover_temporaries(const std::string& folder);
 
 }  // namespace testing_support

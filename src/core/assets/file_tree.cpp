@@ -33,8 +33,12 @@ bool wildcard_match(std::string_view name, std::string_view pattern) {
     return p == pattern.size();
 }
 
+void report(const progress_callback& progress) {
+    if (progress) progress();
+}
+
 void collect_files(const std::string& folder, std::string_view pattern,
-                   std::vector<file_record>& files) {
+                   std::vector<file_record>& files, const progress_callback& progress) {
     std::vector<platform::dir_entry> entries;
     if (!platform::list_directory(folder, entries)) return;  // unsearchable: contributes nothing
     std::vector<std::string> subfolders;
@@ -50,9 +54,9 @@ void collect_files(const std::string& folder, std::string_view pattern,
             record.is_link = e.is_link;
             files.push_back(std::move(record));
         }
-        platform::keep_responsive();
+        report(progress);
     }
-    for (const std::string& sub : subfolders) collect_files(sub, pattern, files);
+    for (const std::string& sub : subfolders) collect_files(sub, pattern, files, progress);
 }
 
 // Whether the folder is itself a junction or symbolic link, seen from its parent's listing
@@ -73,7 +77,7 @@ bool is_linked_folder(const std::string& folder) {
 
 // Deletes what may be deleted below the folder, children first; a folder is removed once its
 // own contents are gone (the removal simply fails while anything stays in it).
-void delete_contents(const std::string& folder) {
+void delete_contents(const std::string& folder, const progress_callback& progress) {
     std::vector<platform::dir_entry> entries;
     if (!platform::list_directory(folder, entries)) return;
     for (const platform::dir_entry& e : entries) {
@@ -82,12 +86,12 @@ void delete_contents(const std::string& folder) {
         if (e.is_directory && e.is_link) {
             if (!protected_entry) platform::remove_directory(path);  // the link, not its target
         } else if (e.is_directory) {
-            delete_contents(path);
+            delete_contents(path, progress);
             if (!protected_entry) platform::remove_directory(path);  // fails when not empty
         } else if (!protected_entry && !e.is_read_only) {
             platform::remove_file(path);
         }
-        platform::keep_responsive();
+        report(progress);
     }
 }
 
@@ -105,7 +109,8 @@ bool name_matches(std::string_view name, std::string_view pattern) {
     }
 }
 
-std::size_t list_folders(std::string_view root, std::vector<std::string>& folders) {
+std::size_t list_folders(std::string_view root, std::vector<std::string>& folders,
+                         const progress_callback& progress) {
     folders.clear();
     folders.push_back(text::without_trailing_backslashes(root));
     std::vector<platform::dir_entry> entries;
@@ -115,22 +120,22 @@ std::size_t list_folders(std::string_view root, std::vector<std::string>& folder
             if (e.is_directory && !e.is_hidden && !e.is_system && !e.is_link)
                 folders.push_back(folders[i] + "\\" + e.name);
         }
-        platform::keep_responsive();
+        report(progress);
     }
     return folders.size() - 1;
 }
 
 std::size_t list_files(std::string_view folder, std::vector<file_record>& files,
-                       std::string_view pattern) {
+                       std::string_view pattern, const progress_callback& progress) {
     files.clear();
     std::string start(folder);
     if (start.empty()) return 0;
     if (start.back() != '\\') start += '\\';
-    collect_files(start, pattern, files);
+    collect_files(start, pattern, files, progress);
     return files.size();
 }
 
-void delete_folder_tree(std::string_view folder) {
+void delete_folder_tree(std::string_view folder, const progress_callback& progress) {
     const std::string root = text::without_trailing_backslashes(folder);
     if (root.empty() || !platform::file_exists(root)) return;
     if (is_linked_folder(root)) {
@@ -138,7 +143,7 @@ void delete_folder_tree(std::string_view folder) {
         return;
     }
     if (!platform::is_directory(root)) return;
-    delete_contents(root);
+    delete_contents(root, progress);
     platform::remove_directory(root);
 }
 

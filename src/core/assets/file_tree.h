@@ -4,11 +4,16 @@
 // followed, so a walk never leaves the tree it was given. The walks keep no state outside
 // the call, so several may run at once (on the GUI thread and on a worker).
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace assets {
+
+// Called after every entry of a long file walk, so that the caller decides how to stay
+// responsive (a GUI thread serves its window messages); the core itself never does.
+using progress_callback = std::function<void()>;
 
 struct file_record {
     std::string path;  // the folder followed by the file's name
@@ -22,13 +27,14 @@ struct file_record {
 // backslashes, then all children of entry 0, then all children of entry 1, and so on, each as
 // parent + "\" + name. Hidden and system folders and linked folders are neither listed nor
 // entered. Gives the number of folders found below the root (the list holds one more).
-std::size_t list_folders(std::string_view root, std::vector<std::string>& folders);
+std::size_t list_folders(std::string_view root, std::vector<std::string>& folders,
+                         const progress_callback& progress = {});
 
 // Every file below the folder whose bare name matches the pattern, hidden and system files and
 // files in hidden folders included; a folder's own files come before those of its subfolders.
 // Linked folders are not entered. Gives the number of files listed.
 std::size_t list_files(std::string_view folder, std::vector<file_record>& files,
-                       std::string_view pattern = "*.*");
+                       std::string_view pattern = "*.*", const progress_callback& progress = {});
 
 // The wildcard match of the Windows shell: "*" any run of characters, "?" one character,
 // ASCII letters in any case; "*.*" matches every name; several patterns may be joined by ";".
@@ -38,6 +44,6 @@ bool name_matches(std::string_view name, std::string_view pattern);
 // every folder that is empty, the folder itself last. A linked folder is removed as a link
 // (its target untouched); a folder that is itself a link is only unlinked. A missing folder is
 // no error; nothing is reported.
-void delete_folder_tree(std::string_view folder);
+void delete_folder_tree(std::string_view folder, const progress_callback& progress = {});
 
 }  // namespace assets

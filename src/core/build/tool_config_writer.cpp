@@ -42,10 +42,10 @@ std::string build_tools_folder_for(const std::string& sdk_path, std::string_view
 
 bool write_tool_config(const std::string& config_file, const tool_config& values,
                        std::string_view target_description) {
-    const std::string section(kConfigSection);
-    bool ok = true;
-    auto put = [&](const char* key, const std::string& value) {
-        ok = platform::profile_write(config_file, section, key, value) && ok;
+    // One rewrite of the file for every key: a failure leaves the old configuration whole.
+    std::vector<std::pair<std::string, std::string>> keys;
+    auto put = [&keys](const char* key, const std::string& value) {
+        keys.emplace_back(key, value);
     };
 
     if (!values.jdk_path.empty()) put("jdk_path", values.jdk_path);
@@ -61,7 +61,7 @@ bool write_tool_config(const std::string& config_file, const tool_config& values
     if (!values.keystore_path.empty()) put("keystore_path", values.keystore_path);
     put("keystore_alias", scramble_text(values.keystore_alias, kScrambleKey));
     put("keystore_password", scramble_text(values.keystore_password, kScrambleKey));
-    return ok;
+    return platform::profile_write_values(config_file, std::string(kConfigSection), keys);
 }
 
 }  // namespace build

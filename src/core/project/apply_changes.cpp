@@ -159,7 +159,8 @@ struct rename_plan {
 // its place. Gives false (with the file that blocks) when a file of the project stands where a
 // moved file must go.
 bool plan_rename(const std::string& folder, std::string_view old_package,
-                 std::string_view new_package, rename_plan& plan, std::string& blocking) {
+                 std::string_view new_package, rename_plan& plan, std::string& blocking,
+                 const assets::progress_callback& progress) {
     plan.src_folder = folder + "src";
     plan.old_folder = plan.src_folder + "\\" + dotted_to_folder(old_package);
     plan.new_folder = plan.src_folder + "\\" + dotted_to_folder(new_package);
@@ -168,7 +169,7 @@ bool plan_rename(const std::string& folder, std::string_view old_package,
     const std::string work_folder = folder + ".avlo\\";  // deleted before the rename runs
 
     std::vector<assets::file_record> files;
-    assets::list_files(folder, files, "*.*");
+    assets::list_files(folder, files, "*.*", progress);
     std::set<std::string> sources;  // lower case, to recognise a target that moves away first
     for (const assets::file_record& f : files) {
         if (text::iequals_ascii(f.path, manifest)) continue;  // rewritten with the attributes
@@ -199,20 +200,20 @@ bool plan_rename(const std::string& folder, std::string_view old_package,
             return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
         });
     std::vector<std::string> subfolders;
-    assets::list_folders(plan.old_folder, subfolders);
+    assets::list_folders(plan.old_folder, subfolders, progress);
     plan.old_subfolders.assign(subfolders.begin() + 1, subfolders.end());
     return true;
 }
 
 void run_rename(const rename_plan& plan, std::string_view old_package, std::string_view new_package,
-                apply_result& result) {
+                apply_result& result, const assets::progress_callback& progress) {
     // Empty folders of the old package come along too.
     for (const std::string& sub : plan.old_subfolders)
         platform::make_directories(plan.new_folder + sub.substr(plan.old_folder.size()));
 
     std::set<std::string> emptied(plan.old_subfolders.begin(), plan.old_subfolders.end());
     for (const file_step& step : plan.steps) {
-        platform::keep_responsive();
+        if (progress) progress();
         const bool moving = step.to != step.from;
         if (step.rewrite) {
             std::string bytes;
@@ -523,7 +524,8 @@ std::string manifest_with_permissions(std::string_view manifest, const permissio
 
 // ---- applying ----------------------------------------------------------------------------------
 
-apply_result apply_project_changes(const project_state& state) {
+apply_result apply_project_changes(const project_state& state,
+                                   const assets::progress_callback& progress) {
     apply_result result;
     const std::string& folder = state.project_folder;
     const std::string manifest_path = folder + "AndroidManifest.xml";
@@ -586,7 +588,7 @@ apply_result apply_project_changes(const project_state& state) {
     if (move_sources) text = renamed_package_text(text, old_package, state.package_name);
     if (move_sources) {
         std::string blocking;
-        if (!plan_rename(folder, old_package, state.package_name, plan, blocking)) {
+        if (!plan_rename(folder, old_package, state.package_name, plan, blocking, progress)) {
             result.problems.push_back({apply_problem_kind::in_the_way, blocking});
             return result;
         }
@@ -601,7 +603,7 @@ apply_result apply_project_changes(const project_state& state) {
             ++result.files_rewritten;
         }
         result.manifest_changed = true;
-        assets::delete_folder_tree(folder + ".avlo");
+        assets::delete_folder_tree(folder + ".avlo", progress);
     }
 
     apply_label_string(state, label, result);
@@ -610,7 +612,7 @@ apply_result apply_project_changes(const project_state& state) {
     // An old value that is no package (or none) has no sources to move: only the attribute
     // changes then.
     if (move_sources) {
-        run_rename(plan, old_package, state.package_name, result);
+        run_rename(plan, old_package, state.package_name, result, progress);
         result.package_renamed = true;
     }
     return result;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/assets/file_tree.h"
 #include "core/project/project_state.h"
 
 namespace project {
@@ -48,7 +49,9 @@ struct apply_result {
 
 // Writes the values of the record (the permission choice is its saved_permissions) into the
 // project's files. Called only when at least one value or the permission choice changed.
-apply_result apply_project_changes(const project_state& state);
+// progress is called during the long file walks of a package rename.
+apply_result apply_project_changes(const project_state& state,
+                                   const assets::progress_callback& progress = {});
 
 // The problems as lines for the user, joined with CR; "" when there are none.
 std::string problems_text(const apply_result& result);

@@ -1,13 +1,17 @@
 // POSIX stand-in for the Windows platform layer, so the portable core runs in native tests.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <set>
 #include <string>
 
 #include "platform/platform.h"
@@ -23,11 +27,43 @@ std::string native(const std::string& path) {
     return out;
 }
 
-bool write_bytes(const std::string& native_path, std::string_view bytes) {
-    FILE* f = std::fopen(native_path.c_str(), "wb");
+// An injected fault writes half the bytes and fails, as a disk that fills up does.
+std::string_view bytes_to_write(std::string_view bytes, const std::string& path, bool& fail) {
+    fail = fault_injected(file_step::write, path);
+    return fail ? bytes.substr(0, bytes.size() / 2) : bytes;
+}
+
+bool write_bytes(const std::string& path, std::string_view bytes) {
+    bool fail = false;
+    const std::string_view part = bytes_to_write(bytes, path, fail);
+    FILE* f = std::fopen(native(path).c_str(), "wb");
     if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return (std::fclose(f) == 0) && ok;
+    const bool ok = std::fwrite(part.data(), 1, part.size(), f) == part.size();
+    return (std::fclose(f) == 0) && ok && !fail;
+}
+
+bool write_all(int fd, std::string_view bytes, const std::string& path) {
+    bool fail = false;
+    std::string_view part = bytes_to_write(bytes, path, fail);
+    while (!part.empty()) {
+        const ssize_t n = ::write(fd, part.data(), part.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        part.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return !fail;
+}
+
+// A name suffix no earlier call has used: the process, the clock and a counter.
+std::string fresh_suffix() {
+    static std::atomic<unsigned> counter{0};
+    timeval tv{};
+    gettimeofday(&tv, nullptr);
+    const unsigned long mix = (static_cast<unsigned long>(getpid()) << 20) ^
+                              static_cast<unsigned long>(tv.tv_usec) ^ (counter++ * 2654435761u);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, ".%08lx.vxtmp", mix & 0xFFFFFFFFul);
+    return buffer;
 }
 
 }  // namespace
@@ -51,23 +87,75 @@ bool read_file(const std::string& path, std::string& bytes) {
 }
 
 bool write_file(const std::string& path, std::string_view bytes) {
-    return write_bytes(native(path), bytes);
+    return write_bytes(path, bytes);
+}
+
+std::string stage_file(const std::string& target, std::string_view bytes) {
+    struct stat target_stat {};
+    const bool keep_mode =
+        lstat(native(target).c_str(), &target_stat) == 0 && S_ISREG(target_stat.st_mode);
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string staged = target + fresh_suffix();
+        const std::string n = native(staged);
+        // O_EXCL: a name that exists in any form, a link included, is never opened.
+        const int fd = open(n.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return "";
+        }
+        if (keep_mode) fchmod(fd, target_stat.st_mode & 07777);
+        bool ok = write_all(fd, bytes, staged);
+        ok = close(fd) == 0 && ok;
+        if (ok) return staged;
+        unlink(n.c_str());
+        return "";
+    }
+    return "";
+}
+
+bool flush_files(const std::vector<std::string>& paths) {
+    for (const std::string& p : paths)
+        if (fault_injected(file_step::flush, p)) return false;
+#ifdef __linux__
+    // One flush of each file system the files live on.
+    std::set<dev_t> devices;
+    bool ok = true;
+    for (const std::string& p : paths) {
+        const int fd = open(native(p).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        struct stat st {};
+        if (fstat(fd, &st) == 0 && devices.insert(st.st_dev).second) ok = syncfs(fd) == 0 && ok;
+        close(fd);
+    }
+    return ok;
+#else
+    bool ok = true;
+    for (const std::string& p : paths) {
+        const int fd = open(native(p).c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        ok = fsync(fd) == 0 && ok;
+        close(fd);
+    }
+    return ok;
+#endif
 }
 
 bool write_file_safely(const std::string& path, std::string_view bytes) {
-    const std::string target = native(path);
     struct stat st {};
-    if (stat(target.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR)) return false;  // read-only
-    const std::string temp = target + ".vxtmp";
-    if (!write_bytes(temp, bytes)) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    if (std::rename(temp.c_str(), target.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    if (lstat(native(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
+        return false;  // read-only
+    const std::string staged = stage_file(path, bytes);
+    if (staged.empty()) return false;
+    if (flush_files({staged}) && move_file(staged, path)) return true;
+    unlink(native(staged).c_str());
+    return false;
+}
+
+bool is_link(const std::string& path) {
+    struct stat st {};
+    std::string p = native(path);
+    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    return lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 bool file_exists(const std::string& path) {
@@ -80,9 +168,13 @@ bool is_directory(const std::string& path) {
     return stat(native(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool remove_file(const std::string& path) { return unlink(native(path).c_str()) == 0; }
+bool remove_file(const std::string& path) {
+    if (fault_injected(file_step::remove, path)) return false;
+    return unlink(native(path).c_str()) == 0;
+}
 
 bool remove_directory(const std::string& path) {
+    if (fault_injected(file_step::remove, path)) return false;
     std::string p = native(path);
     while (p.size() > 1 && p.back() == '/') p.pop_back();
     struct stat st {};
@@ -91,6 +183,7 @@ bool remove_directory(const std::string& path) {
 }
 
 bool make_directories(const std::string& path) {
+    if (fault_injected(file_step::make_folder, path)) return false;
     const std::string p = native(path);
     for (std::size_t i = 1; i <= p.size(); ++i) {
         if (i == p.size() || p[i] == '/') {
@@ -103,6 +196,7 @@ bool make_directories(const std::string& path) {
 }
 
 bool move_file(const std::string& from, const std::string& to) {
+    if (fault_injected(file_step::move, to)) return false;
     return std::rename(native(from).c_str(), native(to).c_str()) == 0;
 }
 
@@ -199,13 +293,18 @@ std::string profile_read(const std::string& file, const std::string& section,
     return profile_text::read_value(bytes, section, key);
 }
 
-bool profile_write(const std::string& file, const std::string& section, const std::string& key,
-                   const std::string& value) {
+bool profile_write_values(const std::string& file, const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& values) {
     std::string bytes;
-    read_file(file, bytes);
-    return write_file(file, profile_text::write_value(bytes, section, key, value));
+    if (file_exists(file) && !read_file(file, bytes)) return false;
+    for (const auto& [key, value] : values)
+        bytes = profile_text::write_value(bytes, section, key, value);
+    return write_file_safely(file, bytes);
 }
 
-void keep_responsive() {}
+bool profile_write(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    return profile_write_values(file, section, {{key, value}});
+}
 
 }  // namespace platform

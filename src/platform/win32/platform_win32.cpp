@@ -3,6 +3,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <string>
 
 #include "platform/platform.h"
@@ -12,20 +14,34 @@
 namespace platform {
 namespace {
 
-bool write_bytes(const std::wstring& path, std::string_view bytes, bool flush) {
-    unique_file_handle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+// An injected fault writes half the bytes and fails, as a disk that fills up does.
+bool write_all(HANDLE file, std::string_view bytes, const std::string& path) {
+    const bool fail = fault_injected(file_step::write, path);
+    if (fail) bytes = bytes.substr(0, bytes.size() / 2);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
         DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0)
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
             return false;
         done += written;
     }
-    if (flush) FlushFileBuffers(file.get());
-    return true;
+    return !fail;
+}
+
+bool write_bytes(const std::string& path, std::string_view bytes) {
+    unique_file_handle file(CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.valid() && write_all(file.get(), bytes, path);
+}
+
+// A name suffix no earlier call has used: the process, the clock and a counter.
+std::string fresh_suffix() {
+    static std::atomic<unsigned> counter{0};
+    const unsigned mix = (GetCurrentProcessId() << 20) ^ GetTickCount() ^ (counter++ * 2654435761u);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, ".%08x.vxtmp", mix);
+    return buffer;
 }
 
 std::wstring without_trailing_separators(const std::string& path) {
@@ -58,25 +74,63 @@ bool read_file(const std::string& path, std::string& bytes) {
 }
 
 bool write_file(const std::string& path, std::string_view bytes) {
-    return write_bytes(widen(path), bytes, false);
+    return write_bytes(path, bytes);
+}
+
+std::string stage_file(const std::string& target, std::string_view bytes) {
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string staged = target + fresh_suffix();
+        const std::wstring w = widen(staged);
+        // CREATE_NEW: a name that exists in any form, a link included, is never opened.
+        unique_file_handle file(CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid()) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+            return "";
+        }
+        const bool ok = write_all(file.get(), bytes, staged);
+        file.reset();
+        if (ok) return staged;
+        DeleteFileW(w.c_str());
+        return "";
+    }
+    return "";
+}
+
+bool flush_files(const std::vector<std::string>& paths) {
+    for (const std::string& p : paths)
+        if (fault_injected(file_step::flush, p)) return false;
+    // Without administrator rights a volume cannot be flushed whole: each file is, in one go.
+    bool ok = true;
+    for (const std::string& p : paths) {
+        unique_file_handle file(CreateFileW(
+            widen(p).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        ok = file.valid() && FlushFileBuffers(file.get()) && ok;
+    }
+    return ok;
 }
 
 bool write_file_safely(const std::string& path, std::string_view bytes) {
     const std::wstring target = widen(path);
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+        !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return false;
-    const std::wstring temp = target + L".vxtmp";
-    if (!write_bytes(temp, bytes, true)) {
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    if (!MoveFileExW(temp.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temp.c_str());
-        return false;
-    }
-    return true;
+    const std::string staged = stage_file(path, bytes);
+    if (staged.empty()) return false;
+    if (flush_files({staged}) && !fault_injected(file_step::move, path) &&
+        MoveFileExW(widen(staged).c_str(), target.c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(widen(staged).c_str());
+    return false;
+}
+
+bool is_link(const std::string& path) {
+    const DWORD a = GetFileAttributesW(without_trailing_separators(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 bool file_exists(const std::string& path) {
@@ -89,6 +143,7 @@ bool is_directory(const std::string& path) {
 }
 
 bool remove_file(const std::string& path) {
+    if (fault_injected(file_step::remove, path)) return false;
     const std::wstring w = widen(path);
     const DWORD a = GetFileAttributesW(w.c_str());
     if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY))
@@ -98,10 +153,12 @@ bool remove_file(const std::string& path) {
 
 bool remove_directory(const std::string& path) {
     // RemoveDirectoryW removes a junction or directory link itself, never its target.
+    if (fault_injected(file_step::remove, path)) return false;
     return RemoveDirectoryW(without_trailing_separators(path).c_str()) != 0;
 }
 
 bool make_directories(const std::string& path) {
+    if (fault_injected(file_step::make_folder, path)) return false;
     std::wstring w = without_trailing_separators(path);
     for (std::size_t i = 0; i <= w.size(); ++i) {
         if (i == w.size() || w[i] == L'\\' || w[i] == L'/') {
@@ -115,6 +172,7 @@ bool make_directories(const std::string& path) {
 }
 
 bool move_file(const std::string& from, const std::string& to) {
+    if (fault_injected(file_step::move, to)) return false;
     return MoveFileExW(widen(from).c_str(), widen(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
 }
@@ -270,16 +328,18 @@ std::string profile_read(const std::string& file, const std::string& section,
     }
 }
 
-bool profile_write(const std::string& file, const std::string& section, const std::string& key,
-                   const std::string& value) {
+bool profile_write_values(const std::string& file, const std::string& section,
+                          const std::vector<std::pair<std::string, std::string>>& values) {
     // The profile calls keep Unicode only in a file that starts with the UTF-16LE byte order
     // mark; any other file gets ANSI text, which loses characters outside the code page. So a
-    // new (or empty) file is created as Unicode, and an ANSI file written by an earlier version
-    // is converted to Unicode, all its text kept, before the key is set.
-    const std::wstring w_file = widen(file);
+    // new (or empty) file becomes Unicode, and an ANSI file written by an earlier version is
+    // converted to Unicode, all its text kept, before the keys are set. The keys are set in a
+    // copy beside the file, which replaces it only when every key is written: a failure (a
+    // full disk) leaves the file as it was.
     std::string bytes;
-    const bool exists = GetFileAttributesW(w_file.c_str()) != INVALID_FILE_ATTRIBUTES;
-    if (exists && !read_file(file, bytes)) return false;
+    if (GetFileAttributesW(widen(file).c_str()) != INVALID_FILE_ATTRIBUTES &&
+        !read_file(file, bytes))
+        return false;
     const bool unicode = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
                          static_cast<unsigned char>(bytes[1]) == 0xFE;
     if (!unicode) {
@@ -291,31 +351,27 @@ bool profile_write(const std::string& file, const std::string& section, const st
             MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
                                 text.data(), n);
         }
-        std::string unicode_bytes = "\xFF\xFE";
-        unicode_bytes.append(reinterpret_cast<const char*>(text.data()),
-                             text.size() * sizeof(wchar_t));
-        const bool written = exists ? write_file_safely(file, unicode_bytes)
-                                    : write_file(file, unicode_bytes);
-        if (!written) return false;
+        bytes = "\xFF\xFE";
+        bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     }
-    return WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
-                                      widen(value).c_str(), w_file.c_str()) != 0;
+    const std::string staged = stage_file(file, bytes);
+    if (staged.empty()) return false;
+    const std::wstring w_staged = widen(staged);
+    bool ok = true;
+    for (const auto& [key, value] : values)
+        ok = ok && !fault_injected(file_step::write, staged) &&
+             WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
+                                        widen(value).c_str(), w_staged.c_str()) != 0;
+    ok = ok && flush_files({staged}) && !fault_injected(file_step::move, file) &&
+         MoveFileExW(w_staged.c_str(), widen(file).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(w_staged.c_str());
+    return ok;
 }
 
-void keep_responsive() {
-    thread_local DWORD last = 0;
-    const DWORD now = GetTickCount();
-    if (now - last < 15) return;
-    last = now;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the real loop
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+bool profile_write(const std::string& file, const std::string& section, const std::string& key,
+                   const std::string& value) {
+    return profile_write_values(file, section, {{key, value}});
 }
 
 }  // namespace platform
