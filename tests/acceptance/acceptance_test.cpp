@@ -30,6 +30,8 @@ using namespace acceptance;
 
 namespace {
 
+using gui::wait_until;
+
 // Control ids of the configurator, its API chooser and the keystore dialogs.
 enum : int {
     jdk_path = 1011,
@@ -59,14 +61,6 @@ const std::string kAlias = "space";
 const std::string kPassword = "galaxy 50%";
 const std::string kAppName = "Space Demo";
 const std::string kVersionCode = "20";
-
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (condition()) return true;
-        gui::pause_ms(50);
-    }
-    return condition();
-}
 
 bool same_path(const std::string& a, const std::string& b) {
     return text::to_lower_ascii(a) == text::to_lower_ascii(b);

@@ -21,6 +21,8 @@
 
 namespace {
 
+using gui::wait_until;
+
 constexpr const char* kCaption = "Android Vexlo Configurator v3.6";
 constexpr const char* kProgressCaption = "Android Vexlo Configurator";
 
@@ -46,14 +48,6 @@ std::map<std::string, std::string> config_keys() {
     std::map<std::string, std::string> keys;
     for (const char* k : kKeys) keys[k] = platform::profile_read(config_file(), "Config", k);
     return keys;
-}
-
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (condition()) return true;
-        gui::pause_ms(50);
-    }
-    return condition();
 }
 
 // What the screen shows in the middle of a control (for a path box: just inside its left

@@ -162,4 +162,8 @@ apply_report report_for(const std::vector<std::string>& changes) {
     return {"Changes applied", text};
 }
 
+std::string apply_progress_text(std::size_t files_seen) {
+    return "Applying changes... " + std::to_string(files_seen) + " files seen";
+}
+
 }  // namespace shell

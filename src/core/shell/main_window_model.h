@@ -82,5 +82,7 @@ struct apply_report {
     std::string text;
 };
 apply_report report_for(const std::vector<std::string>& changes);
+// The status line while a long Apply works through the project's files.
+std::string apply_progress_text(std::size_t files_seen);
 
 }  // namespace shell
