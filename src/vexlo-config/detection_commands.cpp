@@ -3,10 +3,11 @@
 #include <ole2.h>
 #include <shlobj.h>
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "core/build/tool_config_reader.h"
+#include "core/configurator/pending_detections.h"
 #include "core/configurator/tool_detection.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
@@ -19,7 +20,7 @@ using configurator::tool_section;
 
 namespace {
 
-std::array<std::string, 3> g_found;  // what each running detection found
+configurator::pending_detections g_pending;  // what each detection found, until shown
 
 int index_of(tool_section s) { return static_cast<int>(s); }
 
@@ -74,9 +75,9 @@ std::string pick_folder(HWND owner, const std::string& title, const std::string&
 void start_autodetect(HWND window, tool_section section) {
     enable_item(window, detect_button(section), false);
     const configurator::detection_places places = this_machine();
-    g_found[index_of(section)] = section == tool_section::jdk   ? configurator::detect_jdk(places)
-                                 : section == tool_section::sdk ? configurator::detect_android_sdk(places)
-                                                                : configurator::detect_ant(places);
+    g_pending.start(section, section == tool_section::jdk   ? configurator::detect_jdk(places)
+                             : section == tool_section::sdk ? configurator::detect_android_sdk(places)
+                                                            : configurator::detect_ant(places));
     SetTimer(window, kDetectTimerBase + index_of(section), 1000, nullptr);
 }
 
@@ -84,7 +85,9 @@ bool finish_autodetect(HWND window, UINT_PTR timer) {
     if (timer < kDetectTimerBase || timer >= kDetectTimerBase + 3) return false;
     KillTimer(window, timer);
     const auto section = static_cast<tool_section>(timer - kDetectTimerBase);
-    const std::string found = g_found[index_of(section)];
+    const std::optional<std::string> waiting = g_pending.take(section);
+    if (!waiting) return true;  // the user chose a folder meanwhile
+    const std::string& found = *waiting;
     if (found.empty()) {
         enable_item(window, detect_button(section), true);
         tell(window, configurator::not_found_text(section), MB_OK | MB_ICONEXCLAMATION);
@@ -111,7 +114,8 @@ void browse_for_tool(HWND window, tool_section section) {
     }
     // The user's choice is the later word: a detection still on its way for this section is
     // dropped rather than allowed to overwrite it.
-    const UINT_PTR timer = kDetectTimerBase + index_of(section);
-    if (KillTimer(window, timer)) enable_item(window, detect_button(section), true);
+    g_pending.user_chose(section);
+    if (KillTimer(window, kDetectTimerBase + index_of(section)))
+        enable_item(window, detect_button(section), true);
     store(window, section, accepted);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/configurator/pending_detections.h"
 #include "core/configurator/tool_detection.h"
 #include "platform/platform.h"
 #include "test_support.h"
@@ -216,4 +217,15 @@ TEST(ConfiguratorBrowse, EntriesAreListedInWindowsNameOrder) {
     EXPECT_EQ(entries_starting_with(m.path("x\\"), "jdk", false),
               (std::vector<std::string>{"jdk0.txt", "JDKa", "jdkB"}));
     EXPECT_TRUE(entries_starting_with(m.path("missing\\"), "jdk", false).empty());
+}
+
+TEST(PendingDetections, TheUsersChoiceIsTheLaterWord) {
+    configurator::pending_detections pending;
+    pending.start(configurator::tool_section::jdk, "C:\\Java\\jdk1.8");
+    pending.start(configurator::tool_section::ant, "");
+    pending.user_chose(configurator::tool_section::jdk);  // Browse while the JDK result waits
+    EXPECT_EQ(pending.take(configurator::tool_section::jdk), std::nullopt);
+    EXPECT_EQ(pending.take(configurator::tool_section::ant), std::optional<std::string>(""));
+    EXPECT_EQ(pending.take(configurator::tool_section::ant), std::nullopt);  // handed out once
+    EXPECT_EQ(pending.take(configurator::tool_section::sdk), std::nullopt);
 }
