@@ -9,6 +9,7 @@
 #include "core/build/tool_config_reader.h"
 #include "core/configurator/pending_detections.h"
 #include "core/configurator/tool_detection.h"
+#include "core/configurator/tool_versions.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo-config/configurator_app.h"
@@ -94,7 +95,12 @@ bool finish_autodetect(HWND window, UINT_PTR timer) {
         return true;
     }
     store(window, section, found);
-    tell(window, configurator::found_text(section, found), MB_OK | MB_ICONINFORMATION);
+    const std::string problem = configurator::version_problem(section, found);
+    if (problem.empty())
+        tell(window, configurator::found_text(section, found), MB_OK | MB_ICONINFORMATION);
+    else
+        tell(window, configurator::found_text(section, found) + "\r\r" + problem,
+             MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
@@ -109,7 +115,10 @@ void browse_for_tool(HWND window, tool_section section) {
                                      ? configurator::accept_sdk_folder(folder)
                                      : configurator::accept_ant_folder(folder);
     if (accepted.empty()) {
-        tell(window, configurator::invalid_folder_text(section), MB_OK | MB_ICONEXCLAMATION);
+        // SDK Tools of revision 26 and later lack what the check looks for: say why.
+        const std::string problem = configurator::version_problem(section, folder);
+        tell(window, problem.empty() ? configurator::invalid_folder_text(section) : problem,
+             MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     // The user's choice is the later word: a detection still on its way for this section is
@@ -118,4 +127,6 @@ void browse_for_tool(HWND window, tool_section section) {
     if (KillTimer(window, kDetectTimerBase + index_of(section)))
         enable_item(window, detect_button(section), true);
     store(window, section, accepted);
+    const std::string problem = configurator::version_problem(section, accepted);
+    if (!problem.empty()) tell(window, problem, MB_OK | MB_ICONEXCLAMATION);
 }

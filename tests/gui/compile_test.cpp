@@ -164,6 +164,7 @@ TEST_F(Compile, SignedApkThatDoesNotVerifyIsNeverReportedAsSuccess) {
               0u)
         << text;
     EXPECT_NE(text.find(folder + ".avlo\\verify_log.txt)"), std::string::npos) << text;
+    gui::screenshot(refused, "compile-unverified");
     gui::answer(refused, IDNO);
     EXPECT_FALSE(platform::file_exists(folder + kNotesApk));
     EXPECT_TRUE(platform::file_exists(folder + ".avlo\\signed.apk"));

@@ -220,6 +220,31 @@ TEST_F(Configurator, FreshStartWithNothingConfiguredShowsEverySectionMissing) {
         EXPECT_EQ(keys.at(k), "") << k;
 }
 
+TEST_F(Configurator, AutodetectFindsAJdkWhereItsVendorInstallsItAndNamesAWrongVersion) {
+    const std::string vendor = "C:\\Program Files\\Zulu";
+    const std::string jdk = vendor + "\\zulu-17";
+    struct removed_at_end {
+        std::string folder;
+        ~removed_at_end() { testing_support::remove_tree(folder); }
+    } cleanup{vendor};  // other tests expect no JDK on this machine
+    ASSERT_TRUE(platform::make_directories(jdk + "\\bin"));
+    platform::write_file(jdk + "\\bin\\javac.exe", "MZ");
+    platform::write_file(jdk + "\\release", "JAVA_VERSION=\"17.0.9\"\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    wait_for_check(w);
+    gui::click(w, jdk_detect);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "Java SE Dev. Kit found in:\r" + jdk + "\r\rThis is JDK 17: the Android SDK Tools "
+              "25.2.5 that Vexlo builds with need JDK 8 (also named 1.8).");
+    gui::screenshot(box, "configurator-jdk-version");
+    gui::answer(box, IDOK);
+    EXPECT_EQ(gui::item_text(w, jdk_path), jdk);
+    close(w, false);
+}
+
 TEST_F(Configurator, CompleteConfigurationIsOrangeUntilTheCheckThenReadyAndVexloStarts) {
     write_config(compile_support::toolchain_config());
     slow_keytool(2500);
