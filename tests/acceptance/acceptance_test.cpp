@@ -291,6 +291,17 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     gui::click(details, IDOK);
     EXPECT_EQ(answer_box(pid, IDOK, "configurator-keystore-created"),
               "Your keystore has been successfuly created");
+    // Then, once, the new key's fingerprint and why the keystore must be kept safe.
+    HWND advice = nullptr;
+    ASSERT_TRUE(wait_until([&] {
+        advice = gui::wait_message_box(pid, 0);
+        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+    }, 30000));
+    const std::string advice_text = gui::message_text(advice);
+    EXPECT_NE(advice_text.find("\rCertificate SHA-256: "), std::string::npos) << advice_text;
+    EXPECT_NE(advice_text.find("can never be updated"), std::string::npos) << advice_text;
+    shot(advice, "configurator-keystore-keep-safe");
+    gui::answer(advice, IDNO);
     EXPECT_TRUE(platform::file_exists(state().keystore));
     EXPECT_EQ(gui::item_text(w, keystore_path), state().keystore);
 

@@ -591,6 +591,18 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(gui::message_text(done), "Your keystore has been successfuly created");
     gui::answer(done, IDOK);
+    HWND advice = nullptr;
+    ASSERT_TRUE(wait_until([&] {
+        advice = gui::wait_message_box(pid(), 0);
+        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+    }, 20000));
+    const std::string advice_text = gui::message_text(advice);
+    EXPECT_EQ(advice_text.rfind("Your keystore:\r" + file + "\rCertificate SHA-256: ", 0), 0u)
+        << advice_text;
+    const std::size_t sha = advice_text.find("SHA-256: ") + 9;
+    EXPECT_EQ(advice_text.find('\r', sha) - sha, 95u) << advice_text;  // 32 bytes in hex
+    gui::screenshot(advice, "configurator-keystore-keep-safe");
+    gui::answer(advice, IDNO);
 
     fake::keystore ks;
     ASSERT_TRUE(fake::read_keystore(file, ks));
