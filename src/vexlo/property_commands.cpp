@@ -32,26 +32,34 @@ void apply_changes(HWND dialog) {
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     vexlo_state& state = app();
-    delete_work_folder(state.project.project_folder);
+    const std::string folder = state.project.project_folder;
+    delete_work_folder(folder);
     const edited_values edits{get_item_text(dialog, id_app_name),
                               get_item_text(dialog, id_package),
                               get_item_text(dialog, id_version_name),
                               get_item_text(dialog, id_version_code),
                               get_item_text(dialog, id_min_sdk),
                               get_item_text(dialog, id_target_sdk)};
-    const std::vector<std::string> changes =
+    const project::property_changes changes =
         take_edits(edits, state.permission_choice, state.project);
-    std::string failure;
-    if (!changes.empty()) failure = write_project_changes(state.project);
+    if (!changes.any() && !has_unfinished_rename(folder)) {
+        show_pending(dialog, false);
+        const apply_report report = report_for(std::vector<std::string>{});
+        show_message(dialog, report.text, report.caption,
+                     MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+        return;
+    }
+    const project::apply_result result = write_project_changes(state.project, changes);
+    const apply_report report = report_for_apply(result);
+    if (!result.succeeded()) {
+        show_message(dialog, report.text, report.caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        // Show what the files hold now rather than what was asked for.
+        load_project(dialog, folder);
+        return;
+    }
+    state.permission_choice = state.project.saved_permissions;
     state.project.changes_pending = true;  // the boxes are refreshed without marking anything
     show_properties(dialog);
     show_pending(dialog, false);
-    if (!failure.empty()) {
-        show_message(dialog, failure, kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-        // Show what the files hold now rather than what was asked for.
-        load_project(dialog, state.project.project_folder);
-        return;
-    }
-    const apply_report report = report_for(changes);
     show_message(dialog, report.text, report.caption, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
