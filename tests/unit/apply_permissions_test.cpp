@@ -253,8 +253,12 @@ TEST(ApplyPermissions, RegenerationInvariantsOnInputsThatBrokeThem) {
             EXPECT_EQ(manifest_with_permissions(once, choice), once);
             EXPECT_EQ(comments(once), comments(manifest));
             EXPECT_EQ(kept(once), kept(manifest));
-            if (placed) EXPECT_EQ(granted_permissions(once), choice);
-            if (!placed) EXPECT_EQ(once, manifest);
+            if (placed) {
+                EXPECT_EQ(granted_permissions(once), choice);
+            }
+            if (!placed) {
+                EXPECT_EQ(once, manifest);
+            }
         }
     }
 }
