@@ -140,7 +140,9 @@ static void BM_ApplyPackageRename5000Files(benchmark::State& state) {
     record.project_kind = project::kind_android;
     for (auto _ : state) {
         record.package_name = p.next_package();
-        const project::apply_result result = project::apply_project_changes(record);
+        project::property_changes changes;
+        changes.package_name = true;
+        const project::apply_result result = project::apply_project_changes(record, changes);
         if (!result.succeeded() || result.files_moved != kJavaFiles) {
             state.SkipWithError(("apply failed: " + project::problems_text(result)).c_str());
             break;
@@ -199,7 +201,9 @@ static void BM_ApplyRealWorldProject(benchmark::State& state) {
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        benchmark::DoNotOptimize(project::apply_project_changes(flip ? changed : f.record));
+        const project::project_state& target = flip ? changed : f.record;
+        benchmark::DoNotOptimize(project::apply_project_changes(
+            target, project::changes_between(flip ? f.record : changed, target)));
     }
 }
 BENCHMARK(BM_ApplyRealWorldProject)->Unit(benchmark::kMicrosecond);
@@ -213,7 +217,9 @@ static void BM_ApplyRealWorldProjectWithRename(benchmark::State& state) {
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
-        benchmark::DoNotOptimize(project::apply_project_changes(flip ? changed : f.record));
+        const project::project_state& target = flip ? changed : f.record;
+        benchmark::DoNotOptimize(project::apply_project_changes(
+            target, project::changes_between(flip ? f.record : changed, target)));
     }
 }
 BENCHMARK(BM_ApplyRealWorldProjectWithRename)->Unit(benchmark::kMicrosecond);

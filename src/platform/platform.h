@@ -29,6 +29,8 @@ bool file_exists(const std::string& path);  // file or folder (a link counts, ev
 bool is_directory(const std::string& path);
 // Whether the path itself is a symbolic link or a junction (the link is not followed).
 bool is_link(const std::string& path);
+// Whether the path is a file marked read-only (a link is not followed).
+bool is_read_only(const std::string& path);
 bool remove_file(const std::string& path);
 // Removes an empty folder, or a link to a folder without touching its target.
 bool remove_directory(const std::string& path);

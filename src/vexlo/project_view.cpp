@@ -65,4 +65,6 @@ void load_project(HWND dialog, const std::string& folder) {
             break;
         }
     }
+    // A package rename an earlier Apply could not finish: Apply completes it.
+    if (loaded.unfinished_rename) show_pending(dialog, true);
 }

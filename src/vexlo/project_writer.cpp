@@ -1,16 +1,22 @@
 #include "vexlo/project_writer.h"
 
-#include "core/project/apply_changes.h"
+#include "core/project/package_rename.h"
+#include "core/project/project_loader.h"
 
 void delete_work_folder(const std::string& project_folder,
                         const assets::progress_callback& progress) {
     assets::delete_folder_tree(project_folder + ".avlo", progress);
 }
 
-std::string write_project_changes(project::project_state& state,
-                                  const assets::progress_callback& progress) {
-    const project::apply_result result = project::apply_project_changes(state, progress);
-    if (!result.app_name_written.empty()) state.app_name = result.app_name_written;
-    if (result.succeeded()) return "";
-    return "Not all changes could be applied:\r" + project::problems_text(result);
+project::apply_result write_project_changes(project::project_state& state,
+                                            const project::property_changes& changes,
+                                            const assets::progress_callback& progress) {
+    project::apply_result result = project::apply_project_changes(state, changes, progress);
+    project::store_loaded(result.reloaded, state);
+    return result;
+}
+
+bool has_unfinished_rename(const std::string& project_folder) {
+    project::rename_journal journal;
+    return project::read_journal(project_folder, journal);
 }

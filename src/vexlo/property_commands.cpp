@@ -68,31 +68,40 @@ void apply_on_command_thread(void* context) {
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     vexlo_state& state = app();
-    std::string failure;
-    std::vector<std::string> changes;
+    const std::string folder = state.project.project_folder;
+    project::apply_result result;
     {
         apply_progress progress(dialog);
         const assets::progress_callback step = [&progress] { progress.step(); };
-        delete_work_folder(state.project.project_folder, step);
+        delete_work_folder(folder, step);
         const edited_values edits{get_item_text(dialog, id_app_name),
                                   get_item_text(dialog, id_package),
                                   get_item_text(dialog, id_version_name),
                                   get_item_text(dialog, id_version_code),
                                   get_item_text(dialog, id_min_sdk),
                                   get_item_text(dialog, id_target_sdk)};
-        changes = take_edits(edits, state.permission_choice, state.project);
-        if (!changes.empty()) failure = write_project_changes(state.project, step);
+        const project::property_changes changes =
+            take_edits(edits, state.permission_choice, state.project);
+        if (!changes.any() && !has_unfinished_rename(folder)) {
+            show_pending(dialog, false);
+            const apply_report report = report_for(std::vector<std::string>{});
+            show_message(dialog, report.text, report.caption,
+                         MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+            return;
+        }
+        result = write_project_changes(state.project, changes, step);
     }
+    const apply_report report = report_for_apply(result);
+    if (!result.succeeded()) {
+        show_message(dialog, report.text, report.caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        // Show what the files hold now rather than what was asked for.
+        load_project(dialog, folder);
+        return;
+    }
+    state.permission_choice = state.project.saved_permissions;
     state.project.changes_pending = true;  // the boxes are refreshed without marking anything
     show_properties(dialog);
     show_pending(dialog, false);
-    if (!failure.empty()) {
-        show_message(dialog, failure, kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-        // Show what the files hold now rather than what was asked for.
-        load_project(dialog, state.project.project_folder);
-        return;
-    }
-    const apply_report report = report_for(changes);
     show_message(dialog, report.text, report.caption, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 

@@ -1,7 +1,9 @@
 // The manifest's permission elements as applying regenerates them.
 #include <gtest/gtest.h>
 
+#include "apply_support.h"
 #include "core/project/apply_changes.h"
+#include "core/project/permission_block.h"
 #include "core/project/permissions.h"
 #include "core/project/project_loader.h"
 #include "core/text/text_helpers.h"
@@ -127,8 +129,9 @@ TEST(ApplyPermissions, ElementSharingItsLineLeavesTheRestInPlace) {
               manifest_lf("    <uses-sdk />\n" + line(kCamera)));
     const std::string commented_after =
         manifest_lf("    " + uses_permission_line(kInternet).substr(5) + " <!-- net -->\n");
-    EXPECT_EQ(manifest_with_permissions(commented_after, flags({kInternet})),
-              manifest_lf(line(kInternet) + "     <!-- net -->\n"));
+    EXPECT_EQ(manifest_with_permissions(commented_after, flags({kInternet})), commented_after);
+    EXPECT_EQ(manifest_with_permissions(commented_after, flags({kCamera})),
+              manifest_lf(line(kCamera) + "     <!-- net -->\n"));
 }
 
 TEST(ApplyPermissions, TwoOnOneLineAndMultiLineElements) {
@@ -171,16 +174,15 @@ TEST(ApplyPermissions, RealBasicManifestKeepsInstallShortcutAndComments) {
     const std::string project = testing_support::copy_fixture("basic-project", dir);
     std::string before;
     ASSERT_TRUE(text::read_whole_file(project + "AndroidManifest.xml", before));
-    project_state state;
-    state.project_folder = project;
-    store_loaded(load_project_files(project), state);
-    ASSERT_FALSE(state.saved_permissions[3]);  // MOCK_LOCATION stands only in a comment
+    const project_state loaded = testing_support::loaded_record(project);
+    ASSERT_FALSE(loaded.saved_permissions[3]);  // MOCK_LOCATION stands only in a comment
+    project_state state = loaded;
     state.saved_permissions[kCamera] = false;
     state.saved_permissions[18] = true;  // DUMP
 
-    const apply_result result = apply_project_changes(state);
+    const apply_result result = testing_support::apply_edits(loaded, state);
     EXPECT_TRUE(result.succeeded()) << problems_text(result);
-    EXPECT_TRUE(result.permissions_changed);
+    EXPECT_TRUE(result.applied.permissions);
     const std::string after = dir.read("basic-project\\AndroidManifest.xml");
     EXPECT_NE(after.find("com.android.launcher.permission.INSTALL_SHORTCUT"), std::string::npos);
     EXPECT_NE(after.find("<!-- location -->"), std::string::npos);
@@ -189,7 +191,105 @@ TEST(ApplyPermissions, RealBasicManifestKeepsInstallShortcutAndComments) {
     EXPECT_EQ(granted_permissions(after), state.saved_permissions);
     EXPECT_EQ(load_project_files(project).permissions, state.saved_permissions);
     // The second apply finds nothing to do.
-    const apply_result again = apply_project_changes(state);
+    const apply_result again = testing_support::apply_edits(loaded, state);
     EXPECT_FALSE(again.manifest_changed);
     EXPECT_EQ(dir.read("basic-project\\AndroidManifest.xml"), after);
+}
+
+namespace {
+
+// The comments of a text, found without the scanner the code uses.
+std::vector<std::string> comments(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t at = 0; (at = text.find("<!--", at)) != std::string::npos;) {
+        const std::size_t end = text.find("-->", at + 4);
+        out.push_back(text.substr(at, end == std::string::npos ? end : end + 3 - at));
+        if (end == std::string::npos) break;
+        at = end + 3;
+    }
+    return out;
+}
+
+// The text without its table permission elements and blanks: what regeneration keeps.
+std::string kept(const std::string& text) {
+    std::string out;
+    std::size_t copied = 0;
+    for (const permission_element& e : permission_elements(text)) {
+        out.append(text, copied, e.begin - copied);
+        copied = e.end;
+        if (e.separate_end_tag) {
+            out.append(text, copied, e.end_tag_begin - copied);
+            copied = e.end_tag_end;
+        }
+    }
+    out.append(text, copied, std::string::npos);
+    std::erase_if(out, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    return out;
+}
+
+}  // namespace
+
+TEST(ApplyPermissions, RegenerationInvariantsOnInputsThatBrokeThem) {
+    const std::string cases[] = {
+        testing_support::regression("permissions-in-comment.xml"),
+        testing_support::regression("permissions-residue.xml"),
+        testing_support::regression("permissions-twice.xml"),
+        testing_support::regression("permission-in-attribute.xml"),
+        testing_support::regression("permissions-after-comment.xml"),
+        testing_support::regression("apply-marker-versionname.xml"),
+        // A broken start tag that the removal of the element after it would have closed.
+        testing_support::regression("permissions-tag-closed-by-removal.xml"),
+    };
+    for (const std::string& manifest : cases) {
+        ASSERT_FALSE(manifest.empty());
+        // The current choice changes nothing.
+        EXPECT_EQ(manifest_with_permissions(manifest, granted_permissions(manifest)), manifest);
+        permission_flags flipped = granted_permissions(manifest);
+        flipped[10] = !flipped[10];  // BLUETOOTH_ADMIN
+        for (const permission_flags& choice :
+             {flags({kInternet}), flags({kWrite, kCamera, 20}), permission_flags{}, flipped}) {
+            bool placed = false;
+            const std::string once = manifest_with_permissions(manifest, choice, &placed);
+            EXPECT_EQ(manifest_with_permissions(once, choice), once);
+            EXPECT_EQ(comments(once), comments(manifest));
+            EXPECT_EQ(kept(once), kept(manifest));
+            if (placed) {
+                EXPECT_EQ(granted_permissions(once), choice);
+            }
+            if (!placed) {
+                EXPECT_EQ(once, manifest);
+            }
+        }
+    }
+}
+
+TEST(ApplyPermissions, OnlyUsesPermissionElementsGrant) {
+    const std::string manifest = testing_support::regression("permission-in-attribute.xml");
+    EXPECT_EQ(granted_permissions(manifest), flags({kInternet}));
+    const std::string with_camera =
+        manifest_with_permissions(manifest, flags({kInternet, kCamera}));
+    EXPECT_EQ(granted_permissions(with_camera), flags({kInternet, kCamera}));
+    EXPECT_EQ(with_camera.find("<uses-permission android:name=\"android.permission.CALL_PHONE"),
+              std::string::npos);
+    const std::string none = manifest_with_permissions(manifest, permission_flags{});
+    EXPECT_EQ(granted_permissions(none), permission_flags{});
+    EXPECT_NE(none.find("android:permission=\"android.permission.CALL_PHONE\""), std::string::npos);
+}
+
+TEST(ApplyPermissions, BlockAfterTheStartTagNeverLandsInACommentOrInTheTag) {
+    const std::string after_comment = testing_support::regression("permissions-after-comment.xml");
+    const std::string multi_line_tag =
+        "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+        "    package=\"a.b\"\n    android:versionName=\"2.0 >beta\">\n"
+        "    <application android:label=\"App\" />\n</manifest>\n";
+    EXPECT_EQ(manifest_with_permissions(multi_line_tag, flags({kInternet})),
+              "<manifest xmlns:android=\"http://schemas.android.com/apk/res/android\"\n"
+              "    package=\"a.b\"\n    android:versionName=\"2.0 >beta\">\n" +
+                  line(kInternet) + "    <application android:label=\"App\" />\n</manifest>\n");
+    const std::string placed = manifest_with_permissions(after_comment, flags({kInternet}));
+    EXPECT_EQ(placed,
+              "<manifest package=\"com.example.app\"> <!-- the app's manifest,\n"
+              "     kept as written -->\n" +
+                  line(kInternet) + "    <application android:label=\"App\" />\n</manifest>\n");
+    EXPECT_EQ(granted_permissions(placed), flags({kInternet}));
 }

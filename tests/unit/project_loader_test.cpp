@@ -43,7 +43,7 @@ TEST(ProjectLoader, PlainAndroidProjectWithLowerCasePermission) {
     const std::string folder = copy_fixture("android-project", dir);
     const loaded_project p = load_project_files(folder);
     EXPECT_EQ(p.kind, kind_android);
-    EXPECT_EQ(p.app_name, "Caf&#233; Notes");  // entities are kept as written
+    EXPECT_EQ(p.app_name, "Caf\xC3\xA9 Notes");  // read as it stands for
     EXPECT_TRUE(p.permissions[1]);            // "internet" in lower case counts
     EXPECT_TRUE(p.has_gitignore);
     ASSERT_EQ(p.icon_files.size(), 1u);
@@ -81,7 +81,7 @@ TEST(ProjectLoader, LabelResolution) {
 
     dir.write("r\\AndroidManifest.xml",
               "<manifest package=\"x\"><application android:label=\"Tom &amp; Jerry\"/>");
-    EXPECT_EQ(load_project_files(dir.path() + "r\\").app_name, "Tom &amp; Jerry");
+    EXPECT_EQ(load_project_files(dir.path() + "r\\").app_name, "Tom & Jerry");
 }
 
 TEST(ProjectLoader, FirstAttributeWinsAndMissingOnesAreEmpty) {
@@ -94,7 +94,7 @@ TEST(ProjectLoader, FirstAttributeWinsAndMissingOnesAreEmpty) {
     EXPECT_EQ(p.version_code, "");
     project_state state;
     store_loaded(p, state);
-    EXPECT_EQ(state.min_sdk, "10");  // cut to its capacity of two characters
+    EXPECT_EQ(state.min_sdk, "100");  // never cut
 }
 
 TEST(ProjectLoader, IconOnlyFromTheFourDensityFolders) {
@@ -109,6 +109,18 @@ TEST(ProjectLoader, IconOnlyFromTheFourDensityFolders) {
     EXPECT_NE(p.icon_files[0].find("icon.webp"), std::string::npos);
 }
 
-TEST(ProjectLoader, NormaliseRemovesSpacesAroundEquals) {
-    EXPECT_EQ(normalise_manifest("a  =  \"1\" b= \"2\" c =\"3\""), "a=\"1\" b=\"2\" c=\"3\"");
+TEST(ProjectLoader, ValuesAreReadFromTheirElementsOnly) {
+    scratch_folder dir;
+    dir.write("p\\AndroidManifest.xml",
+              "<!-- <manifest package=\"in.a.comment\"> -->\n"
+              "<manifest package = 'real.one' android:versionName=\"2.0 >beta\">\n"
+              "<application android:label=\"x android:versionCode=&quot;9&quot;\">\n"
+              "<activity android:permission=\"android.permission.CALL_PHONE\"/>\n"
+              "</application></manifest>\n");
+    const loaded_project p = load_project_files(dir.path() + "p\\");
+    EXPECT_EQ(p.package_name, "real.one");
+    EXPECT_EQ(p.version_name, "2.0 >beta");
+    EXPECT_EQ(p.version_code, "");
+    EXPECT_EQ(p.app_name, "x android:versionCode=\"9\"");
+    EXPECT_EQ(p.permissions, permission_flags{});
 }

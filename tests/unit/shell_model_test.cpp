@@ -99,22 +99,23 @@ TEST(MainWindowModel, PendingRule) {
     EXPECT_TRUE(starts_pending(false, "old", "Old"));                // case-sensitive
 }
 
-TEST(MainWindowModel, TakeEditsListsChangesInOrderAndCuts) {
+TEST(MainWindowModel, TakeEditsStoresWholeValuesAndListsChangesInOrder) {
     project::project_state state;
     state.app_name = "Caf\xE9";
     state.version_code = "1";
     state.min_sdk = "9";
-    edited_values edits{"Caf\xC3\xA9", "", "", "2", "123", ""};
+    edited_values edits{"Caf\xC3\xA9", "", "1.92.0-alpha01-nightly", "2", "123", ""};
     project::permission_flags choice{};
     choice[1] = true;
-    const auto changes = take_edits(edits, choice, state);
-    EXPECT_EQ(changes, (std::vector<std::string>{"- project version code", "- project min SDK",
-                                                 "- project permissions"}));
+    const project::property_changes changes = take_edits(edits, choice, state);
+    EXPECT_EQ(change_lines(changes),
+              (std::vector<std::string>{"- project version number", "- project version code",
+                                        "- project min SDK", "- project permissions"}));
     EXPECT_EQ(state.app_name, "Caf\xE9");  // original bytes kept
-    EXPECT_EQ(state.min_sdk, "12");
+    EXPECT_EQ(state.version_name, "1.92.0-alpha01-nightly");
+    EXPECT_EQ(state.min_sdk, "123");
     EXPECT_TRUE(state.saved_permissions[1]);
-    edits.min_sdk = "12";  // the boxes now show what was stored
-    EXPECT_TRUE(take_edits(edits, choice, state).empty());
+    EXPECT_FALSE(take_edits(edits, choice, state).any());  // the boxes now show the record
 }
 
 TEST(MainWindowModel, ApplyReport) {
@@ -123,4 +124,18 @@ TEST(MainWindowModel, ApplyReport) {
     const apply_report r = report_for({"- project name"});
     EXPECT_EQ(r.caption, "Changes applied");
     EXPECT_EQ(r.text, "The following properties have been correctly changed:\r- project name\r");
+}
+
+TEST(MainWindowModel, ApplyReportListsOnlyWhatWasWritten) {
+    project::apply_result result;
+    result.applied.version_code = true;
+    EXPECT_EQ(report_for_apply(result).text,
+              "The following properties have been correctly changed:\r- project version code\r");
+    result.problems.push_back({project::apply_problem_kind::missing_place, "@string/appName"});
+    const apply_report r = report_for_apply(result);
+    EXPECT_EQ(r.caption, kProgramCaption);
+    EXPECT_EQ(r.text,
+              "Not all changes could be applied:\rNot written, the project has no place for it: "
+              "@string/appName\r\rThe following properties have been changed:\r"
+              "- project version code\r");
 }

@@ -11,6 +11,7 @@
 
 #include "platform/win32/utf16.h"
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -101,6 +102,19 @@ bool make_link(const std::string& target, const std::string& link_path) {
     std::replace(l.begin(), l.end(), '\\', '/');
     while (t.size() > 1 && t.back() == '/') t.pop_back();
     return symlink(t.c_str(), l.c_str()) == 0;
+#endif
+}
+
+void set_read_only(const std::string& path, bool read_only) {
+#ifdef _WIN32
+    const std::wstring w = widen(path);
+    const DWORD a = GetFileAttributesW(w.c_str());
+    SetFileAttributesW(w.c_str(),
+                       read_only ? (a | FILE_ATTRIBUTE_READONLY) : (a & ~FILE_ATTRIBUTE_READONLY));
+#else
+    std::string p = path;
+    std::replace(p.begin(), p.end(), '\\', '/');
+    chmod(p.c_str(), read_only ? 0444 : 0644);
 #endif
 }
 

@@ -1,6 +1,8 @@
 #include "core/project/permissions.h"
 
 #include "core/text/text_helpers.h"
+#include "core/xml/xml_scan.h"
+#include "core/xml/xml_text.h"
 
 namespace project {
 
@@ -45,25 +47,54 @@ std::string uses_permission_line(int row) {
     return line;
 }
 
-std::string without_comments(std::string_view manifest_text) {
-    std::string out(manifest_text);
-    std::size_t pos = 0;
-    while ((pos = out.find("<!--", pos)) != std::string::npos) {
-        std::size_t end = out.find("-->", pos + 4);
-        end = (end == std::string::npos) ? out.size() : end + 3;
-        for (std::size_t i = pos; i < end; ++i)
-            if (out[i] != '\r' && out[i] != '\n') out[i] = ' ';
-        pos = end;
+std::vector<permission_element> permission_elements(std::string_view manifest_text) {
+    std::vector<permission_element> found;
+    const std::vector<xml::token> tokens = xml::scan(manifest_text);
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const xml::token& t = tokens[i];
+        if (t.kind != xml::token_kind::start_tag || !t.closed ||
+            !text::iequals_ascii(t.name, "uses-permission"))
+            continue;
+        const xml::attribute* name = xml::find_attribute(t, "android:name");
+        if (!name || !name->has_value) continue;
+        const std::string value = text::to_upper_ascii(xml::decoded(
+            manifest_text.substr(name->value_begin, name->value_end - name->value_begin)));
+        static constexpr std::string_view kPrefix = "ANDROID.PERMISSION.";
+        if (value.compare(0, kPrefix.size(), kPrefix) != 0) continue;
+        int row = -1;
+        for (int r = 0; r < kPermissionCount; ++r)
+            if (value.compare(kPrefix.size(), std::string::npos, permission_names()[r]) == 0)
+                row = r;
+        if (row < 0) continue;
+        permission_element e;
+        e.row = row;
+        e.begin = t.begin;
+        e.end = t.end;
+        // Its end tag, past comments and character data only.
+        for (std::size_t j = i + 1; !t.self_closing && j < tokens.size(); ++j) {
+            const xml::token& u = tokens[j];
+            if (u.kind == xml::token_kind::start_tag) break;
+            if (u.kind != xml::token_kind::end_tag) continue;
+            if (u.closed && text::iequals_ascii(u.name, "uses-permission")) {
+                const std::string_view inside = manifest_text.substr(t.end, u.begin - t.end);
+                if (inside.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+                    e.end = u.end;
+                } else {
+                    e.separate_end_tag = true;
+                    e.end_tag_begin = u.begin;
+                    e.end_tag_end = u.end;
+                }
+            }
+            break;
+        }
+        found.push_back(e);
     }
-    return out;
+    return found;
 }
 
 permission_flags granted_permissions(std::string_view manifest_text) {
-    const std::string upper = text::to_upper_ascii(without_comments(manifest_text));
     permission_flags flags{};
-    for (int i = 0; i < kPermissionCount; ++i)
-        flags[i] = upper.find("ANDROID.PERMISSION." + permission_names()[i] + "\"") !=
-                   std::string::npos;
+    for (const permission_element& e : permission_elements(manifest_text)) flags[e.row] = true;
     return flags;
 }
 

@@ -14,9 +14,22 @@ const std::vector<std::string>& permission_table();
 const std::vector<std::string>& permission_names();
 std::string permission_display_name(int row);  // "Access wifi state"
 std::string uses_permission_line(int row);      // the manifest line, without line end
-// Which table permissions a manifest grants; text inside XML comments does not count.
+
+// A <uses-permission> element of the manifest that names a table permission (in any letter
+// case) in its android:name. Only such elements grant: a permission named in a comment or in
+// another attribute (an activity's android:permission) does not.
+struct permission_element {
+    int row = 0;
+    std::size_t begin = 0;  // its start tag, or the whole element when only blanks stand inside
+    std::size_t end = 0;
+    // A separate end tag, when comments or text stand between the two tags (they stay).
+    bool separate_end_tag = false;
+    std::size_t end_tag_begin = 0;
+    std::size_t end_tag_end = 0;
+};
+std::vector<permission_element> permission_elements(std::string_view manifest_text);
+
+// Which table permissions a manifest grants.
 permission_flags granted_permissions(std::string_view manifest_text);
-// The manifest text with every XML comment blanked out (same length, so positions stay).
-std::string without_comments(std::string_view manifest_text);
 
 }  // namespace project

@@ -2,32 +2,14 @@
 
 #include <vector>
 
+#include "core/project/manifest_fields.h"
+#include "core/project/package_rename.h"
 #include "core/project/permissions.h"
+#include "core/project/string_resources.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
 
 namespace project {
-
-std::string normalise_manifest(std::string text) {
-    // Replacing repeatedly until none is left equals one pass that drops every run of spaces
-    // directly before or after an "=".
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '=') {
-            while (!out.empty() && out.back() == ' ') out.pop_back();
-            out.push_back('=');
-            while (i + 1 < text.size() && text[i + 1] == ' ') ++i;
-        } else {
-            out.push_back(text[i]);
-        }
-    }
-    return out;
-}
-
-std::string attribute_value(const std::string& text, const std::string& name) {
-    return text::text_between(text, name + "=\"", "\"");
-}
 
 int decide_kind(const std::string& folder) {
     const bool program = text::file_exists(folder + "res\\raw\\my_program") ||
@@ -42,24 +24,6 @@ int decide_kind(const std::string& folder) {
 
 namespace {
 
-std::string string_start(const std::string& key) { return "<string name=\"" + key + "\">"; }
-
-std::string resolve_label(const std::string& folder, const std::string& label) {
-    const std::size_t at = label.find("@string/");
-    if (at == std::string::npos) return label;
-    const std::string key = label.substr(at + 8);
-    const std::string start = string_start(key);
-    std::string strings;
-    const bool have_strings = text::read_whole_file(folder + "res\\values\\strings.xml", strings);
-    if (have_strings && text::to_lower_ascii(strings).find(start) != std::string::npos)
-        return text::text_between(strings, start, "</string>");
-    std::string setup;
-    if (text::read_whole_file(folder + "res\\values\\setup.xml", setup))
-        return text::text_between(setup, start, "</string>");
-    // A file that cannot be read leaves the previously read text in place.
-    return have_strings ? text::text_between(strings, start, "</string>") : "";
-}
-
 // The first file named name.* in the folder, in the order the file system gives.
 std::string first_named(const std::string& folder, const std::string& name) {
     std::vector<platform::dir_entry> entries;
@@ -73,22 +37,33 @@ std::string first_named(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
+std::string resolve_label(const std::string& folder, const std::string& label) {
+    std::string key;
+    if (!label_key(label, key)) return label;
+    const label_source source = find_label_string(folder, key);
+    if (source.path.empty()) return "";
+    const string_element& e = source.element;
+    return resource_string_value(
+        std::string_view(source.bytes).substr(e.content_begin, e.content_end - e.content_begin));
+}
+
 loaded_project load_project_files(const std::string& folder) {
     loaded_project out;
     std::string manifest;
     if (!text::file_exists(folder + "AndroidManifest.xml")) return out;
     out.kind = decide_kind(folder);
     text::read_whole_file(folder + "AndroidManifest.xml", manifest);
-    manifest = normalise_manifest(std::move(manifest));
-    out.package_name = attribute_value(manifest, "package");
-    out.version_name = attribute_value(manifest, "android:versionName");
-    out.version_code = attribute_value(manifest, "android:versionCode");
-    out.min_sdk = attribute_value(manifest, "android:minSdkVersion");
-    out.target_sdk = attribute_value(manifest, "android:targetSdkVersion");
+    out.package_name = field_value(manifest, manifest_field::package);
+    out.version_name = field_value(manifest, manifest_field::version_name);
+    out.version_code = field_value(manifest, manifest_field::version_code);
+    out.min_sdk = field_value(manifest, manifest_field::min_sdk);
+    out.target_sdk = field_value(manifest, manifest_field::target_sdk);
     out.permissions = granted_permissions(manifest);
-    out.app_name = resolve_label(folder, attribute_value(manifest, "android:label"));
+    out.app_name = resolve_label(folder, field_value(manifest, manifest_field::label));
     out.has_gitignore = text::file_exists(folder + ".gitignore");
-    const std::string icon = attribute_value(manifest, "android:icon");
+    rename_journal journal;
+    out.unfinished_rename = read_journal(folder, journal);
+    const std::string icon = field_value(manifest, manifest_field::icon);
     if (text::starts_with(icon, "@drawable/")) {
         const std::string name = icon.substr(10);
         for (const char* density : {"xhdpi", "hdpi", "mdpi", "ldpi"}) {
@@ -103,12 +78,13 @@ loaded_project load_project_files(const std::string& folder) {
 void store_loaded(const loaded_project& loaded, project_state& state) {
     state.project_kind = loaded.kind;
     if (loaded.kind == kind_no_manifest) return;
-    state.app_name = capped(loaded.app_name, kNameCapacity);
-    state.package_name = capped(loaded.package_name, kNameCapacity);
-    state.version_name = capped(loaded.version_name, kVersionCapacity);
-    state.version_code = capped(loaded.version_code, kVersionCapacity);
-    state.min_sdk = capped(loaded.min_sdk, kSdkCapacity);
-    state.target_sdk = capped(loaded.target_sdk, kSdkCapacity);
+    // Whole values: a value cut here would be written back cut by the next Apply.
+    state.app_name = loaded.app_name;
+    state.package_name = loaded.package_name;
+    state.version_name = loaded.version_name;
+    state.version_code = loaded.version_code;
+    state.min_sdk = loaded.min_sdk;
+    state.target_sdk = loaded.target_sdk;
     state.saved_permissions = loaded.permissions;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Reads an Android project folder into the values the main window shows. Nothing is written.
+// Values are read whole and as they stand for (XML references and Android's string escapes
+// decoded), so that what Apply writes back reads as the same text.
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@ struct loaded_project {
     std::string target_sdk;
     permission_flags permissions{};
     bool has_gitignore = false;
+    // A package rename whose swap was interrupted: the next Apply completes it.
+    bool unfinished_rename = false;
     // Candidate icon files for the launcher icon, best density first.
     std::vector<std::string> icon_files;
 };
@@ -24,13 +28,11 @@ struct loaded_project {
 // folder ends with one backslash. A folder without manifest gives kind 0 and nothing else.
 loaded_project load_project_files(const std::string& folder);
 
-// The manifest text with the spaces around "=" removed, as both loading and applying see it.
-std::string normalise_manifest(std::string text);
-// The value of name="..." (first occurrence), "" when absent.
-std::string attribute_value(const std::string& text, const std::string& name);
 // The project kind decided from the files in the folder (manifest present).
 int decide_kind(const std::string& folder);
-// Copies what was loaded into the project record (cutting each value to its capacity).
+// The app name a manifest's label stands for: the literal label, or the string it refers to.
+std::string resolve_label(const std::string& folder, const std::string& label);
+// Copies what was loaded into the project record.
 void store_loaded(const loaded_project& loaded, project_state& state);
 
 }  // namespace project

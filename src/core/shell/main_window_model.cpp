@@ -125,34 +125,47 @@ bool starts_pending(bool already_pending, const std::string& new_text,
     return !already_pending && new_text != text::display_text(stored_value);
 }
 
-std::vector<std::string> take_edits(const edited_values& edits,
-                                    const project::permission_flags& choice,
-                                    project::project_state& state) {
+project::property_changes take_edits(const edited_values& edits,
+                                     const project::permission_flags& choice,
+                                     project::project_state& state) {
     struct field {
         const std::string& typed;
         std::string& stored;
-        std::size_t capacity;
-        const char* item;
+        bool& changed;
     };
+    project::property_changes changes;
     const field fields[] = {
-        {edits.app_name, state.app_name, project::kNameCapacity, "project name"},
-        {edits.package_name, state.package_name, project::kNameCapacity, "project package"},
-        {edits.version_name, state.version_name, project::kVersionCapacity, "project version number"},
-        {edits.version_code, state.version_code, project::kVersionCapacity, "project version code"},
-        {edits.min_sdk, state.min_sdk, project::kSdkCapacity, "project min SDK"},
-        {edits.target_sdk, state.target_sdk, project::kSdkCapacity, "project target SDK"},
+        {edits.app_name, state.app_name, changes.app_name},
+        {edits.package_name, state.package_name, changes.package_name},
+        {edits.version_name, state.version_name, changes.version_name},
+        {edits.version_code, state.version_code, changes.version_code},
+        {edits.min_sdk, state.min_sdk, changes.min_sdk},
+        {edits.target_sdk, state.target_sdk, changes.target_sdk},
     };
-    std::vector<std::string> changes;
     for (const field& f : fields) {
         const std::string value = text::stored_text(f.typed, f.stored);
-        if (value != f.stored) {
-            f.stored = project::capped(value, f.capacity);
-            changes.push_back(std::string("- ") + f.item);
-        }
+        f.changed = value != f.stored;
+        f.stored = value;
     }
-    if (choice != state.saved_permissions) changes.push_back("- project permissions");
+    changes.permissions = choice != state.saved_permissions;
     state.saved_permissions = choice;
     return changes;
+}
+
+std::vector<std::string> change_lines(const project::property_changes& changes) {
+    std::vector<std::string> lines;
+    const std::pair<bool, const char*> items[] = {
+        {changes.app_name, "- project name"},
+        {changes.package_name, "- project package"},
+        {changes.version_name, "- project version number"},
+        {changes.version_code, "- project version code"},
+        {changes.min_sdk, "- project min SDK"},
+        {changes.target_sdk, "- project target SDK"},
+        {changes.permissions, "- project permissions"},
+    };
+    for (const auto& [changed, line] : items)
+        if (changed) lines.push_back(line);
+    return lines;
 }
 
 apply_report report_for(const std::vector<std::string>& changes) {
@@ -164,6 +177,19 @@ apply_report report_for(const std::vector<std::string>& changes) {
 
 std::string apply_progress_text(std::size_t files_seen) {
     return "Applying changes... " + std::to_string(files_seen) + " files seen";
+}
+
+apply_report report_for_apply(const project::apply_result& result) {
+    std::vector<std::string> lines = change_lines(result.applied);
+    if (result.rename_completed)
+        lines.insert(lines.begin(), "- project package (the unfinished rename is complete)");
+    if (result.succeeded()) return report_for(lines);
+    std::string text = "Not all changes could be applied:\r" + project::problems_text(result);
+    if (!lines.empty()) {
+        text += "\r\rThe following properties have been changed:\r";
+        for (const std::string& line : lines) text += line + "\r";
+    }
+    return {kProgramCaption, text};
 }
 
 }  // namespace shell

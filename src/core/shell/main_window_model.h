@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/project/apply_changes.h"
 #include "core/project/project_state.h"
 #include "vexlo_version.h"
 
@@ -70,11 +71,12 @@ struct edited_values {
     std::string app_name, package_name, version_name, version_code, min_sdk, target_sdk;
 };
 
-// Stores every changed value in the record (cut to its capacity) and returns the report lines
-// ("- project name" ...), one per change, "- project permissions" last.
-std::vector<std::string> take_edits(const edited_values& edits,
-                                    const project::permission_flags& choice,
-                                    project::project_state& state);
+// Stores every changed value in the record, whole, and says which ones changed.
+project::property_changes take_edits(const edited_values& edits,
+                                     const project::permission_flags& choice,
+                                     project::project_state& state);
+// The report lines ("- project name" ...), one per property, "- project permissions" last.
+std::vector<std::string> change_lines(const project::property_changes& changes);
 
 // The report shown after Apply: caption and text.
 struct apply_report {
@@ -84,5 +86,7 @@ struct apply_report {
 apply_report report_for(const std::vector<std::string>& changes);
 // The status line while a long Apply works through the project's files.
 std::string apply_progress_text(std::size_t files_seen);
+// The report of an Apply: what the files now hold as asked, and what could not be done.
+apply_report report_for_apply(const project::apply_result& result);
 
 }  // namespace shell

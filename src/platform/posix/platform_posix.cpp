@@ -114,8 +114,8 @@ std::string stage_file(const std::string& target, std::string_view bytes) {
 }
 
 bool flush_files(const std::vector<std::string>& paths) {
-    for (const std::string& p : paths)
-        if (fault_injected(file_step::flush, p)) return false;
+    if (paths.empty()) return true;
+    if (fault_injected(file_step::flush, paths.front())) return false;  // one step for them all
 #ifdef __linux__
     // One flush of each file system the files live on.
     std::set<dev_t> devices;
@@ -156,6 +156,11 @@ bool is_link(const std::string& path) {
     std::string p = native(path);
     while (p.size() > 1 && p.back() == '/') p.pop_back();
     return lstat(p.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool is_read_only(const std::string& path) {
+    struct stat st {};
+    return lstat(native(path).c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
 }
 
 bool file_exists(const std::string& path) {

@@ -99,8 +99,8 @@ std::string stage_file(const std::string& target, std::string_view bytes) {
 }
 
 bool flush_files(const std::vector<std::string>& paths) {
-    for (const std::string& p : paths)
-        if (fault_injected(file_step::flush, p)) return false;
+    if (paths.empty()) return true;
+    if (fault_injected(file_step::flush, paths.front())) return false;  // one step for them all
     // Without administrator rights a volume cannot be flushed whole: each file is, in one go.
     bool ok = true;
     for (const std::string& p : paths) {
@@ -131,6 +131,12 @@ bool write_file_safely(const std::string& path, std::string_view bytes) {
 bool is_link(const std::string& path) {
     const DWORD a = GetFileAttributesW(without_trailing_separators(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+bool is_read_only(const std::string& path) {
+    const DWORD a = GetFileAttributesW(widen(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_READONLY) &&
+           !(a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
 }
 
 bool file_exists(const std::string& path) {

@@ -1,0 +1,309 @@
+#include "core/project/package_rename.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/assets/project_paths.h"
+#include "core/text/text_helpers.h"
+#include "platform/platform.h"
+
+namespace project {
+namespace {
+
+bool is_identifier_char(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$' || u >= 0x80;  // bytes of UTF-8 letters count as letters
+}
+
+std::string dotted_to_folder(std::string_view package) {
+    std::string out(package);
+    std::replace(out.begin(), out.end(), '.', '\\');
+    return out;
+}
+
+bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           text::iequals_ascii(text.substr(0, prefix.size()), prefix);
+}
+
+std::size_t depth(std::string_view path) {
+    return std::count(path.begin(), path.end(), '\\');
+}
+
+bool has_extension(std::string_view path, std::string_view extension) {
+    return path.size() > extension.size() &&
+           text::iequals_ascii(path.substr(path.size() - extension.size()), extension);
+}
+
+bool is_source_text(std::string_view path) {
+    return has_extension(path, ".xml") || has_extension(path, ".java");
+}
+
+std::string parent_folder(std::string_view path) {
+    const std::size_t cut = path.find_last_of('\\');
+    return std::string(cut == std::string_view::npos ? std::string_view() : path.substr(0, cut));
+}
+
+constexpr std::string_view kJournalHeader = "vexlo package rename";
+
+struct planned_move {
+    std::string from;
+    std::string to;
+};
+
+}  // namespace
+
+bool is_valid_package_name(std::string_view name) {
+    if (name.empty()) return false;
+    bool part_empty = true;
+    for (char c : name) {
+        if (c == '.') {
+            if (part_empty) return false;
+            part_empty = true;
+        } else if (is_identifier_char(c)) {
+            part_empty = false;
+        } else {
+            return false;
+        }
+    }
+    return !part_empty;
+}
+
+std::string renamed_package_text(std::string_view text, std::string_view old_package,
+                                 std::string_view new_package) {
+    if (old_package.empty() || old_package == new_package) return std::string(text);
+    // Where the old name stands inside the new one: an occurrence of the old name at those
+    // offsets of a whole new name already reads as the new name.
+    std::vector<std::size_t> inside;
+    for (std::size_t k = 0; k + old_package.size() <= new_package.size(); ++k)
+        if (new_package.substr(k, old_package.size()) == old_package) inside.push_back(k);
+
+    const auto whole_name = [&text](std::size_t pos, std::size_t length) {
+        const bool before_ok =
+            pos == 0 || (!is_identifier_char(text[pos - 1]) && text[pos - 1] != '.');
+        const bool after_ok =
+            pos + length >= text.size() || !is_identifier_char(text[pos + length]);
+        return before_ok && after_ok;
+    };
+    const auto reads_as_new = [&](std::size_t hit) {
+        for (std::size_t k : inside) {
+            if (hit < k) continue;
+            const std::size_t q = hit - k;
+            if (text.substr(q, new_package.size()) == new_package &&
+                whole_name(q, new_package.size()))
+                return true;
+        }
+        return false;
+    };
+
+    std::string out;
+    std::size_t copied = 0;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t hit = text.find(old_package, pos);
+        if (hit == std::string_view::npos) break;
+        if (whole_name(hit, old_package.size()) && !reads_as_new(hit)) {
+            if (out.empty()) out.reserve(text.size() + 64);
+            out.append(text.substr(copied, hit - copied));
+            out.append(new_package);
+            copied = pos = hit + old_package.size();
+        } else {
+            pos = hit + 1;
+        }
+    }
+    if (copied == 0) return std::string(text);
+    out.append(text.substr(copied));
+    return out;
+}
+
+file_edit* edit_of(file_edits& edits, const std::string& path) {
+    const std::string key = text::to_lower_ascii(path);
+    const auto found = edits.find(key);
+    if (found != edits.end()) return &found->second;
+    std::string bytes;
+    if (!platform::read_file(path, bytes)) return nullptr;
+    file_edit& e = edits[key];
+    e.path = path;
+    e.original = bytes;
+    e.text = std::move(bytes);
+    return &e;
+}
+
+std::string journal_path(const std::string& project_folder) {
+    return project_folder + ".vexlo-rename";
+}
+
+std::string journal_text(const rename_journal& journal) {
+    std::string out =
+        std::string(kJournalHeader) + "\nfrom\t" + journal.from + "\nto\t" + journal.to + "\n";
+    for (const auto& [from, to] : journal.moves) out += "move\t" + from + "\t" + to + "\n";
+    return out;
+}
+
+bool parse_journal(std::string_view text, rename_journal& journal) {
+    journal = {};
+    std::vector<std::string> lines = text::split_lines(text);
+    if (lines.empty() || lines[0] != kJournalHeader) return false;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.empty()) continue;
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos) return false;
+        const std::string key = line.substr(0, tab);
+        const std::string rest = line.substr(tab + 1);
+        if (key == "from") {
+            journal.from = rest;
+        } else if (key == "to") {
+            journal.to = rest;
+        } else if (key == "move") {
+            const std::size_t second = rest.find('\t');
+            if (second == std::string::npos) return false;
+            journal.moves.emplace_back(rest.substr(0, second), rest.substr(second + 1));
+        } else {
+            return false;
+        }
+    }
+    if (!is_valid_package_name(journal.from) || !is_valid_package_name(journal.to)) return false;
+    // A move goes from the old package's folder to the same place in the new one, nowhere else.
+    const std::string old_folder = "src\\" + dotted_to_folder(journal.from) + "\\";
+    const std::string new_folder = "src\\" + dotted_to_folder(journal.to) + "\\";
+    for (const auto& [from, to] : journal.moves) {
+        if (!assets::is_inside_relative_path(from) ||
+            !starts_with_ignoring_case(from, old_folder) ||
+            to != new_folder + from.substr(old_folder.size()))
+            return false;
+    }
+    return true;
+}
+
+bool read_journal(const std::string& project_folder, rename_journal& journal) {
+    std::string bytes;
+    return platform::read_file(journal_path(project_folder), bytes) &&
+           parse_journal(bytes, journal);
+}
+
+rename_plan plan_package_rename(const std::string& project_folder, std::string_view old_package,
+                                std::string_view new_package, file_edits& edits,
+                                const rename_journal* resume,
+                                const assets::progress_callback& progress) {
+    rename_plan plan;
+    plan.journal.from = std::string(old_package);
+    plan.journal.to = std::string(new_package);
+    const std::string src = project_folder + "src";
+    const std::string old_folder = src + "\\" + dotted_to_folder(old_package);
+    const std::string new_folder = src + "\\" + dotted_to_folder(new_package);
+    const auto refuse = [&plan](rename_refusal why, const std::string& path) {
+        plan.refusal = why;
+        plan.refused_path = path;
+        return plan;
+    };
+    // Nothing is moved out of, or into, a folder that is a link out of the project.
+    for (const std::string& f : {old_folder, new_folder}) {
+        const std::string link = assets::link_on_the_way(project_folder, f, true);
+        if (!link.empty()) return refuse(rename_refusal::behind_a_link, link);
+    }
+
+    std::vector<assets::file_record> files;
+    assets::list_files(project_folder, files, "*.*", progress);
+    const std::string work_folder = project_folder + ".avlo\\";
+    const std::string journal = journal_path(project_folder);
+
+    std::vector<planned_move> moves;
+    if (resume) {
+        for (const auto& [from, to] : resume->moves) {
+            const planned_move m{project_folder + from, project_folder + to};
+            for (const std::string* p : {&m.from, &m.to}) {
+                const std::string link = assets::link_on_the_way(project_folder, *p, false);
+                if (!link.empty()) return refuse(rename_refusal::behind_a_link, link);
+            }
+            moves.push_back(m);
+        }
+    } else {
+        for (const assets::file_record& f : files)
+            if (starts_with_ignoring_case(f.path, old_folder + "\\"))
+                moves.push_back({f.path, new_folder + f.path.substr(old_folder.size())});
+        // A target that is itself a source lies deeper when the new folder is inside the old
+        // one (com.example.app to com.example.app.pro), higher when it is the other way round.
+        const bool deeper = starts_with_ignoring_case(new_folder, old_folder + "\\");
+        std::stable_sort(
+            moves.begin(), moves.end(), [deeper](const planned_move& a, const planned_move& b) {
+                return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
+            });
+    }
+    std::set<std::string> sources;
+    for (const planned_move& m : moves) sources.insert(text::to_lower_ascii(m.from));
+
+    // The files that stay: their text takes the new name.
+    for (const assets::file_record& f : files) {
+        if (f.is_link || !is_source_text(f.path) ||
+            starts_with_ignoring_case(f.path, work_folder) ||
+            text::iequals_ascii(f.path, journal) || sources.count(text::to_lower_ascii(f.path)))
+            continue;
+        if (progress) progress();
+        if (file_edit* e = edit_of(edits, f.path))
+            e->text = renamed_package_text(e->text, old_package, new_package);
+    }
+
+    // The files that move, with their new texts.
+    std::set<std::string> emptied;
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const planned_move& m = moves[i];
+        if (!platform::file_exists(m.from)) continue;  // moved already
+        if (progress) progress();
+        const bool link = platform::is_link(m.from);
+        std::string original, renamed;
+        bool rewritten = false;
+        if (!link && is_source_text(m.from) && platform::read_file(m.from, original)) {
+            renamed = renamed_package_text(original, old_package, new_package);
+            rewritten = renamed != original;
+        }
+        emptied.insert(parent_folder(m.from));
+        if (platform::file_exists(m.to) && !sources.count(text::to_lower_ascii(m.to))) {
+            // A move that stopped before the old place was left: the new file stands already.
+            std::string there;
+            std::string expected = rewritten ? renamed : original;
+            if (!link && platform::read_file(m.to, there) &&
+                (rewritten || platform::read_file(m.from, expected)) && there == expected) {
+                plan.leftovers.push_back(m.from);
+                plan.journal.moves.emplace_back(m.from.substr(project_folder.size()),
+                                                m.to.substr(project_folder.size()));
+                continue;
+            }
+            // Resumed: the old place was taken by a later move, so this one was done.
+            const bool taken =
+                resume &&
+                std::any_of(moves.begin() + i + 1, moves.end(), [&m](const planned_move& later) {
+                    return text::iequals_ascii(later.to, m.from);
+                });
+            if (taken) continue;
+            return refuse(rename_refusal::in_the_way, m.to);
+        }
+        assets::file_change change;
+        change.target = m.to;
+        change.from = m.from;
+        change.rewritten = rewritten;
+        if (rewritten) change.bytes = std::move(renamed);
+        plan.moves.push_back(std::move(change));
+        plan.journal.moves.emplace_back(m.from.substr(project_folder.size()),
+                                        m.to.substr(project_folder.size()));
+    }
+
+    // Folders: empty ones of the old package come along; the old ones go when emptied.
+    if (!resume) {
+        std::vector<std::string> subfolders;
+        assets::list_folders(old_folder, subfolders, progress);
+        for (std::size_t k = 1; k < subfolders.size(); ++k) {
+            plan.new_folders.push_back(new_folder + subfolders[k].substr(old_folder.size()));
+            emptied.insert(subfolders[k]);
+        }
+    }
+    for (std::string f = old_folder; f.size() > src.size(); f = parent_folder(f)) emptied.insert(f);
+    plan.emptied_folders.assign(emptied.begin(), emptied.end());
+    std::stable_sort(
+        plan.emptied_folders.begin(), plan.emptied_folders.end(),
+        [](const std::string& a, const std::string& b) { return depth(a) > depth(b); });
+    return plan;
+}
+
+}  // namespace project
