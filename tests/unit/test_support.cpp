@@ -6,6 +6,16 @@
 
 #include "platform/platform.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/utf16.h"
+#else
+#include <algorithm>
+
+#include <unistd.h>
+#endif
+
 namespace testing_support {
 
 namespace {
@@ -44,12 +54,28 @@ void copy_tree(const std::string& from, const std::string& to) {
     }
 }
 
+bool make_folder_link(const std::string& target, const std::string& link_path) {
+#ifdef _WIN32
+    const std::wstring t = widen(target), l = widen(link_path);
+    return CreateSymbolicLinkW(
+               l.c_str(), t.c_str(),
+               SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+#else
+    std::string t = target, l = link_path;
+    std::replace(t.begin(), t.end(), '\\', '/');
+    std::replace(l.begin(), l.end(), '\\', '/');
+    return symlink(t.c_str(), l.c_str()) == 0;
+#endif
+}
+
 scratch_folder::scratch_folder() {
     path_ = platform::temp_folder() + "\\" + unique_name() + "\\";
     platform::make_directories(path_);
 }
 
-scratch_folder::~scratch_folder() { remove_tree(path_.substr(0, path_.size() - 1)); }
+scratch_folder::~scratch_folder() {
+    remove_tree(path_.substr(0, path_.size() - 1));
+}
 
 std::string scratch_folder::write(std::string_view relative, std::string_view bytes) const {
     const std::string full = path_ + std::string(relative);

@@ -28,5 +28,7 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
 void remove_tree(const std::string& folder);
 std::string without_trailing(const std::string& folder);  // drops one trailing backslash
 void copy_tree(const std::string& from, const std::string& to);
+// A link named link_path to the folder target; false when the system refuses to make one.
+bool make_folder_link(const std::string& target, const std::string& link_path);
 
 }  // namespace testing_support
