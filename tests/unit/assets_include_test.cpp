@@ -164,6 +164,20 @@ TEST(AssetsInclude, IncludesThatDoubleAtEachLevelStopAtTheBound) {
               std::string::npos);
 }
 
+TEST(AssetsInclude, ChainDeeperThanTheBoundIsCutAndReportedAsSuch) {
+    // Distinct files, no cycle: the include past the depth bound gives the empty block.
+    scratch_folder s;
+    const auto name = [](std::size_t i) { return std::to_string(i).insert(0, 1, 'd') + ".bas"; };
+    for (std::size_t i = 0; i <= assets::kMaxIncludeDepth; ++i)
+        s.write(name(i), "include " + name(i + 1));
+    include_problems problems;
+    const std::string merged = expand_includes(s.path() + name(0), &problems);
+    EXPECT_EQ(merged, std::string(assets::kMaxIncludeDepth + 1, '\n'));
+    EXPECT_TRUE(problems.cyclic.empty());
+    ASSERT_EQ(problems.too_deep.size(), 1u);
+    EXPECT_EQ(problems.too_deep[0], s.path() + name(assets::kMaxIncludeDepth));
+}
+
 TEST(AssetsInclude, MergedProgramStopsAtItsSizeBound) {
     scratch_folder s;
     s.write("big.bas", std::string(1u << 20, 'x'));
