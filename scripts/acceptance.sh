@@ -8,6 +8,7 @@
 # architecture (tests and stand-in tools) to be done.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
+ready_for_wine || exit 1
 
 case $WINE_ARCH in
   i686) release=$BUILD_ROOT/release; suffix="" ;;

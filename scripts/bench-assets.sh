@@ -10,6 +10,7 @@
 #     scripts/bench-assets.sh [native|wine]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+ready_for_wine || exit 1
 PART=${1:-all}
 
 if [ "$PART" != wine ]; then

@@ -5,7 +5,7 @@
 #     scripts/bench-compile.sh [runs]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
+ready_for_wine || exit 1
 build_windows "$WINE_ARCH"
 prepare_wine_prefix
 BIN=$BUILD_ROOT/$RUN_BUILD/bin

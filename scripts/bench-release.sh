@@ -5,6 +5,7 @@
 #     scripts/bench-release.sh [ROUNDS]
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+ready_for_wine || exit 1
 rounds=${1:-3}
 
 work=$BUILD_ROOT/bench-release

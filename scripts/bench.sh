@@ -3,7 +3,7 @@
 # against a minimal one-window program, and the sizes of the shipped programs.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
+ready_for_wine || exit 1
 build_native native -DVEXLO_BENCHMARKS=ON
 "$BUILD_ROOT/native/bench/benchmarks" --benchmark_repetitions=5 --benchmark_report_aggregates_only \
   ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"}

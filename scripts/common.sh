@@ -6,16 +6,30 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 JOBS=$(nproc 2>/dev/null || echo 2)
 
-# The shipped programs are 32-bit. Some machines (virtual machines without 32-bit user space)
-# cannot run 32-bit code at all; there the same sources are built as 64-bit for the Wine runs.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  WINE_ARCH=i686; WINE=/usr/lib/wine/wine
-else
-  WINE_ARCH=x86_64; WINE=/usr/lib/wine/wine64
-fi
-[ -x "$WINE" ] || WINE=wine
-export WINE
-RUN_BUILD=win-$WINE_ARCH  # the build whose programs and tests run under Wine
+# Installs the dependencies (once per run of a top script) and then decides, once, which build
+# Wine runs. The shipped programs are 32-bit; some machines (virtual machines without 32-bit
+# user space) cannot run 32-bit code at all, and there the same sources are also built as
+# 64-bit for the Wine runs. The decision can only be made once wine32 is installed, and it is
+# exported so that every script started from here uses the same one.
+ready_for_wine() {
+  if [ -z "${VEXLO_DEPS_READY:-}" ]; then
+    bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null || { echo "could not install dependencies" >&2; return 1; }
+    export VEXLO_DEPS_READY=1
+  fi
+  if [ -z "${VEXLO_WINE_ARCH:-}" ]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+      VEXLO_WINE_ARCH=i686
+    else
+      VEXLO_WINE_ARCH=x86_64
+    fi
+    export VEXLO_WINE_ARCH
+  fi
+  WINE_ARCH=$VEXLO_WINE_ARCH
+  if [ "$WINE_ARCH" = i686 ]; then WINE=/usr/lib/wine/wine; else WINE=/usr/lib/wine/wine64; fi
+  [ -x "$WINE" ] || WINE=wine
+  export WINE
+  RUN_BUILD=win-$WINE_ARCH  # the build whose programs and tests run under Wine
+}
 
 # A new prefix links Desktop, Documents and the like to the Unix home folder; the programs and
 # tests would then write into it. They become plain folders inside the prefix.

@@ -5,7 +5,7 @@
 # Uses your X display when DISPLAY is set; otherwise a private one, with a screenshot saved.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
+ready_for_wine || exit 1
 echo "building..."
 fake_tools=(); for f in "$REPO_ROOT"/tests/fake-tools/*.cpp; do fake_tools+=("$(basename "$f" .cpp)"); done
 build_windows "$WINE_ARCH" Vexlo "${fake_tools[@]}"

@@ -7,6 +7,7 @@
 # The stand-ins are taken from $FAKE_TOOLS_DIR, or from the Wine build's fake-tools folder.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+ready_for_wine || exit 1
 if [ $# -lt 1 ]; then
   echo "usage: $0 TOOLCHAIN_FOLDER [PROGRAM_FOLDER]" >&2
   exit 2

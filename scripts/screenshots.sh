@@ -3,7 +3,7 @@
 # build/shots (or $1), ready to be looked at.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-bash "$REPO_ROOT/scripts/install-deps.sh" >/dev/null
+ready_for_wine || exit 1
 build_windows "$WINE_ARCH"
 prepare_wine_prefix
 shots=${1:-$BUILD_ROOT/shots}

@@ -5,6 +5,7 @@
 #     scripts/user-guide-images.sh [--reuse]   (--reuse: the last run's screenshots)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+ready_for_wine || exit 1
 shots=$BUILD_ROOT/acceptance/shots
 if [ "${1:-}" != --reuse ]; then
   build_windows "$WINE_ARCH" || { echo "build failed" >&2; exit 1; }

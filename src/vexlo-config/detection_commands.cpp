@@ -109,5 +109,9 @@ void browse_for_tool(HWND window, tool_section section) {
         tell(window, configurator::invalid_folder_text(section), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
+    // The user's choice is the later word: a detection still on its way for this section is
+    // dropped rather than allowed to overwrite it.
+    const UINT_PTR timer = kDetectTimerBase + index_of(section);
+    if (KillTimer(window, timer)) enable_item(window, detect_button(section), true);
     store(window, section, accepted);
 }

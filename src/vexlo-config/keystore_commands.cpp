@@ -6,6 +6,7 @@
 
 #include "core/build/compile_identity.h"
 #include "core/configurator/keystore_creation.h"
+#include "core/configurator/keystore_replacement.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo-config/configurator_app.h"
@@ -36,7 +37,6 @@ std::string keystore_file_dialog(HWND owner, bool save, const wchar_t* title) {
     // The current folder stays as it is: Ant's detection looks there.
     info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                  (save ? OFN_CREATEPROMPT : OFN_FILEMUSTEXIST);
-    // The common dialogs' library is delay-loaded: it loads here, the first time it is needed.
     const BOOL ok = save ? GetSaveFileNameW(&info) : GetOpenFileNameW(&info);
     if (!ok) return "";
     file.resize(wcslen(file.c_str()));
@@ -91,35 +91,48 @@ void confirm_keystore(HWND window) { confirmation_loop(window); }
 void create_keystore(HWND window) {
     const std::string file = keystore_file_dialog(window, true, L"Save keystore as");
     if (file.empty()) return;
-    if (platform::file_exists(file)) {
-        if (show_message(window, configurator::replace_question(file), kKeystoreCaption,
-                         MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
-            show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
-                         MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
-            return;
-        }
-        if (!platform::remove_file(file)) {
-            // Left in place, the old file would pass for the new keystore.
-            show_message(window, file + "\rThis file cannot be replaced: it is in use or protected.",
-                         kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-            return;
-        }
+    // An existing keystore stays untouched until its replacement exists and checks: it may be
+    // the key a published app is signed with.
+    const bool replacing = platform::file_exists(file);
+    if (replacing && show_message(window, configurator::replace_question(file), kKeystoreCaption,
+                                  MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
+        show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
+                     MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+        return;
     }
     if (!keystore_dialog(window, 0, app().dialog_alias, app().dialog_password)) return;
     if (!keystore_details_dialog(window, app().owner)) return;
 
-    const configurator::split_path where = configurator::split_keystore_path(file);
+    const std::string created = replacing ? configurator::staged_keystore_path(file) : file;
+    const configurator::split_path where = configurator::split_keystore_path(created);
     run_request request;
     request.command = configurator::genkey_command(where.file_name, app().dialog_alias,
                                                    app().dialog_password, app().owner);
     request.folder = where.folder;
     request.variant = build::runner_variant::configurator;
-    const build::run_outcome outcome = [&] {
+    build::run_outcome outcome = [&] {
         busy_scope busy;
         return run_tool(app().config, request);
     }();
+    bool made = platform::file_exists(created);
+    if (made && replacing) {
+        const build::alias_check check = [&] {
+            busy_scope busy;
+            return check_keystore_alias(app().config, build::runner_variant::configurator,
+                                        created, app().dialog_alias, app().dialog_password,
+                                        &outcome);
+        }();
+        if (check != build::alias_check::fits) {
+            platform::remove_file(created);
+            made = false;
+        } else if (!configurator::replace_keystore(file, created)) {
+            show_message(window, configurator::replace_failed_text(file, created),
+                         kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            return;
+        }
+    }
 
-    if (platform::file_exists(file)) {
+    if (made) {
         build::tool_config& config = app().config;
         config.keystore_state = 1;
         config.keystore_path = file;

@@ -61,13 +61,13 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
             platform::remove_file(log);
             show_message(dialog, build::compile_success_message(seconds), shell::kProgramCaption,
                          MB_OK | MB_ICONINFORMATION);
-            select_in_explorer(build::final_apk_path(in));
+            select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_unsigned_only:
             if (show_message(dialog, build::unsigned_apk_message(folder), shell::kProgramCaption,
                              MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
                 open_in_editor(log);
-            select_in_explorer(build::final_apk_path(in));
+            select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_no_apk:
             if (build_failure_report(folder)) return;

@@ -42,7 +42,9 @@ build_worker::build_worker(const build::build_inputs& inputs, const build::tool_
 build_worker::~build_worker() {
     if (!thread_) return;
     cancel();
-    WaitForSingleObject(thread_, 10000);
+    // Cancel ends the running tool tree, so the thread ends soon; it uses this object until
+    // then, so nothing is freed before it has ended.
+    WaitForSingleObject(thread_, INFINITE);
     CloseHandle(thread_);
 }
 

@@ -42,9 +42,12 @@ void create_main_window_controls(HWND dialog) {
             // Centred keeps the laid-out box: a bare SS_BITMAP shrinks to its picture.
             case control_kind::picture: cls = WC_STATICW, style = SS_BITMAP | SS_CENTERIMAGE; break;
             case control_kind::group: style = BS_GROUPBOX; break;
+            case control_kind::hidden_digits: cls = WC_EDITW, style = ES_NUMBER; break;
         }
         if (!c.enabled_at_creation) style |= WS_DISABLED;
-        create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+        HWND control = create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+        // Tab and the mouse pass over a hidden window, so the box can never take typing.
+        if (c.kind == control_kind::hidden_digits) ShowWindow(control, SW_HIDE);
     }
     // The up-down controls write their value into the hidden boxes, which the labels mirror.
     for (auto [updown, buddy] :

@@ -28,6 +28,7 @@ void discard_changes(HWND dialog) {
 }
 
 void apply_changes(HWND dialog) {
+    if (app().project.project_kind == project::kind_no_manifest) return;  // nothing to write into
     if (show_message(dialog, "Are you sure ?", "Apply changes",
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;

@@ -534,6 +534,20 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     gui::answer(cancelled, IDOK);
     EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
 
+    // Yes, then Cancel in the alias dialog: the old keystore is still there, unchanged.
+    gui::click(w, create_keystore);
+    HWND save_again = gui::wait_window(pid(), "Save keystore as");
+    ASSERT_NE(save_again, nullptr);
+    save_as(save_again, file);
+    question = gui::wait_message_box(pid());
+    ASSERT_NE(question, nullptr);
+    gui::answer(question, IDYES);
+    HWND alias_dialog = gui::wait_window(pid(), "Keystore");
+    ASSERT_NE(alias_dialog, nullptr);
+    gui::click(alias_dialog, IDCANCEL);
+    EXPECT_TRUE(wait_until([&] { return !IsWindow(alias_dialog); }));
+    EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
+
     // Yes: the file is replaced by a new keystore.
     gui::click(w, create_keystore);
     save = gui::wait_window(pid(), "Save keystore as");
@@ -565,6 +579,8 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     ASSERT_NE(ks.find("my key"), nullptr);
     EXPECT_EQ(ks.find("my key")->password, "secret 50%");
     EXPECT_EQ(gui::item_text(w, keystore_path), file);
+    EXPECT_FALSE(platform::file_exists(file + ".new"));
+    EXPECT_FALSE(platform::file_exists(file + ".old"));
     EXPECT_TRUE(shows(w, keystore_stripe, kGreen));
     EXPECT_TRUE(wait_until([&] { return gui::item_enabled(w, ready); }));
     close(w, true);

@@ -92,6 +92,18 @@ TEST_F(MainWindow, StartsWithOnlyLoadAndTheListEnabled) {
     gui::combo_choose(w, id_recent, 0);  // "<none loaded>" does nothing
     gui::settle(w);
     EXPECT_EQ(gui::item_text(w, id_load), "Load");
+    // The up-down's value boxes hold digits only and can never take focus: Tab from Load
+    // reaches only what the user can see.
+    for (int id : {id_min_sdk, id_target_sdk}) {
+        HWND box = GetDlgItem(w, id);
+        EXPECT_FALSE(IsWindowVisible(box)) << id;
+        EXPECT_TRUE(GetWindowLongW(box, GWL_STYLE) & ES_NUMBER) << id;
+    }
+    HWND focus = GetDlgItem(w, id_load);
+    for (int i = 0; i < 8; ++i) {
+        focus = GetNextDlgTabItem(w, focus, FALSE);
+        EXPECT_TRUE(IsWindowVisible(focus)) << GetDlgCtrlID(focus);
+    }
     gui::screenshot(w, "main-no-project");
 }
 

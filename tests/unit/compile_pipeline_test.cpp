@@ -141,6 +141,7 @@ TEST_F(CompilePipeline, UnsignedOutputOfAntAlsoReachesTheSigningStep) {
     host_.outcome = ant_outcome::unsigned_apk;
     EXPECT_EQ(compile_project(inputs_, host_), result_signed);
     EXPECT_TRUE(exists("Notes12.apk"));
+    EXPECT_EQ(apk_to_select(inputs_), final_apk_path(inputs_));
 }
 
 TEST_F(CompilePipeline, RefusedSignatureLeavesTheUnsignedApkInTheWorkFolder) {
@@ -149,6 +150,7 @@ TEST_F(CompilePipeline, RefusedSignatureLeavesTheUnsignedApkInTheWorkFolder) {
     EXPECT_EQ(compile_project(inputs_, host_), result_unsigned_only);
     EXPECT_FALSE(exists("Notes12.apk"));
     EXPECT_TRUE(exists(".avlo\\unsigned.apk"));
+    EXPECT_EQ(apk_to_select(inputs_), inputs_.project_folder + ".avlo\\unsigned.apk");
     EXPECT_FALSE(exists(".avlo\\cert.jks"));
     EXPECT_FALSE(exists(".avlo\\aligned.apk"));
     EXPECT_TRUE(exists("ant_log.txt"));

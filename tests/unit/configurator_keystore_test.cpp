@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/configurator/keystore_creation.h"
+#include "core/configurator/keystore_replacement.h"
+#include "platform/platform.h"
+#include "unit/test_support.h"
 
 using namespace configurator;
 
@@ -91,4 +94,24 @@ TEST(ConfiguratorKeystore, Texts) {
               "C:\\k.jks\rA file with this name already exists. Replace ?");
     EXPECT_EQ(creation_failed_text("keytool error: x"),
               "There was a problem while attempting to create your keystore:\rkeytool error: x");
+}
+
+TEST(ConfiguratorKeystore, ReplacingKeepsAKeyInPlaceWhateverFails) {
+    testing_support::scratch_folder dir;
+    const std::string old_key = dir.write("release.jks", "old key");
+    dir.write("release.jks.new", "someone's file");
+    const std::string staged = staged_keystore_path(old_key);
+    EXPECT_EQ(staged, old_key + ".new-2");  // never a name already taken
+
+    // The new keystore is missing: the old one stays where it was.
+    EXPECT_FALSE(replace_keystore(old_key, staged));
+    EXPECT_EQ(dir.read("release.jks"), "old key");
+
+    // Both there: they swap, and nothing is left beside them.
+    dir.write("release.jks.new-2", "new key");
+    EXPECT_TRUE(replace_keystore(old_key, staged));
+    EXPECT_EQ(dir.read("release.jks"), "new key");
+    EXPECT_FALSE(platform::file_exists(staged));
+    EXPECT_FALSE(platform::file_exists(old_key + ".old"));
+    EXPECT_EQ(dir.read("release.jks.new"), "someone's file");
 }

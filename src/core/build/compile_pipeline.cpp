@@ -84,6 +84,12 @@ std::string final_apk_path(const build_inputs& inputs) {
 
 std::string work_folder(const build_inputs& inputs) { return inputs.project_folder + ".avlo\\"; }
 
+std::string apk_to_select(const build_inputs& inputs) {
+    for (const std::string& apk : {final_apk_path(inputs), work_folder(inputs) + "unsigned.apk"})
+        if (platform::file_exists(apk)) return apk;
+    return inputs.project_folder;
+}
+
 run_status sign_apk(const build_inputs& inputs, build_host& host) {
     const std::string avlo = work_folder(inputs);
     const std::string certificate = avlo + "cert.jks";

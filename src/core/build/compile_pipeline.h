@@ -54,6 +54,9 @@ public:
 // The in-app APK name (app name and version code) and where the signed APK lands.
 std::string in_app_apk_name(const build_inputs& inputs);
 std::string final_apk_path(const build_inputs& inputs);
+// The APK Explorer shows after a build: the signed one, or else the unsigned one the work
+// folder keeps; the project folder when neither exists.
+std::string apk_to_select(const build_inputs& inputs);
 // The project's work folder ".avlo" with its trailing backslash.
 std::string work_folder(const build_inputs& inputs);
 

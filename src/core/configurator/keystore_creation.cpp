@@ -83,4 +83,9 @@ std::string creation_failed_text(std::string_view output) {
     return "There was a problem while attempting to create your keystore:\r" + std::string(output);
 }
 
+std::string replace_failed_text(std::string_view path, std::string_view kept_as) {
+    return std::string(path) + "\rThis file cannot be replaced: it is in use or protected." +
+           "\rYour new keystore is kept as " + std::string(kept_as);
+}
+
 }  // namespace configurator

@@ -24,7 +24,8 @@ enum main_control : int {
 
 enum class control_kind {
     button, multiline_button, edit, digits_edit, label, sunken_label, notify_label, updown,
-    combo, picture, group
+    combo, picture, group,
+    hidden_digits  // an up-down's value box: holds digits only, never shown nor focused
 };
 
 struct control_layout {
