@@ -2,6 +2,8 @@
 // Which file of a BASIC!-based project holds its program.
 #include <string>
 
+#include "core/assets/project_writes.h"
+
 namespace assets {
 
 struct program_target {
@@ -15,8 +17,12 @@ struct program_target {
 // exists). A folder of one of these names is not a program file.
 program_target find_program_target(const std::string& project_folder);
 
+// Puts the merged program in the place of the target, whole or not at all.
+write_outcome replace_program(const std::string& project_folder, const std::string& target,
+                              const std::string& program);
+
 // The update's other messages.
 std::string unreadable_program_message(const std::string& path);
-std::string unwritable_program_message(const std::string& path);
+std::string unwritable_program_message(const write_outcome& outcome);
 
 }  // namespace assets
