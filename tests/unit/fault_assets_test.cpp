@@ -7,6 +7,7 @@
 #include "core/assets/drawable_rules.h"
 #include "core/assets/icon_plan.h"
 #include "core/assets/program_target.h"
+#include "core/assets/project_files.h"
 #include "core/assets/project_writes.h"
 #include "unit/fault_scenarios.h"
 
@@ -41,7 +42,8 @@ TEST(FaultAssets, ProgramUpdate) {
 
 TEST(FaultAssets, ProgramPathFromSetupLeadingOutOfTheProjectIsRefused) {
     scratch_folder s;
-    const std::string outside = s.write("elsewhere\\source\\main.bas", "theirs");
+    s.write("p\\AndroidManifest.xml", "<manifest/>");
+    s.write("elsewhere\\source\\main.bas", "theirs");
     const std::string target = s.path() + "p\\assets\\..\\..\\elsewhere\\source\\main.bas";
     const write_outcome w = replace_program(s.path() + "p\\", target, "mine");
     EXPECT_EQ(w.stop, write_stop::outside);
@@ -98,4 +100,42 @@ TEST(FaultAssets, AddDrawable) {
                      {scenario::link_outside, "res", expect::before, "res"},
                      {scenario::long_path, "", expect::after, ""}},
                     make, add, drawable_added_message());
+}
+
+TEST(FaultAssets, Gitignore) {
+    const auto make = [](const std::string& folder) {
+        platform::write_file(folder + "AndroidManifest.xml", "<manifest/>");
+    };
+    // Rows whose .gitignore exists take the editor's way: it opens, and nothing may change.
+    const auto existing = [](const std::string& folder) {
+        platform::write_file(folder + ".gitignore", "bin/\ngen/\n");
+    };
+    const auto press = [](const std::string& folder) -> operation_result {
+        const gitignore_outcome o =
+            create_or_edit_gitignore(folder, "bin/\r\ngen/", [](const std::string&) {});
+        return {o.message, {}};
+    };
+    const std::string gitignore = ".gitignore";
+    run_fault_table({{scenario::read_only_file, gitignore, expect::before, "", 0, existing},
+                     {scenario::read_only_folder, "", expect::before, gitignore},
+                     {scenario::held_open, gitignore, expect::before, "", 0, existing},
+                     {scenario::disk_full, "", expect::before, gitignore},
+                     {scenario::link_outside, gitignore, expect::before, "", 0, existing},
+                     {scenario::long_path, "", expect::after, ""}},
+                    make, press, [](const std::string& folder) {
+                        return gitignore_created_message(gitignore_path(folder));
+                    });
+}
+
+TEST(FaultAssets, GitignoreLeftWithWindowsLineEndsSaysSo) {
+    scratch_folder s;
+    s.write(".gitignore", "bin/\ngen/\n");
+    int writes = 0;
+    const fault_hook_scope full_after_one([&writes](platform::file_step step, const std::string&) {
+        return step == platform::file_step::write && ++writes > 1;
+    });
+    const gitignore_outcome o = create_or_edit_gitignore(s.path(), "x", [](const std::string&) {});
+    EXPECT_TRUE(o.failed);
+    EXPECT_NE(o.message.find("\"" + s.path() + ".gitignore\""), std::string::npos) << o.message;
+    EXPECT_EQ(s.read(".gitignore"), "bin/\r\ngen/\r\n");
 }

@@ -30,12 +30,16 @@ const char* scenario_name(scenario s);
 // before it begins where the system refuses to read it, and half-way where it does not.
 enum class expect { before, after, partial, as_reported };
 
+// Makes the test folder's content (the folder ends with a backslash).
+using folder_maker = std::function<void(const std::string& folder)>;
+
 struct fault_row {
     scenario fault;
     std::string where;  // the file or folder the fault hits, relative to the test folder
     expect outcome;
     std::string named;    // what the message must name, relative to the test folder ("" none)
     int good_writes = 0;  // disk_full: the writes that still succeed before the disk is full
+    folder_maker prepare = nullptr;  // more content for this row alone
 };
 
 struct operation_result {
@@ -43,8 +47,6 @@ struct operation_result {
     std::vector<std::string> changed;  // full paths of the files it says changed (partial)
 };
 
-// Makes the test folder's content (the folder ends with a backslash); the operation runs on it.
-using folder_maker = std::function<void(const std::string& folder)>;
 using operation = std::function<operation_result(const std::string& folder)>;
 
 // Runs the operation once without faults to learn what it makes of the folder (it must then
@@ -52,8 +54,15 @@ using operation = std::function<operation_result(const std::string& folder)>;
 // place, and checks that nothing outside the folder changed, that no temporary file stayed,
 // that the folder is before, after or changed exactly as reported, and that the message names
 // what the row says.
+// The success message may name the folder.
+using success_text = std::function<std::string(const std::string& folder)>;
 void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& make,
-                     const operation& op, const std::string& success_message);
+                     const operation& op, const success_text& success);
+inline void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& make,
+                            const operation& op, const std::string& success_message) {
+    run_fault_table(rows, make, op,
+                    [success_message](const std::string&) { return success_message; });
+}
 
 // Every file below a folder with its bytes, by relative path; a link is "-> link" and its
 // target is not entered.

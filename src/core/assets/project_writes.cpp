@@ -37,6 +37,8 @@ std::string listed(const std::vector<std::string>& paths) {
 
 write_outcome write_project_files(const std::string& project_folder,
                                   const std::vector<new_file>& files) {
+    if (!files.empty() && !platform::is_directory(project_folder))
+        return nothing_changed(files, write_stop::not_written, project_folder);
     for (const new_file& f : files) {
         if (!below(project_folder, f.path))
             return nothing_changed(files, write_stop::outside, f.path);
