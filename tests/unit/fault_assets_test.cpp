@@ -7,6 +7,7 @@
 #include "core/assets/drawable_rules.h"
 #include "core/assets/icon_plan.h"
 #include "core/assets/program_target.h"
+#include "core/assets/project_duplicate.h"
 #include "core/assets/project_files.h"
 #include "core/assets/project_writes.h"
 #include "unit/fault_scenarios.h"
@@ -138,4 +139,38 @@ TEST(FaultAssets, GitignoreLeftWithWindowsLineEndsSaysSo) {
     EXPECT_TRUE(o.failed);
     EXPECT_NE(o.message.find("\"" + s.path() + ".gitignore\""), std::string::npos) << o.message;
     EXPECT_EQ(s.read(".gitignore"), "bin/\r\ngen/\r\n");
+}
+
+TEST(FaultAssets, DuplicateIntoAnExistingFolder) {
+    const auto make = [](const std::string& folder) {
+        platform::make_directories(folder + "p\\res\\values");
+        platform::make_directories(folder + "p\\res\\drawable");
+        platform::make_directories(folder + "p\\src\\com");
+        platform::write_file(folder + "p\\AndroidManifest.xml", "<manifest/>");
+        platform::write_file(folder + "p\\res\\values\\strings.xml", "<resources/>");
+        platform::write_file(folder + "p\\res\\drawable\\pic.png", "png");
+        platform::write_file(folder + "p\\src\\com\\Main.java", "class Main {}");
+        // The duplicate goes into a folder that holds an older copy and a file of its own.
+        platform::make_directories(folder + "copy\\res\\values");
+        platform::make_directories(folder + "copy\\src");
+        platform::write_file(folder + "copy\\res\\values\\strings.xml", "<resources>older");
+        platform::write_file(folder + "copy\\notes.txt", "keep");
+    };
+    const auto duplicate = [](const std::string& folder) -> operation_result {
+        duplicate_observer quiet;
+        const duplicate_result r = duplicate_project(folder + "p\\", folder + "copy", quiet);
+        std::vector<std::string> missing = r.failed;
+        missing.insert(missing.end(), r.links_left_out.begin(), r.links_left_out.end());
+        return {duplicate_problem_message(r, folder + "copy"), {}, missing};
+    };
+    const std::string strings = "copy\\res\\values\\strings.xml";
+    run_fault_table(
+        {{scenario::read_only_file, strings, expect::partial, strings},
+         {scenario::read_only_folder, "copy\\src", expect::partial, "copy\\src\\com"},
+         {scenario::held_open, strings, expect::partial, strings},
+         {scenario::disk_full, "", expect::partial, "copy\\src\\com\\Main.java", 1},
+         {scenario::link_outside, "copy\\res", expect::partial, "copy\\res"},
+         {scenario::link_outside, "p\\res\\drawable", expect::partial, "p\\res\\drawable"},
+         {scenario::long_path, "", expect::after, ""}},
+        make, duplicate, "");
 }

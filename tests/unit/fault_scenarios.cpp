@@ -259,28 +259,33 @@ void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& mak
                 if (row.outcome == expect::partial) EXPECT_NE(now, before);
                 EXPECT_NE(now, after);
                 EXPECT_NE(result.message, success_message);
-                std::vector<std::string> changed;
-                for (const std::string& c : result.changed) {
-                    changed.push_back(relative_to(c, folder));
+                const bool names_changes = !result.changed.empty() || result.unchanged.empty();
+                std::vector<std::string> named;
+                for (const std::string& c : names_changes ? result.changed : result.unchanged) {
+                    named.push_back(relative_to(c, folder));
                     EXPECT_NE(result.message.find(c), std::string::npos) << c << " not named";
                 }
+                // Below a named folder, everything is named.
+                const auto is_named = [&named](const std::string& path) {
+                    return std::count_if(named.begin(), named.end(), [&path](const std::string& n) {
+                               return n == path || starts_with(path, n + "\\");
+                           }) > 0;
+                };
                 for (const auto& [path, bytes] : before)
-                    EXPECT_TRUE(now.count(path) > 0 ||
-                                std::count(changed.begin(), changed.end(), path) > 0)
+                    EXPECT_TRUE(now.count(path) > 0 || (names_changes && is_named(path)))
                         << path << " went without being named";
                 for (const auto& [path, bytes] : now) {
-                    // A folder is made for a file that the operation names.
-                    const bool said =
-                        std::count_if(
-                            changed.begin(), changed.end(), [&path](const std::string& c) {
-                                return c == path || (path.back() == '\\' && starts_with(c, path));
-                            }) > 0;
-                    const tree& expected = said ? after : before;
+                    if (path.back() == '\\') {  // a folder: as it was, or as the operation makes it
+                        EXPECT_TRUE(before.count(path) > 0 || after.count(path) > 0) << path;
+                        continue;
+                    }
+                    const bool as_made = is_named(path) == names_changes;
+                    const tree& expected = as_made ? after : before;
                     const auto found = expected.find(path);
                     EXPECT_TRUE(found != expected.end() && found->second == bytes)
                         << path
-                        << (said ? " is not as the operation makes it"
-                                 : " changed without being named");
+                        << (as_made ? " is not as the operation makes it"
+                                    : " is not as it was, and not named");
                 }
                 break;
             }

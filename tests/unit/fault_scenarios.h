@@ -42,9 +42,12 @@ struct fault_row {
     folder_maker prepare = nullptr;  // more content for this row alone
 };
 
+// A partial outcome names either the files that changed (all others are as they were) or the
+// ones that could not be made (all others are as the operation makes them), by full path.
 struct operation_result {
-    std::string message;               // what the user is told
-    std::vector<std::string> changed;  // full paths of the files it says changed (partial)
+    std::string message;  // what the user is told
+    std::vector<std::string> changed;
+    std::vector<std::string> unchanged;
 };
 
 using operation = std::function<operation_result(const std::string& folder)>;
