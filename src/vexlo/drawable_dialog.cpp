@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "core/assets/drawable_rules.h"
+#include "core/assets/icon_plan.h"
 #include "core/shell/main_window_model.h"
 #include "platform/platform.h"
 #include "vexlo/app_state.h"
@@ -119,7 +120,8 @@ void size_changed(HWND dialog, int row) {
     set_item_text(dialog, id_first_label + row, assets::size_label(typed));
 }
 
-// Writes every ticked density; false (dialog stays open) on a name or size problem.
+// Writes the ticked densities up to the first size problem, all together; false (the dialog
+// stays open) on a name or size problem, unless the writing itself failed.
 bool accept(HWND dialog, drawable_state& state) {
     const std::string name = get_item_text(dialog, id_name);
     const assets::name_problem problem = assets::check_drawable_name(name);
@@ -128,22 +130,33 @@ bool accept(HWND dialog, drawable_state& state) {
         warn(dialog, assets::name_problem_message(problem));
         return false;
     }
-    state.outcome.failed.clear();
     const std::string& project = app().project.project_folder;
     const auto& densities = assets::drawable_densities();
+    std::vector<assets::new_file> files;
+    int size_problem = -1;
     for (int row = 0; row < 4; ++row) {
         if (IsDlgButtonChecked(dialog, id_first_check + row) != BST_CHECKED) continue;
         const char* folder = densities[static_cast<std::size_t>(row)].folder;
         const int size = assets::drawable_size(get_item_text(dialog, id_first_size + row));
         if (size == 0) {
-            focus(dialog, id_first_size + row);
-            warn(dialog, assets::size_problem_message(folder));
+            size_problem = row;
+            break;
+        }
+        files.push_back({assets::drawable_file(project, folder, name),
+                         encode_png(state.source.resampled(size, size))});
+        if (files.back().bytes.empty()) {  // an empty PNG file would break the build
+            show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
+                         MB_OK | MB_ICONERROR | MB_TASKMODAL);
             return false;
         }
-        platform::make_directories(project + "res\\" + folder);
-        const std::string file = assets::drawable_file(project, folder, name);
-        if (!save_png_file(state.source.resampled(size, size), file))
-            state.outcome.failed.push_back(file);
+    }
+    state.outcome.written = assets::write_project_files(project, files);
+    if (!state.outcome.written.completed()) return true;  // the owner says what happened
+    if (size_problem >= 0) {
+        focus(dialog, id_first_size + size_problem);
+        warn(dialog, assets::size_problem_message(
+                         densities[static_cast<std::size_t>(size_problem)].folder));
+        return false;
     }
     return true;
 }
@@ -168,7 +181,7 @@ INT_PTR CALLBACK drawable_procedure(HWND dialog, UINT message, WPARAM wparam, LP
             if (id == id_ok || id == IDOK) {
                 drawable_state& state = state_of(dialog);
                 if (accept(dialog, state)) {
-                    state.outcome.added = true;
+                    state.outcome.added = state.outcome.written.completed();
                     EndDialog(dialog, 1);
                 }
                 return TRUE;

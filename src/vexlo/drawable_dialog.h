@@ -3,13 +3,13 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "core/assets/picture_resample.h"
+#include "core/assets/project_writes.h"
 
 struct drawable_outcome {
-    bool added = false;               // OK ran to its end
-    std::vector<std::string> failed;  // drawable files that could not be written
+    bool added = false;             // OK ran to its end
+    assets::write_outcome written;  // the last write of the drawable's files
 };
 
 // Runs the dialog modally over the owner. picture_path names the proposed drawable; the

@@ -4,7 +4,6 @@
 
 #include "core/assets/project_files.h"
 #include "core/shell/main_window_model.h"
-#include "platform/platform.h"
 #include "vexlo/app_state.h"
 #include "vexlo/command_registry.h"
 #include "vexlo/editor_launch.h"
@@ -26,19 +25,13 @@ std::string resource_bytes(const wchar_t* name) {
 }
 
 void gitignore_button(HWND dialog) {
-    const std::string path = assets::gitignore_path(app().project.project_folder);
-    if (platform::file_exists(path)) {
-        assets::edit_with_line_ends(path, [](const std::string& file) { open_in_editor(file); });
-        return;
-    }
-    if (!assets::create_gitignore(path, resource_bytes(L"GITIG"))) {
-        show_message(dialog, assets::gitignore_failed_message(path), shell::kProgramCaption,
-                     MB_OK | MB_ICONERROR | MB_TASKMODAL);
-        return;
-    }
-    set_item_text(dialog, shell::id_gitignore, assets::kEditGitignoreCaption);
-    show_message(dialog, assets::gitignore_created_message(path), shell::kProgramCaption,
-                 MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+    const assets::gitignore_outcome outcome =
+        assets::create_or_edit_gitignore(app().project.project_folder, resource_bytes(L"GITIG"),
+                                         [](const std::string& file) { open_in_editor(file); });
+    if (outcome.created) set_item_text(dialog, shell::id_gitignore, assets::kEditGitignoreCaption);
+    if (!outcome.message.empty())
+        show_message(dialog, outcome.message, shell::kProgramCaption,
+                     MB_OK | MB_TASKMODAL | (outcome.failed ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 const bool registered = register_command(shell::id_gitignore, gitignore_button);

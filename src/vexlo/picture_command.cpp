@@ -33,28 +33,35 @@ void show_in_icon_box(HWND dialog, assets::resample_source& source) {
         draw_image_in_control(dialog, shell::id_icon, small.get());
 }
 
+// Every density's icon is encoded first; then they replace the old ones together.
 void write_app_icons(HWND dialog, const assets::bgra_view& pixels) {
     assets::resample_source source(pixels);
-    std::vector<std::string> failed;
-    for (const assets::planned_icon& icon : assets::plan_app_icons(app().project.project_folder))
-        if (!save_png_file(source.resampled(icon.size, icon.size), icon.path))
-            failed.push_back(icon.path);
-    show_in_icon_box(dialog, source);
-    show_message(dialog, assets::icons_done_message(failed), "Change App icon",
-                 kTaskModal | (failed.empty() ? MB_ICONINFORMATION : MB_ICONERROR));
+    const std::string& project = app().project.project_folder;
+    std::vector<assets::new_file> icons;
+    for (const assets::planned_icon& icon : assets::plan_app_icons(project)) {
+        icons.push_back({icon.path, encode_png(source.resampled(icon.size, icon.size))});
+        if (icons.back().bytes.empty()) {  // an empty icon.png would break the build
+            show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
+                         kTaskModal | MB_ICONERROR);
+            return;
+        }
+    }
+    const assets::write_outcome outcome = assets::write_project_files(project, icons);
+    if (outcome.completed()) show_in_icon_box(dialog, source);
+    show_message(dialog, assets::icons_done_message(outcome), "Change App icon",
+                 kTaskModal | (outcome.completed() ? MB_ICONINFORMATION : MB_ICONERROR));
 }
 
 void add_drawable(HWND dialog, const assets::bgra_view& pixels, const std::string& path) {
     const drawable_outcome outcome = run_drawable_dialog(dialog, pixels, path);
-    if (!outcome.added) return;
-    if (outcome.failed.empty()) {
-        show_message(dialog, assets::drawable_added_message(), shell::kProgramCaption,
-                     kTaskModal | MB_ICONINFORMATION);
+    if (!outcome.written.completed()) {
+        show_message(dialog, assets::drawable_problem_message(outcome.written),
+                     shell::kProgramCaption, kTaskModal | MB_ICONERROR);
         return;
     }
-    std::string text = "These drawable files could not be written:";
-    for (const std::string& file : outcome.failed) text += "\r\"" + file + "\"";
-    show_message(dialog, text, shell::kProgramCaption, kTaskModal | MB_ICONERROR);
+    if (outcome.added)
+        show_message(dialog, assets::drawable_added_message(), shell::kProgramCaption,
+                     kTaskModal | MB_ICONINFORMATION);
 }
 
 void change_picture(HWND dialog) {

@@ -75,13 +75,13 @@ std::unique_ptr<Gdiplus::Bitmap> wrap(const assets::bgra_picture& pixels) {
 }
 }  // namespace
 
-bool save_png_file(const assets::bgra_picture& pixels, const std::string& path) {
-    if (pixels.width <= 0 || pixels.height <= 0) return false;
+std::string encode_png(const assets::bgra_picture& pixels) {
+    if (pixels.width <= 0 || pixels.height <= 0) return "";
     const CLSID png = find_encoder_clsid("image/png");
     const auto bitmap = wrap(pixels);
-    if (bitmap->GetLastStatus() != Gdiplus::Ok) return false;
+    if (bitmap->GetLastStatus() != Gdiplus::Ok) return "";
     IStream* stream = nullptr;
-    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) != S_OK) return false;
+    if (CreateStreamOnHGlobal(nullptr, TRUE, &stream) != S_OK) return "";
     std::string bytes;
     bool encoded = bitmap->Save(stream, &png, nullptr) == Gdiplus::Ok;
     HGLOBAL memory = nullptr;
@@ -96,8 +96,12 @@ bool save_png_file(const assets::bgra_picture& pixels, const std::string& path) 
         }
     }
     stream->Release();
-    if (!encoded || bytes.empty()) return false;
-    return platform::write_file_safely(path, bytes);
+    return encoded ? bytes : std::string();
+}
+
+bool save_png_file(const assets::bgra_picture& pixels, const std::string& path) {
+    const std::string bytes = encode_png(pixels);
+    return !bytes.empty() && platform::write_file_safely(path, bytes);
 }
 
 unique_image image_from_pixels(const assets::bgra_picture& pixels) {

@@ -32,8 +32,11 @@ private:
     assets::bgra_view view_;
 };
 
-// Encodes the pixels as PNG (alpha kept) and writes the file through a temporary file, so a
-// failure leaves an existing file intact.
+// The pixels encoded as a PNG file's bytes (alpha kept); "" when they cannot be.
+std::string encode_png(const assets::bgra_picture& pixels);
+
+// Encodes the pixels as PNG and writes the file through a temporary file, so a failure leaves
+// an existing file intact.
 bool save_png_file(const assets::bgra_picture& pixels, const std::string& path);
 
 // A GDI+ bitmap holding the pixels, for drawing.

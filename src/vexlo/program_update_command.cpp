@@ -37,8 +37,10 @@ void update_program(HWND dialog) {
         error(dialog, target.message);
         return;
     }
-    if (!platform::write_file_safely(target.path, merged)) {
-        error(dialog, assets::unwritable_program_message(target.path));
+    const assets::write_outcome written =
+        assets::replace_program(app().project.project_folder, target.path, merged);
+    if (!written.completed()) {
+        error(dialog, assets::unwritable_program_message(written));
         return;
     }
     show_message(dialog, assets::update_done_message(problems), "Update BASIC! program",

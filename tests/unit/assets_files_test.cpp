@@ -57,24 +57,24 @@ TEST(AssetsGitignore, ResourceTextHasTheTwentySevenLinesWithCrLf) {
     EXPECT_EQ(text::split_lines(text), expected);
 }
 
-TEST(AssetsGitignore, CreateWritesTheBytesUnchanged) {
+TEST(AssetsGitignore, CreateWritesTheBytesUnchangedAndRefusesAMissingResourceOrProject) {
     scratch_folder s;
+    const auto no_editor = [](const std::string&) { ADD_FAILURE() << "the editor was started"; };
+    gitignore_outcome outcome = create_or_edit_gitignore(s.path(), "", no_editor);
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_FALSE(platform::file_exists(s.path() + ".gitignore"));
+    outcome = create_or_edit_gitignore(s.path() + "gone\\", "bin/", no_editor);
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_FALSE(platform::file_exists(s.path() + "gone"));
+
     const std::string path = gitignore_path(s.path());
     EXPECT_EQ(path, s.path() + ".gitignore");
-    ASSERT_TRUE(create_gitignore(path, default_gitignore()));
+    outcome = create_or_edit_gitignore(s.path(), default_gitignore(), no_editor);
+    EXPECT_TRUE(outcome.created);
+    EXPECT_EQ(outcome.message, gitignore_created_message(path));
     EXPECT_EQ(s.read(".gitignore"), default_gitignore());
-    EXPECT_FALSE(platform::file_exists(path + ".vxtmp"));
-}
-
-TEST(AssetsGitignore, CreateRefusesAMissingResourceAndKeepsNothing) {
-    scratch_folder s;
-    EXPECT_FALSE(create_gitignore(gitignore_path(s.path()), ""));
-    EXPECT_FALSE(platform::file_exists(s.path() + ".gitignore"));
-}
-
-TEST(AssetsGitignore, CreateFailsInAMissingFolder) {
-    scratch_folder s;
-    EXPECT_FALSE(create_gitignore(s.path() + "gone\\.gitignore", "bin/"));
+    EXPECT_EQ(testing_support::leftover_temporaries(testing_support::without_trailing(s.path())),
+              0);
 }
 
 TEST(AssetsGitignore, Messages) {

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -32,10 +33,10 @@ void remove_tree(const std::string& folder) {
     if (platform::list_directory(folder, entries)) {
         for (const auto& e : entries) {
             const std::string full = folder + "\\" + e.name;
-            if (e.is_directory && !e.is_link)
-                remove_tree(full);
+            if (e.is_link)
+                remove_link(full);
             else if (e.is_directory)
-                platform::remove_directory(full);
+                remove_tree(full);
             else
                 platform::remove_file(full);
         }
@@ -93,17 +94,69 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
     return target + "\\";
 }
 
+#ifdef _WIN32
+namespace {
+// Wine answers CreateSymbolicLinkW without making a link, but shows a link of its host system
+// as one: the host's own tool makes it, given the host's names of the paths.
+bool run_host_tool(const wchar_t* tool, const std::vector<std::string>& arguments) {
+    using host_name_fn = char*(CDECL*)(const wchar_t*);
+    const auto host_name = reinterpret_cast<host_name_fn>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
+    if (!host_name) return false;
+    std::wstring line = tool;
+    for (const std::string& a : arguments) {
+        std::string name = a;
+        if (a.size() > 1 && a[1] == ':') {
+            char* host = host_name(widen(a).c_str());
+            if (!host) return false;
+            name = host;
+            HeapFree(GetProcessHeap(), 0, host);
+        }
+        line += L" \"" + widen(name) + L"\"";
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(tool, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+// A host process is not one that Wine can wait for: its work shows when it shows.
+bool soon(const std::function<bool()>& done) {
+    for (int i = 0; i < 250 && !done(); ++i) Sleep(20);
+    return done();
+}
+}  // namespace
+#endif
+
 bool make_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const DWORD folder = platform::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
-    return CreateSymbolicLinkW(widen(link_path).c_str(), widen(target).c_str(),
-                               folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+    if (CreateSymbolicLinkW(widen(link_path).c_str(), widen(target).c_str(),
+                            folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) &&
+        platform::is_link(link_path))
+        return true;
+    return run_host_tool(L"Z:\\bin\\ln", {"-s", without_trailing(target), link_path}) &&
+           soon([&link_path] { return platform::file_exists(link_path); }) &&
+           platform::is_link(link_path);
 #else
     std::string t = target, l = link_path;
     std::replace(t.begin(), t.end(), '\\', '/');
     std::replace(l.begin(), l.end(), '\\', '/');
     while (t.size() > 1 && t.back() == '/') t.pop_back();
     return symlink(t.c_str(), l.c_str()) == 0;
+#endif
+}
+
+void remove_link(const std::string& link_path) {
+    if (platform::remove_directory(link_path) || platform::remove_file(link_path)) return;
+#ifdef _WIN32
+    if (platform::is_link(link_path) && run_host_tool(L"Z:\\bin\\rm", {"-f", link_path}))
+        soon([&link_path] { return !platform::file_exists(link_path); });
 #endif
 }
 

@@ -31,6 +31,8 @@ void copy_tree(const std::string& from, const std::string& to);
 // A symbolic link named link_path to the file or folder target; false when the system refuses
 // to make one (the test then says so).
 bool make_link(const std::string& target, const std::string& link_path);
+// Removes a link made by make_link (its target stays).
+void remove_link(const std::string& link_path);
 // Marks a file read-only, or writable again.
 void set_read_only(const std::string& path, bool read_only);
 // The names in a folder that end in ".vxtmp": temporary files left behind.

@@ -95,4 +95,8 @@ std::string drawable_added_message() {
     return "New drawable correctly added to the project";
 }
 
+std::string drawable_problem_message(const write_outcome& outcome) {
+    return "The drawable could not be added:\r" + write_problem_text(outcome);
+}
+
 }  // namespace assets

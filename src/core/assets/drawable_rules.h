@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/assets/project_writes.h"
+
 namespace assets {
 
 struct drawable_density {
@@ -33,5 +35,7 @@ std::string size_problem_message(std::string_view density_folder);
 std::string drawable_file(const std::string& project_folder, std::string_view density_folder,
                           std::string_view name);
 std::string drawable_added_message();
+// Which drawable file stopped the adding, and what became of the others.
+std::string drawable_problem_message(const write_outcome& outcome);
 
 }  // namespace assets

@@ -83,7 +83,9 @@ transaction_result commit_transaction(const file_transaction& transaction,
     }
     if (!platform::flush_files(to_flush)) {
         undo(staged, made);
-        result.failed = to_flush.empty() ? std::string() : to_flush.front();
+        // The user knows the files by their own names, not by their staged ones.
+        for (std::size_t i = 0; i < changes.size() && result.failed.empty(); ++i)
+            if (!staged[i].empty()) result.failed = changes[i].target;
         all_unchanged();
         return result;
     }

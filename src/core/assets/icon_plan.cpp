@@ -37,11 +37,9 @@ std::string unloadable_picture_message() {
     return "Impossible to load this picture";
 }
 
-std::string icons_done_message(const std::vector<std::string>& failed_files) {
-    if (failed_files.empty()) return "Done !";
-    std::string text = "These icon files could not be written:";
-    for (const std::string& file : failed_files) text += "\r\"" + file + "\"";
-    return text;
+std::string icons_done_message(const write_outcome& outcome) {
+    if (outcome.completed()) return "Done !";
+    return "The app icon could not be changed:\r" + write_problem_text(outcome);
 }
 
 }  // namespace assets

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/assets/project_writes.h"
+
 namespace assets {
 
 struct icon_output {
@@ -24,7 +26,7 @@ std::vector<planned_icon> plan_app_icons(const std::string& project_folder);
 bool is_square_picture(int width, int height);
 std::string not_square_message();
 std::string unloadable_picture_message();
-// "Done !", or the list of icon files that could not be written.
-std::string icons_done_message(const std::vector<std::string>& failed_files);
+// "Done !", or which icon file stopped the change and what became of the others.
+std::string icons_done_message(const write_outcome& outcome);
 
 }  // namespace assets

@@ -67,9 +67,13 @@ std::string unreadable_program_message(const std::string& path) {
     return "Impossible to read this program:\r\"" + path + "\"";
 }
 
-std::string unwritable_program_message(const std::string& path) {
-    return "Impossible to write the program of the project:\r\"" + path +
-           "\"\r\rThe file has been left as it was.";
+write_outcome replace_program(const std::string& project_folder, const std::string& target,
+                              const std::string& program) {
+    return write_project_files(project_folder, {{target, program}});
+}
+
+std::string unwritable_program_message(const write_outcome& outcome) {
+    return "Impossible to write the program of the project:\r" + write_problem_text(outcome);
 }
 
 }  // namespace assets

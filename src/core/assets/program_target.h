@@ -2,6 +2,8 @@
 // Which file of a BASIC!-based project holds its program.
 #include <string>
 
+#include "core/assets/project_writes.h"
+
 namespace assets {
 
 struct program_target {
@@ -17,8 +19,12 @@ struct program_target {
 // folder are refused with a message: nothing outside the project is ever replaced.
 program_target find_program_target(const std::string& project_folder);
 
+// Puts the merged program in the place of the target, whole or not at all.
+write_outcome replace_program(const std::string& project_folder, const std::string& target,
+                              const std::string& program);
+
 // The update's other messages.
 std::string unreadable_program_message(const std::string& path);
-std::string unwritable_program_message(const std::string& path);
+std::string unwritable_program_message(const write_outcome& outcome);
 
 }  // namespace assets

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "core/assets/file_tree.h"
+#include "core/assets/project_paths.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
 
@@ -45,6 +46,16 @@ std::string relative_to(const std::string& path, const std::string& root) {
         path[root.size()] == '\\')
         return path.substr(root.size() + 1);
     return "";
+}
+
+// The paths one per line, a screenful at most, then how many more there are.
+std::string listed(const std::vector<std::string>& paths) {
+    constexpr std::size_t kShown = 10;
+    std::string text;
+    for (std::size_t i = 0; i < paths.size() && i < kShown; ++i) text += "\r\"" + paths[i] + "\"";
+    if (paths.size() > kShown)
+        text += "\r... and " + std::to_string(paths.size() - kShown) + " more";
+    return text;
 }
 
 std::string parent_of(const std::string& relative) {
@@ -103,8 +114,20 @@ duplicate_plan plan_duplicate(std::string_view project_folder, std::string_view 
 
     std::vector<file_record> files;
     list_files(plan.source, files, "*.*");
+    // The folder walk passes over linked folders in silence; the user hears of them.
+    for (const std::string& relative : plan.folders) {
+        const std::string folder = relative.empty() ? plan.source : plan.source + "\\" + relative;
+        std::vector<platform::dir_entry> entries;
+        if (!platform::list_directory(folder, entries)) continue;
+        for (const platform::dir_entry& e : entries)
+            if (e.is_link && e.is_directory) plan.links.push_back(folder + "\\" + e.name);
+    }
     for (const file_record& file : files) {
-        if (file.is_link) continue;  // a link is neither followed nor copied
+        if (file.is_link) {  // a link is neither followed nor copied
+            if (copied_folders.count(parent_of(relative_to(file.path, plan.source))))
+                plan.links.push_back(file.path);
+            continue;
+        }
         std::string relative = relative_to(file.path, plan.source);
         // Files below a hidden or system folder go with it: that folder is not created.
         if (relative.empty() || !copied_folders.count(parent_of(relative))) continue;
@@ -132,6 +155,11 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
         return result;
     }
 
+    result.links_left_out = plan.links;
+    // In a folder that existed before, a link may stand where the copy goes: it is not entered.
+    const auto through_link = [&](const std::string& path) {
+        return !fresh_target && !link_on_the_way(plan.target, path, true).empty();
+    };
     for (const std::string& folder : plan.folders) {
         if (observer.stop_requested()) {
             result.stopped = true;
@@ -141,7 +169,7 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
         ++result.steps_done;
         if (folder.empty()) continue;  // the root: the target itself
         const std::string made = plan.target + "\\" + folder;
-        if (!platform::make_directories(made)) result.failed.push_back(made);
+        if (through_link(made) || !platform::make_directories(made)) result.failed.push_back(made);
     }
 
     observer.copying();
@@ -155,7 +183,9 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
         const std::string from = plan.source + "\\" + file;
         const std::string to = plan.target + "\\" + file;
         bool copied = false;
-        if (fresh_target) {
+        if (through_link(to) || platform::is_read_only(to)) {
+            copied = false;  // a read-only file is the user's to keep
+        } else if (fresh_target) {
             copied = platform::copy_file(from, to);
             if (!copied) platform::remove_file(to);
         } else {
@@ -176,17 +206,22 @@ std::string duplicate_problem_message(const duplicate_result& result, std::strin
     if (!result.target_created)
         return "Impossible to create the folder of the duplicate:\r" + quoted;
     std::string text;
-    if (result.stopped)
-        text =
-            "The duplication was stopped before its end: " + std::to_string(result.files_copied) +
-            " files have been copied to\r" + quoted;
-    if (!result.failed.empty()) {
+    const auto add = [&text](const std::string& part) {
         if (!text.empty()) text += "\r\r";
-        text += std::to_string(result.failed.size()) +
-                (result.failed.size() == 1 ? " item" : " items") +
-                " of the duplicate could not be created, the first one:\r\"" +
-                result.failed.front() + "\"";
-    }
+        text += part;
+    };
+    if (result.stopped)
+        add("The duplication was stopped before its end: " + std::to_string(result.files_copied) +
+            " files have been copied to\r" + quoted);
+    if (!result.failed.empty())
+        add(std::to_string(result.failed.size()) +
+            (result.failed.size() == 1 ? " item" : " items") +
+            " of the duplicate could not be created (a full disk, a protected or read-only "
+            "place, a file in use or a link):" +
+            listed(result.failed));
+    if (!result.links_left_out.empty())
+        add("Links of the project lead elsewhere and were not copied:" +
+            listed(result.links_left_out));
     return text;
 }
 

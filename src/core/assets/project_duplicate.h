@@ -21,6 +21,7 @@ struct duplicate_plan {
     std::string target;                // without trailing backslash
     std::vector<std::string> folders;  // relative to the source; "" (the root) first
     std::vector<std::string> files;    // relative to the source
+    std::vector<std::string> links;    // links below the source (full paths): not copied
     std::size_t steps() const { return folders.size() + files.size(); }
 };
 duplicate_plan plan_duplicate(std::string_view project_folder, std::string_view target);
@@ -43,17 +44,20 @@ struct duplicate_result {
     std::size_t steps_done = 0;
     std::size_t files_copied = 0;
     std::vector<std::string> failed;  // folders and files of the target that could not be made
+    std::vector<std::string> links_left_out;  // links of the project, which are not copied
 };
 
 // Lists the project, creates the target and its folders, then copies the files, asking the
 // observer before each whether to stop, so a stop always falls between two whole files. A
 // copy that fails leaves no partial file; in a target folder that existed before, files are
 // copied under a temporary name and renamed into place, so a file they replace stays intact
-// until its successor is complete.
+// until its successor is complete, a read-only file there is not replaced, and nothing is
+// written through a link that stands in it.
 duplicate_result duplicate_project(std::string_view project_folder, std::string_view target,
                                    duplicate_observer& observer);
 
-// The message after the progress dialog when the copy was not complete; "" when it was.
+// The message after the progress dialog when the copy was not complete; "" when it was. It
+// names every item that is missing from the duplicate (up to a screenful, then their number).
 std::string duplicate_problem_message(const duplicate_result& result, std::string_view target);
 std::string load_duplicate_question();
 

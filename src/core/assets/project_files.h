@@ -12,14 +12,24 @@ inline constexpr const char* kEditGitignoreCaption = "Edit the .gitignore file";
 std::string gitignore_created_message(const std::string& path);
 std::string gitignore_failed_message(const std::string& path);
 
-// Writes the default text (the program's resource, byte for byte) as the project's .gitignore,
-// through a temporary file. An empty text is refused: the resource must have been found.
-bool create_gitignore(const std::string& path, std::string_view default_text);
-
 // Opens an existing .gitignore for editing: its LF line ends become CR LF for the Windows
 // editor, the editor is started (it does not wait), then the file goes back to LF line ends.
-void edit_with_line_ends(const std::string& path,
+// A link is opened as it is: the file it leads to is not the project's to convert. False when
+// the file was left with the CR LF line ends.
+bool edit_with_line_ends(const std::string& path,
                          const std::function<void(const std::string&)>& start_editor);
+
+// The .gitignore button: the project's .gitignore is opened in the editor when it exists,
+// otherwise the default text (the program's resource, byte for byte) is written as a new one,
+// whole or not at all. An empty text is refused: the resource must have been found.
+struct gitignore_outcome {
+    bool created = false;  // the caption becomes "Edit the .gitignore file"
+    bool failed = false;
+    std::string message;  // "" when the editor was simply opened
+};
+gitignore_outcome create_or_edit_gitignore(
+    const std::string& project_folder, std::string_view default_text,
+    const std::function<void(const std::string&)>& start_editor);
 
 // The folders that "Open res folder" and "Open src folder" show.
 std::string res_folder(const std::string& project_folder);

@@ -184,6 +184,16 @@ bool move_file(const std::string& from, const std::string& to) {
 }
 
 bool copy_file(const std::string& from, const std::string& to) {
+    if (fault_injected(file_step::write, to)) {  // the disk fills up half-way through the copy
+        std::string bytes;
+        unique_file_handle file(CreateFileW(widen(to).c_str(), GENERIC_WRITE, 0, nullptr,
+                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (file.valid() && read_file(from, bytes))
+            WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written,
+                      nullptr);
+        return false;
+    }
     return CopyFileW(widen(from).c_str(), widen(to).c_str(), FALSE) != 0;
 }
 
