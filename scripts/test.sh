@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: the portable core natively (plain and with AddressSanitizer/UBSan) and its
 # fuzz harnesses over their corpora, then the same unit tests and the GUI tests cross-compiled
-# under Wine, then the release build and the acceptance run of the installed suite. Ends with "N passed, N failed, N skipped".
+# under Wine, then the release build and the acceptance run of the installed suite. Ends with
+# "N passed, N failed, N skipped".
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 ready_for_wine || exit 1
