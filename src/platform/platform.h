@@ -71,6 +71,9 @@ std::string batch_readable_path(const std::string& path);
 // The other way, for a batch file read back: UTF-8 text as it is (batch files written before
 // the code page was heeded), otherwise the bytes read in the console's code page.
 std::string batch_decoding(std::string_view bytes);
+// A build tool's log (the JDK writes in the system's ANSI code page): UTF-8 text as it is,
+// otherwise the bytes read in that code page.
+std::string tool_log_decoding(std::string_view bytes);
 
 // ---- private-profile (INI) files --------------------------------------------------------------
 std::string profile_read(const std::string& file, const std::string& section,

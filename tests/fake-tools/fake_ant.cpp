@@ -125,6 +125,16 @@ std::string with_crlf(const std::string& text) {
     return out;
 }
 
+std::string in_system_code_page(const std::string& utf8) {
+    const std::wstring wide = widen(utf8);
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n,
+                        nullptr, nullptr);
+    return bytes;
+}
+
 }  // namespace
 
 int main() {
@@ -147,8 +157,9 @@ int main() {
     } else {
         out = "Buildfile: " + folder + "build.xml\n\nhelp:\n     [echo] Android Ant Build.\n";
     }
+    // Like the JDK, the log is written in the system's ANSI code page, not in UTF-8.
     if (!logfile.empty())
-        platform::write_file(fake::full_path(logfile), with_crlf(out));
+        platform::write_file(fake::full_path(logfile), in_system_code_page(with_crlf(out)));
     else
         fake::print(with_crlf(out));
     return exit_code;

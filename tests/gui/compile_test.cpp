@@ -229,6 +229,34 @@ TEST_F(Compile, JavacFailureWritesTheReportAndOpensTheViewer) {
     EXPECT_FALSE(platform::file_exists(folder + "ant.properties"));
 }
 
+TEST_F(Compile, ReportOfAProjectInAFolderOutsideTheConsoleCodePageKeepsItsLinks) {
+    const std::string from = project("compile\\broken-notes");
+    const std::string parent = scratch_.path() + "Zo\xC3\xAB\\Mes projets\\Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F";
+    platform::make_directories(parent);
+    const std::string folder = parent + "\\broken-notes\\";
+    ASSERT_TRUE(MoveFileW(widen(testing_support::without_trailing(from)).c_str(),
+                          widen(testing_support::without_trailing(folder)).c_str()));
+    const std::string bin = gui::bin_folder();
+    platform::remove_file(bin + "index.htm");  // an earlier report's must not count
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    ASSERT_TRUE(gui::wait_until([&] { return file_holds(bin + "index.htm", "Counter.java:7</a>"); },
+                                60000));
+    EXPECT_TRUE(file_holds(bin + "index.htm", "BrokenActivity.java:10</a>"));
+    // Each link's batch names, in the console's code page, a file that is there.
+    for (const char* batch : {"bat\\0.bat", "bat\\2.bat", "bat\\3.bat"}) {
+        std::string bytes;
+        ASSERT_TRUE(platform::read_file(bin + batch, bytes)) << batch;
+        const std::string line = platform::batch_decoding(bytes);
+        const std::size_t open = line.find('"'), close = line.find('"', open + 1);
+        ASSERT_NE(close, std::string::npos) << line;
+        EXPECT_TRUE(platform::file_exists(line.substr(open + 1, close - open - 1))) << line;
+    }
+    compile_support::end_processes("Lumo.exe");
+}
+
 TEST_F(Compile, CancelDuringCompilingClosesAtOnceAndEndsTheTool) {
     const std::string folder = project("android-project", "ant_release_delay_ms=60000\r\n");
     HWND w = start(folder);

@@ -243,3 +243,19 @@ TEST(BuildFailureReport, WindowHeight) {
 TEST(BuildFailureReport, EscapeHtml) {
     EXPECT_EQ(escape_html("a & b <c> 'd' \"e\""), "a &amp; b &lt;c&gt; 'd' \"e\"");
 }
+
+TEST(BuildFailureReport, LogInTheSystemCodePageMatchesTheUtf8ProjectFolder) {
+    // The JDK writes its log in the system's code page: "é" is one byte there.
+    std::string log = log_fixture("one_error.txt");
+    const std::string utf8_folder = "C:\\Projects\\Caf\xC3\xA9\\";
+    std::size_t at;
+    while ((at = log.find(kProject)) != std::string::npos)
+        log.replace(at, kProject.size(), "C:\\Projects\\Caf\xE9\\");
+    const failure_report r = make_failure_report(log, utf8_folder, report_editor::carried);
+    ASSERT_TRUE(r.produced);
+    EXPECT_NE(r.index_htm.find(link(2, "src\\com\\example\\myapp\\MainActivity.java:27")),
+              std::string::npos)
+        << r.index_htm;
+    ASSERT_EQ(r.link_batches.count(2), 1u);
+    EXPECT_NE(r.link_batches.at(2).find("Caf"), std::string::npos);
+}

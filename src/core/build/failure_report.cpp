@@ -5,6 +5,7 @@
 
 #include "core/build/batch_escaping.h"
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 
 namespace build {
 namespace {
@@ -140,6 +141,15 @@ void append_marked_source_line(std::string& out, std::string_view source,
     out += "</font>";
 }
 
+// The batch line that opens the file, in the console's code page as cmd.exe reads it, the
+// file named by its short form when that code page lacks some of its characters; false when
+// no form of the name can be written.
+bool encoded_batch_line(report_editor editor, std::string_view file, std::string_view line_number,
+                        std::string& bytes) {
+    const std::string readable = platform::batch_readable_path(std::string(file));
+    return platform::batch_encoding(editor_batch_line(editor, readable, line_number), bytes);
+}
+
 }  // namespace
 
 std::string escape_html(std::string_view text) {
@@ -168,12 +178,17 @@ int report_window_height(int line_count) {
 failure_report make_failure_report(std::string_view ant_log, std::string_view project_folder,
                                    report_editor editor) {
     failure_report report;
-    const std::string log = without_carriage_returns(ant_log);
+    const std::string log = without_carriage_returns(platform::tool_log_decoding(ant_log));
     std::string section;
     if (!compile_section(log, section)) return report;
 
     const std::string folder =
         project_folder.empty() ? std::string() : text::with_one_trailing_backslash(project_folder);
+    // The tools name the project as the batch files gave it to them: by its short form when
+    // the console's code page lacks some of its characters.
+    const std::string alias =
+        folder.empty() ? std::string()
+                       : text::with_one_trailing_backslash(platform::batch_readable_path(folder));
     report.line_count = static_cast<int>(std::count(section.begin(), section.end(), '\n'));
 
     std::vector<std::string_view> lines;
@@ -189,8 +204,11 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = without_leading_blanks(lines[i]);
         std::string& entry = entries.back();
-        const bool is_error = !folder.empty() && starts_with_ignoring_case(line, folder);
-        if (is_error) {
+        const std::size_t prefix = folder.empty()                            ? 0
+                                   : starts_with_ignoring_case(line, folder) ? folder.size()
+                                   : starts_with_ignoring_case(line, alias)  ? alias.size()
+                                                                             : 0;
+        if (prefix > 0) {
             if (entries.size() != 1) entry += kEntryEnd;
             const int n = static_cast<int>(entries.size()) + 1;
             const std::size_t colon = line.find(": ");
@@ -205,12 +223,14 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
             const std::string_view file = numbered ? location.substr(0, last_colon) : location;
             const std::string_view number =
                 numbered ? location.substr(last_colon + 1) : std::string_view();
-            // An entry whose location is no plain file path shows without a link.
-            const bool linked = is_plain_file_path(file);
-            if (linked) report.link_batches[n] = editor_batch_line(editor, file, number);
+            // An entry whose location is no plain file path, or one a batch file cannot name,
+            // shows without a link.
+            const bool linked = is_plain_file_path(file) &&
+                                encoded_batch_line(editor, file, number, report.link_batches[n]);
+            if (!linked) report.link_batches.erase(n);
             std::string& added = entries.emplace_back("<li><input type='checkbox'> ");
             if (linked) added += "<a href='bat\\" + std::to_string(n) + ".bat'>";
-            append_escaped(added, location.substr(folder.size()));
+            append_escaped(added, location.substr(prefix));
             added += linked ? "</a>: <b>" : ": <b>";
             append_escaped(added, message);
             added += "</b>";
@@ -231,7 +251,8 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
     }
     entries.back() += kEntryEnd;
 
-    report.link_batches[0] = editor_batch_line(editor, folder + "ant_log.txt", "");
+    if (!encoded_batch_line(editor, folder + "ant_log.txt", "", report.link_batches[0]))
+        report.link_batches.erase(0);
     std::size_t size = 512;
     for (const std::string& entry : entries) size += entry.size() + 2;
     std::string& html = report.index_htm;

@@ -15,14 +15,16 @@ enum class report_editor { carried, notepad };
 struct failure_report {
     bool produced = false;  // false: the log holds no compile section ending in a failure
     std::string index_htm;
-    std::map<int, std::string>
-        link_batches;    // "bat\N.bat" texts: 0 is the whole log, errors from 2
+    // "bat\N.bat" texts, in the console's code page as cmd.exe reads them: 0 is the whole log,
+    // errors from 2; an entry whose file no batch file can name has none.
+    std::map<int, std::string> link_batches;
     int line_count = 0;  // line breaks in the compiler's part of the log
 };
 
-// Builds the report from the bytes of "ant_log.txt" and the project folder (with its trailing
-// backslash). Text copied from the log is HTML-escaped; file paths match the project folder
-// ignoring letter case, as Windows does.
+// Builds the report from the bytes of "ant_log.txt" (UTF-8, or the system's code page the JDK
+// writes in) and the project folder (with its trailing backslash). Text copied from the log is
+// HTML-escaped; file paths match the project folder, or the short form the batch files named
+// it by, ignoring letter case, as Windows does.
 failure_report make_failure_report(std::string_view ant_log, std::string_view project_folder,
                                    report_editor editor);
 

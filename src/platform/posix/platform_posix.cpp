@@ -282,6 +282,30 @@ std::string batch_readable_path(const std::string& path) { return path; }
 
 std::string batch_decoding(std::string_view bytes) { return std::string(bytes); }
 
+std::string tool_log_decoding(std::string_view bytes) {
+    // The stand-in system's code page is Latin-1: UTF-8 stays, any other byte is its own letter.
+    bool utf8 = true;
+    for (std::size_t i = 0; i < bytes.size() && utf8;) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > bytes.size()) utf8 = false;
+        for (std::size_t k = 1; utf8 && k < n; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 2) utf8 = false;
+        i += n ? n : 1;
+    }
+    if (utf8) return std::string(bytes);
+    std::string out;
+    for (unsigned char c : bytes) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 double seconds_since_midnight() {
     timeval tv{};
     gettimeofday(&tv, nullptr);

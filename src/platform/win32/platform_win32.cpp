@@ -309,17 +309,25 @@ std::string batch_readable_path(const std::string& path) {
     return batch_encoding(result, bytes) ? result : path;
 }
 
-std::string batch_decoding(std::string_view bytes) {
+namespace {
+
+// UTF-8 text as it is, otherwise the bytes read in the given code page.
+std::string decoded_in(UINT code_page, std::string_view bytes) {
     if (bytes.empty()) return {};
     const int size = static_cast<int>(bytes.size());
     if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0) > 0)
         return std::string(bytes);
-    const UINT code_page = GetOEMCP();
     const int n = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), n);
     return narrow(wide);
 }
+
+}  // namespace
+
+std::string batch_decoding(std::string_view bytes) { return decoded_in(GetOEMCP(), bytes); }
+
+std::string tool_log_decoding(std::string_view bytes) { return decoded_in(GetACP(), bytes); }
 
 double seconds_since_midnight() {
     SYSTEMTIME t{};
