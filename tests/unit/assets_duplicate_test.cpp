@@ -7,48 +7,11 @@
 #include "platform/platform.h"
 #include "unit/test_support.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include "platform/win32/utf16.h"
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using namespace assets;
 using testing_support::scratch_folder;
 
 namespace {
-
-#ifndef _WIN32
-std::string native_path(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-#endif
-
-// Names starting with "." are hidden on POSIX; on Windows the attribute makes them so.
-void make_hidden(const std::string& path) {
-#ifdef _WIN32
-    const std::wstring w = widen(path);
-    SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
-#else
-    (void)path;
-#endif
-}
-
-bool make_link(const std::string& target, const std::string& link_path, bool folder) {
-#ifdef _WIN32
-    const std::wstring t = widen(target), l = widen(link_path);
-    return CreateSymbolicLinkW(l.c_str(), t.c_str(),
-                               (folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
-                                   SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
-#else
-    (void)folder;
-    return symlink(native_path(target).c_str(), native_path(link_path).c_str()) == 0;
-#endif
-}
 
 // Records what the worker tells the dialog, in order.
 struct recorder : duplicate_observer {
@@ -113,11 +76,11 @@ TEST(AssetsDuplicate, HiddenFoldersAreSkippedHiddenFilesCopied) {
     const std::string project = small_project(s);
     s.write("p\\.git\\HEAD", "ref");
     s.write("p\\.git\\objects\\ab\\cd", "blob");
-    make_hidden(project + ".git");
+    testing_support::make_hidden(project + ".git");
     s.write("p\\res\\.secret", "hidden file");
-    make_hidden(project + "res\\.secret");
+    testing_support::make_hidden(project + "res\\.secret");
     s.write("p\\.avlo\\x.txt", "work");  // hidden on POSIX only by its name
-    make_hidden(project + ".avlo");
+    testing_support::make_hidden(project + ".avlo");
     recorder r;
     const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
     EXPECT_FALSE(platform::file_exists(s.path() + "copy\\.git"));
@@ -175,8 +138,8 @@ TEST(AssetsDuplicate, LinksAreNeitherFollowedNorCopied) {
     const std::string project = small_project(s);
     outside.write("big\\data.bin", "outside data");
     outside.write("one.txt", "outside file");
-    if (!make_link(outside.path() + "big", project + "linked", true) ||
-        !make_link(outside.path() + "one.txt", project + "res\\one.txt", false))
+    if (!testing_support::make_link(outside.path() + "big", project + "linked") ||
+        !testing_support::make_link(outside.path() + "one.txt", project + "res\\one.txt"))
         GTEST_SKIP() << "no link could be made here";
     recorder r;
     const duplicate_result result = duplicate_project(project, s.path() + "copy", r);

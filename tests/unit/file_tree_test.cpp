@@ -8,59 +8,11 @@
 #include "platform/platform.h"
 #include "test_support.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include "platform/win32/utf16.h"
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using namespace assets;
 using testing_support::scratch_folder;
 
 namespace {
-
-#ifndef _WIN32
-std::string native_path(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-#endif
-
-// Entries whose names start with "." are hidden on POSIX; on Windows the attribute does it.
-void make_hidden(const std::string& path) {
-#ifdef _WIN32
-    const std::wstring w = widen(path);
-    SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
-#else
-    (void)path;
-#endif
-}
-
-void make_read_only(const std::string& path, bool read_only) {
-#ifdef _WIN32
-    const std::wstring w = widen(path);
-    const DWORD a = GetFileAttributesW(w.c_str());
-    SetFileAttributesW(w.c_str(),
-                       read_only ? (a | FILE_ATTRIBUTE_READONLY) : (a & ~FILE_ATTRIBUTE_READONLY));
-#else
-    chmod(native_path(path).c_str(), read_only ? 0444 : 0644);
-#endif
-}
-
-// A link named link_path to the folder target; false when the system refuses to make one.
-bool make_link(const std::string& target, const std::string& link_path) {
-#ifdef _WIN32
-    const std::wstring t = widen(target), l = widen(link_path);
-    return CreateSymbolicLinkW(
-               l.c_str(), t.c_str(),
-               SYMBOLIC_LINK_FLAG_DIRECTORY | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
-#else
-    return symlink(native_path(target).c_str(), native_path(link_path).c_str()) == 0;
-#endif
-}
 
 std::vector<std::string> paths_of(const std::vector<file_record>& files) {
     std::vector<std::string> out;
@@ -106,10 +58,10 @@ TEST(ListFolders, BreadthFirstWithRootFirst) {
 TEST(ListFolders, SkipsHiddenAndLinkedFolders) {
     scratch_folder dir, outside;
     dir.write("root\\.hidden\\inner\\f.txt", "x");
-    make_hidden(dir.path() + "root\\.hidden");
+    testing_support::make_hidden(dir.path() + "root\\.hidden");
     dir.write("root\\plain\\f.txt", "y");
     outside.write("target\\deep\\f.txt", "z");
-    const bool linked = make_link(outside.path() + "target", dir.path() + "root\\link");
+    const bool linked = testing_support::make_link(outside.path() + "target", dir.path() + "root\\link");
     std::vector<std::string> folders;
     EXPECT_EQ(list_folders(dir.path() + "root", folders), 1u);
     EXPECT_EQ(folders.back(), dir.path() + "root\\plain");
@@ -130,9 +82,9 @@ TEST(ListFiles, OwnFilesBeforeSubfoldersHiddenIncluded) {
     dir.write("p\\sub\\s.txt", "s");
     dir.write("p\\top.txt", "t");
     dir.write("p\\.secret", "h");
-    make_hidden(root + ".secret");
+    testing_support::make_hidden(root + ".secret");
     dir.write("p\\.hid\\inside.txt", "i");
-    make_hidden(root + ".hid");
+    testing_support::make_hidden(root + ".hid");
 
     std::vector<file_record> files;
     ASSERT_EQ(list_files(dir.path() + "p", files), 5u);  // no trailing backslash needed
@@ -166,7 +118,7 @@ TEST(ListFiles, DoesNotEnterLinkedFolders) {
     scratch_folder dir, outside;
     dir.write("p\\own.txt", "o");
     outside.write("target\\far.txt", "f");
-    if (!make_link(outside.path() + "target", dir.path() + "p\\link"))
+    if (!testing_support::make_link(outside.path() + "target", dir.path() + "p\\link"))
         GTEST_SKIP() << "no folder link could be made here";
     std::vector<file_record> files;
     EXPECT_EQ(list_files(dir.path() + "p", files), 1u);
@@ -210,9 +162,9 @@ TEST(DeleteFolderTree, KeepsHiddenAndReadOnlyFilesWithTheFoldersAboveThem) {
     dir.write(".avlo\\bin\\app.apk", "apk");
     dir.write(".avlo\\empty\\deeper\\x.tmp", "x");
     dir.write(".avlo\\keep\\.marker", "hidden");
-    make_hidden(work + "\\keep\\.marker");
+    testing_support::make_hidden(work + "\\keep\\.marker");
     dir.write(".avlo\\locked\\ro.txt", "read-only");
-    make_read_only(work + "\\locked\\ro.txt", true);
+    testing_support::set_read_only(work + "\\locked\\ro.txt", true);
     dir.write(".avlo\\top.txt", "t");
 
     delete_folder_tree(work + "\\");
@@ -222,13 +174,13 @@ TEST(DeleteFolderTree, KeepsHiddenAndReadOnlyFilesWithTheFoldersAboveThem) {
     EXPECT_FALSE(platform::file_exists(work + "\\top.txt"));
     EXPECT_EQ(dir.read(".avlo\\keep\\.marker"), "hidden");
     EXPECT_EQ(dir.read(".avlo\\locked\\ro.txt"), "read-only");
-    make_read_only(work + "\\locked\\ro.txt", false);  // so that the scratch folder can go
+    testing_support::set_read_only(work + "\\locked\\ro.txt", false);  // so that the scratch folder can go
 }
 
 TEST(DeleteFolderTree, FilesInHiddenFoldersGoTheHiddenFolderStays) {
     scratch_folder dir;
     dir.write("w\\.cache\\a.bin", "a");
-    make_hidden(dir.path() + "w\\.cache");
+    testing_support::make_hidden(dir.path() + "w\\.cache");
     delete_folder_tree(dir.path() + "w");
     EXPECT_FALSE(platform::file_exists(dir.path() + "w\\.cache\\a.bin"));
     EXPECT_TRUE(platform::is_directory(dir.path() + "w\\.cache"));
@@ -255,7 +207,7 @@ TEST(DeleteFolderTree, LinkedFolderIsUnlinkedAndItsTargetKept) {
     outside.write("target\\precious.txt", "keep me");
     outside.write("target\\sub\\more.txt", "me too");
     dir.write("w\\own.txt", "o");
-    if (!make_link(outside.path() + "target", dir.path() + "w\\link"))
+    if (!testing_support::make_link(outside.path() + "target", dir.path() + "w\\link"))
         GTEST_SKIP() << "no folder link could be made here";
     delete_folder_tree(dir.path() + "w");
     EXPECT_FALSE(platform::file_exists(dir.path() + "w\\link"));
@@ -267,7 +219,7 @@ TEST(DeleteFolderTree, LinkedFolderIsUnlinkedAndItsTargetKept) {
 TEST(DeleteFolderTree, FolderThatIsItselfALinkIsOnlyUnlinked) {
     scratch_folder dir, outside;
     outside.write("target\\precious.txt", "keep me");
-    if (!make_link(outside.path() + "target", dir.path() + ".avlo"))
+    if (!testing_support::make_link(outside.path() + "target", dir.path() + ".avlo"))
         GTEST_SKIP() << "no folder link could be made here";
     delete_folder_tree(dir.path() + ".avlo\\");
     EXPECT_FALSE(platform::file_exists(dir.path() + ".avlo"));

@@ -160,6 +160,15 @@ void remove_link(const std::string& link_path) {
 #endif
 }
 
+void make_hidden(const std::string& path) {
+#ifdef _WIN32
+    const std::wstring w = widen(path);
+    SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
+#else
+    (void)path;
+#endif
+}
+
 void set_read_only(const std::string& path, bool read_only) {
 #ifdef _WIN32
     const std::wstring w = widen(path);

@@ -33,6 +33,8 @@ void copy_tree(const std::string& from, const std::string& to);
 bool make_link(const std::string& target, const std::string& link_path);
 // Removes a link made by make_link (its target stays).
 void remove_link(const std::string& link_path);
+// Hides a file or folder (on POSIX, names starting with "." are hidden already).
+void make_hidden(const std::string& path);
 // Marks a file read-only, or writable again.
 void set_read_only(const std::string& path, bool read_only);
 // The names in a folder that end in ".vxtmp": temporary files left behind.
