@@ -92,6 +92,7 @@ TEST(FileTransaction, FailureDuringTheSwapNamesWhatChanged) {
     EXPECT_EQ(dir.read("a.xml"), "new a");
     EXPECT_EQ(dir.read("b.xml"), "old b");
     EXPECT_EQ(dir.read("src\\old\\C.java"), "old c");
+    EXPECT_FALSE(platform::file_exists(dir.path() + "src\\new"));  // made for C.java alone
     EXPECT_EQ(testing_support::leftover_temporaries(testing_support::without_trailing(dir.path())),
               0);
 }
