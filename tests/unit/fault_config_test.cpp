@@ -3,6 +3,7 @@
 // makes them), or changed in exactly the files its message names, and nothing else touched.
 #include <gtest/gtest.h>
 
+#include "core/configurator/configurator_config.h"
 #include "core/configurator/keystore_creation.h"
 #include "core/configurator/keystore_replacement.h"
 #include "unit/fault_scenarios.h"
@@ -45,4 +46,35 @@ TEST(FaultConfig, KeystoreCreation) {
                      {scenario::link_outside, keystore, expect::after, ""},
                      {scenario::long_path, "", expect::after, ""}},
                     make, create, std::string(kKeystoreCreated));
+}
+
+TEST(FaultConfig, ConfigurationFile) {
+    const auto make = [](const std::string& folder) {
+        platform::write_file(folder + "Vexlo.cfg",
+                             "[Config]\r\njdk_path=C:\\old-jdk\r\nant_path=C:\\ant\r\n");
+    };
+    const auto save = [](const std::string& folder) -> operation_result {
+        build::tool_config config;
+        config.jdk_path = "C:\\jdk";
+        config.keystore_path = "C:\\keys\\release.jks";
+        config.keystore_alias = "demo";
+        config.keystore_password = "secret";
+        const std::string file = folder + "Vexlo.cfg";
+        if (write_configurator_config(file, config, {})) return {"", {}};
+        return {config_not_saved_text(file), {}};
+    };
+    const std::string cfg = "Vexlo.cfg";
+#ifdef _WIN32
+    // The system's profile calls take no path longer than MAX_PATH.
+    const fault_row long_path{scenario::long_path, "", expect::before, cfg};
+#else
+    const fault_row long_path{scenario::long_path, "", expect::after, ""};
+#endif
+    run_fault_table({{scenario::read_only_file, cfg, expect::before, cfg},
+                     {scenario::read_only_folder, "", expect::before, cfg},
+                     {scenario::held_open, cfg, expect::before, cfg},
+                     {scenario::disk_full, "", expect::before, cfg},
+                     {scenario::link_outside, cfg, expect::after, ""},
+                     long_path},
+                    make, save, "");
 }
