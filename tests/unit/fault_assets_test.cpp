@@ -41,7 +41,7 @@ TEST(FaultAssets, ProgramUpdate) {
                     make, update, "Done !");
 }
 
-TEST(FaultAssets, ProgramPathFromSetupLeadingOutOfTheProjectIsRefused) {
+TEST(FaultAssets, AWriteLeadingOutOfTheProjectIsRefused) {
     scratch_folder s;
     s.write("p\\AndroidManifest.xml", "<manifest/>");
     s.write("elsewhere\\source\\main.bas", "theirs");
