@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test: the portable core natively (plain and with AddressSanitizer/UBSan), then the
-# same unit tests and the GUI tests cross-compiled under Wine, then the release build and the
-# acceptance run of the installed suite. Ends with "N passed, N failed, N skipped".
+# Runs every test: the portable core natively (plain and with AddressSanitizer/UBSan) and its
+# fuzz harnesses over their corpora, then the same unit tests and the GUI tests cross-compiled
+# under Wine, then the release build and the acceptance run of the installed suite. Ends with
+# "N passed, N failed, N skipped".
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 ready_for_wine || exit 1
@@ -38,6 +39,15 @@ if build_native native -DVEXLO_BENCHMARKS=OFF && build_native asan -DVEXLO_SANIT
 else
   echo "native build failed"; failed=$((failed + 1))
 fi
+
+# The fuzz harnesses over their corpora (every input that once broke the core) and a short run.
+echo "== fuzzing (linux-x86_64, clang, ASan/UBSan)"
+bash "$REPO_ROOT/scripts/fuzz.sh" --quick > "$LOG/fuzz.log" 2>&1
+fuzz_rc=$?
+grep -E '^[a-z_]+_fuzz: ' "$LOG/fuzz.log" || tail -5 "$LOG/fuzz.log"
+clean=$(grep -cE '^[a-z_]+_fuzz: .*, clean$' "$LOG/fuzz.log")
+passed=$((passed + clean))
+[ "$fuzz_rc" = 0 ] || failed=$((failed + 1))
 
 # Every 32-bit target, tests included, is built on every run, also where Wine cannot run it, so
 # that what only the 32-bit compiler sees (stdcall callbacks, say) shows here.

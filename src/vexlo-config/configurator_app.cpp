@@ -53,6 +53,7 @@ configurator::detection_places this_machine() {
     for (std::string& f :
          configurator::path_variable_folders(platform::environment_variable("PATH")))
         places.search_folders.push_back(std::move(f));
+    places.java_home = platform::environment_variable("JAVA_HOME");
     return places;
 }
 

@@ -3,11 +3,13 @@
 #include <ole2.h>
 #include <shlobj.h>
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "core/build/tool_config_reader.h"
+#include "core/configurator/pending_detections.h"
 #include "core/configurator/tool_detection.h"
+#include "core/configurator/tool_versions.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo-config/configurator_app.h"
@@ -19,7 +21,7 @@ using configurator::tool_section;
 
 namespace {
 
-std::array<std::string, 3> g_found;  // what each running detection found
+configurator::pending_detections g_pending;  // what each detection found, until shown
 
 int index_of(tool_section s) { return static_cast<int>(s); }
 
@@ -74,9 +76,9 @@ std::string pick_folder(HWND owner, const std::string& title, const std::string&
 void start_autodetect(HWND window, tool_section section) {
     enable_item(window, detect_button(section), false);
     const configurator::detection_places places = this_machine();
-    g_found[index_of(section)] = section == tool_section::jdk   ? configurator::detect_jdk(places)
-                                 : section == tool_section::sdk ? configurator::detect_android_sdk(places)
-                                                                : configurator::detect_ant(places);
+    g_pending.start(section, section == tool_section::jdk   ? configurator::detect_jdk(places)
+                             : section == tool_section::sdk ? configurator::detect_android_sdk(places)
+                                                            : configurator::detect_ant(places));
     SetTimer(window, kDetectTimerBase + index_of(section), 1000, nullptr);
 }
 
@@ -84,14 +86,21 @@ bool finish_autodetect(HWND window, UINT_PTR timer) {
     if (timer < kDetectTimerBase || timer >= kDetectTimerBase + 3) return false;
     KillTimer(window, timer);
     const auto section = static_cast<tool_section>(timer - kDetectTimerBase);
-    const std::string found = g_found[index_of(section)];
+    const std::optional<std::string> waiting = g_pending.take(section);
+    if (!waiting) return true;  // the user chose a folder meanwhile
+    const std::string& found = *waiting;
     if (found.empty()) {
         enable_item(window, detect_button(section), true);
         tell(window, configurator::not_found_text(section), MB_OK | MB_ICONEXCLAMATION);
         return true;
     }
     store(window, section, found);
-    tell(window, configurator::found_text(section, found), MB_OK | MB_ICONINFORMATION);
+    const std::string problem = configurator::version_problem(section, found);
+    if (problem.empty())
+        tell(window, configurator::found_text(section, found), MB_OK | MB_ICONINFORMATION);
+    else
+        tell(window, configurator::found_text(section, found) + "\r\r" + problem,
+             MB_OK | MB_ICONEXCLAMATION);
     return true;
 }
 
@@ -106,12 +115,18 @@ void browse_for_tool(HWND window, tool_section section) {
                                      ? configurator::accept_sdk_folder(folder)
                                      : configurator::accept_ant_folder(folder);
     if (accepted.empty()) {
-        tell(window, configurator::invalid_folder_text(section), MB_OK | MB_ICONEXCLAMATION);
+        // SDK Tools of revision 26 and later lack what the check looks for: say why.
+        const std::string problem = configurator::version_problem(section, folder);
+        tell(window, problem.empty() ? configurator::invalid_folder_text(section) : problem,
+             MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     // The user's choice is the later word: a detection still on its way for this section is
     // dropped rather than allowed to overwrite it.
-    const UINT_PTR timer = kDetectTimerBase + index_of(section);
-    if (KillTimer(window, timer)) enable_item(window, detect_button(section), true);
+    g_pending.user_chose(section);
+    if (KillTimer(window, kDetectTimerBase + index_of(section)))
+        enable_item(window, detect_button(section), true);
     store(window, section, accepted);
+    const std::string problem = configurator::version_problem(section, accepted);
+    if (!problem.empty()) tell(window, problem, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,10 +1,12 @@
 #include "vexlo-config/keystore_commands.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <string>
 
 #include "core/build/compile_identity.h"
+#include "core/build/compile_messages.h"
 #include "core/configurator/keystore_creation.h"
 #include "core/configurator/keystore_replacement.h"
 #include "platform/platform.h"
@@ -77,6 +79,27 @@ void confirmation_loop(HWND window) {
     request_status_refresh(window);
 }
 
+// Said once, after a creation: which certificate the new key has, and that without the
+// keystore and its password the app can never be updated.
+void advise_keeping_safe(HWND window, const std::string& file) {
+    const configurator::split_path where = configurator::split_keystore_path(file);
+    run_request request;
+    request.command = configurator::list_key_command(where.file_name, app().config.keystore_alias,
+                                                     app().config.keystore_password);
+    request.folder = where.folder;
+    request.variant = build::runner_variant::configurator;
+    const build::run_outcome listing = [&] {
+        busy_scope busy;
+        return run_tool(app().config, request);
+    }();
+    const std::string text = configurator::keep_keystore_safe_text(
+        file, configurator::certificate_sha256(listing.text));
+    if (show_message(window, text, kKeystoreCaption,
+                     MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES)
+        ShellExecuteW(nullptr, L"open", L"explorer.exe",
+                      widen(build::explorer_select_parameters(file)).c_str(), nullptr, SW_SHOW);
+}
+
 }  // namespace
 
 void select_keystore(HWND window) {
@@ -145,4 +168,5 @@ void create_keystore(HWND window) {
     config.keystore_password = app().dialog_password;
     request_status_refresh(window);
     tell(window, configurator::keystore_created_text(making), MB_OK | MB_ICONINFORMATION);
+    advise_keeping_safe(window, file);
 }

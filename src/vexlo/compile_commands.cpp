@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/assets/file_tree.h"
+#include "core/build/apk_verification.h"
 #include "core/build/compile_batch_text.h"
 #include "core/build/compile_messages.h"
 #include "core/shell/main_window_model.h"
@@ -47,7 +48,7 @@ void select_in_explorer(const std::string& file) {
 }
 
 void report(HWND dialog, bool clean_mode, build::build_result result, double seconds,
-            const build::build_inputs& in) {
+            const build::build_inputs& in, const build::apk_verification& verification) {
     const std::string& folder = in.project_folder;
     const std::string log = folder + "ant_log.txt";
     switch (result) {
@@ -59,8 +60,10 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
                 return;
             }
             platform::remove_file(log);
-            show_message(dialog, build::compile_success_message(seconds), shell::kProgramCaption,
-                         MB_OK | MB_ICONINFORMATION);
+            show_message(dialog,
+                         build::compile_success_message(seconds) + "\r\r" +
+                             build::verified_signature_text(verification),
+                         shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
             select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_unsigned_only:
@@ -69,6 +72,14 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
                 open_in_editor(log);
             select_in_explorer(build::apk_to_select(in));
             return;
+        case build::result_unverified: {
+            const std::string verify_log = build::work_folder(in) + build::kVerifyLog;
+            if (show_message(dialog, build::unverified_apk_message(verification, verify_log),
+                             shell::kProgramCaption, MB_YESNO | MB_ICONERROR) == IDYES)
+                open_in_editor(verify_log);
+            select_in_explorer(build::apk_to_select(in));
+            return;
+        }
         case build::result_no_apk:
             if (build_failure_report(folder)) return;
             if (show_message(dialog, build::compile_failed_message(folder), shell::kProgramCaption,
@@ -128,8 +139,10 @@ void build_project(HWND dialog, bool clean_mode) {
     }
     const build::build_inputs in = inputs_of_project();
     const double start = platform::seconds_since_midnight();
-    const build::build_result result = run_progress_dialog(dialog, clean_mode, in, app().tools, std::move(job));
-    report(dialog, clean_mode, result, seconds_since(start), in);
+    build::apk_verification verification;
+    const build::build_result result =
+        run_progress_dialog(dialog, clean_mode, in, app().tools, std::move(job), &verification);
+    report(dialog, clean_mode, result, seconds_since(start), in, verification);
 }
 
 struct command_context {

@@ -204,7 +204,8 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
 build::build_result run_progress_dialog(HWND owner, bool clean_mode,
                                         const build::build_inputs& inputs,
                                         const build::tool_config& tools,
-                                        std::shared_ptr<tool_job> job) {
+                                        std::shared_ptr<tool_job> job,
+                                        build::apk_verification* verification) {
     std::unique_ptr<build_worker>& worker = last_worker();
     if (worker) worker->wait();
     worker = std::make_unique<build_worker>(inputs, tools, clean_mode, std::move(job));
@@ -221,5 +222,6 @@ build::build_result run_progress_dialog(HWND owner, bool clean_mode,
         worker->detach();
         return build::result_cannot_start;
     }
+    if (verification) *verification = worker->verification();
     return static_cast<build::build_result>(result);
 }

@@ -68,6 +68,11 @@ void build_worker::detach() {
     kept_.clear();
 }
 
+build::apk_verification build_worker::verification() const {
+    std::lock_guard<std::mutex> lock(dialog_lock_);
+    return verification_;
+}
+
 void build_worker::wait() {
     if (thread_) wait_serving_messages(thread_);
 }
@@ -83,9 +88,14 @@ void build_worker::post(UINT message, WPARAM wparam) {
 DWORD WINAPI build_worker::thread_main(LPVOID self) {
     auto& worker = *static_cast<build_worker*>(self);
     worker_host host(worker);
-    const build::build_result result = worker.clean_mode_
-                                           ? build::clean_project(worker.inputs_, host)
-                                           : build::compile_project(worker.inputs_, host);
+    build::apk_verification verification;
+    const build::build_result result =
+        worker.clean_mode_ ? build::clean_project(worker.inputs_, host)
+                           : build::compile_project(worker.inputs_, host, &verification);
+    {
+        std::lock_guard<std::mutex> lock(worker.dialog_lock_);
+        worker.verification_ = std::move(verification);
+    }
     worker.post(msg_finished, static_cast<WPARAM>(result));
     // The build's command interpreter goes once the dialog has its result.
     worker.job_->end_session();

@@ -47,6 +47,8 @@ public:
     void detach();
     // Waits (serving messages) until the thread has ended.
     void wait();
+    // What the verifier said of the signed APK, once the worker has posted its result.
+    build::apk_verification verification() const;
 
 private:
     friend class worker_host;
@@ -57,9 +59,10 @@ private:
     const build::tool_config tools_;
     const bool clean_mode_;
     std::shared_ptr<tool_job> job_;
-    std::mutex dialog_lock_;
+    mutable std::mutex dialog_lock_;
     HWND dialog_ = nullptr;
     bool detached_ = false;
     std::vector<std::pair<UINT, WPARAM>> kept_;  // posted before the dialog was there
+    build::apk_verification verification_;       // under dialog_lock_
     HANDLE thread_ = nullptr;  // owned
 };

@@ -1,19 +1,17 @@
 #include "vexlo/project_writer.h"
 
-#include "core/assets/file_tree.h"
 #include "core/project/package_rename.h"
 #include "core/project/project_loader.h"
-#include "winui/message_pump.h"
 
-void delete_work_folder(const std::string& project_folder) {
-    // On the GUI thread: the window keeps serving its messages meanwhile.
-    assets::delete_folder_tree(project_folder + ".avlo", serve_pending_messages);
+void delete_work_folder(const std::string& project_folder,
+                        const assets::progress_callback& progress) {
+    assets::delete_folder_tree(project_folder + ".avlo", progress);
 }
 
 project::apply_result write_project_changes(project::project_state& state,
-                                            const project::property_changes& changes) {
-    project::apply_result result =
-        project::apply_project_changes(state, changes, serve_pending_messages);
+                                            const project::property_changes& changes,
+                                            const assets::progress_callback& progress) {
+    project::apply_result result = project::apply_project_changes(state, changes, progress);
     project::store_loaded(result.reloaded, state);
     return result;
 }

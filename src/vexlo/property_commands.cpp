@@ -5,6 +5,7 @@
 #include "vexlo/permissions_dialog.h"
 #include "vexlo/project_view.h"
 #include "vexlo/project_writer.h"
+#include "winui/command_thread.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 
@@ -27,30 +28,69 @@ void discard_changes(HWND dialog) {
     show_pending(dialog, false);
 }
 
-void apply_changes(HWND dialog) {
-    if (app().project.project_kind == project::kind_no_manifest) return;  // nothing to write into
+namespace {
+
+// Keeps the user informed during a long Apply: after a moment the status line counts the files
+// seen, a few times a second, and gets its text back at the end.
+class apply_progress {
+public:
+    explicit apply_progress(HWND dialog)
+        : dialog_(dialog), saved_(get_item_text(dialog, id_status)), start_(GetTickCount()) {}
+    ~apply_progress() {
+        if (shown_) set_item_text(dialog_, id_status, saved_);
+    }
+    apply_progress(const apply_progress&) = delete;
+    apply_progress& operator=(const apply_progress&) = delete;
+
+    void step() {
+        ++files_;
+        const DWORD now = GetTickCount();
+        if (now - start_ < 300 || (shown_ && now - last_ < 100)) return;
+        last_ = now;
+        shown_ = true;
+        set_item_text(dialog_, id_status, apply_progress_text(files_));
+    }
+
+private:
+    HWND dialog_;
+    std::string saved_;
+    DWORD start_;
+    DWORD last_ = 0;
+    std::size_t files_ = 0;
+    bool shown_ = false;
+};
+
+// The whole Apply, on the command thread: the main window is disabled meanwhile, so nothing
+// the user clicks there can load, apply or compile while the files are being rewritten.
+void apply_on_command_thread(void* context) {
+    HWND dialog = *static_cast<HWND*>(context);
     if (show_message(dialog, "Are you sure ?", "Apply changes",
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     vexlo_state& state = app();
     const std::string folder = state.project.project_folder;
-    delete_work_folder(folder);
-    const edited_values edits{get_item_text(dialog, id_app_name),
-                              get_item_text(dialog, id_package),
-                              get_item_text(dialog, id_version_name),
-                              get_item_text(dialog, id_version_code),
-                              get_item_text(dialog, id_min_sdk),
-                              get_item_text(dialog, id_target_sdk)};
-    const project::property_changes changes =
-        take_edits(edits, state.permission_choice, state.project);
-    if (!changes.any() && !has_unfinished_rename(folder)) {
-        show_pending(dialog, false);
-        const apply_report report = report_for(std::vector<std::string>{});
-        show_message(dialog, report.text, report.caption,
-                     MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
-        return;
+    project::apply_result result;
+    {
+        apply_progress progress(dialog);
+        const assets::progress_callback step = [&progress] { progress.step(); };
+        delete_work_folder(folder, step);
+        const edited_values edits{get_item_text(dialog, id_app_name),
+                                  get_item_text(dialog, id_package),
+                                  get_item_text(dialog, id_version_name),
+                                  get_item_text(dialog, id_version_code),
+                                  get_item_text(dialog, id_min_sdk),
+                                  get_item_text(dialog, id_target_sdk)};
+        const project::property_changes changes =
+            take_edits(edits, state.permission_choice, state.project);
+        if (!changes.any() && !has_unfinished_rename(folder)) {
+            show_pending(dialog, false);
+            const apply_report report = report_for(std::vector<std::string>{});
+            show_message(dialog, report.text, report.caption,
+                         MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+            return;
+        }
+        result = write_project_changes(state.project, changes, step);
     }
-    const project::apply_result result = write_project_changes(state.project, changes);
     const apply_report report = report_for_apply(result);
     if (!result.succeeded()) {
         show_message(dialog, report.text, report.caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
@@ -63,4 +103,11 @@ void apply_changes(HWND dialog) {
     show_properties(dialog);
     show_pending(dialog, false);
     show_message(dialog, report.text, report.caption, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+}
+
+}  // namespace
+
+void apply_changes(HWND dialog) {
+    if (app().project.project_kind == project::kind_no_manifest) return;  // nothing to write into
+    run_on_command_thread(dialog, apply_on_command_thread, &dialog);
 }

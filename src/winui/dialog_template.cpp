@@ -1,6 +1,7 @@
 #include "winui/dialog_template.h"
 
 #include "platform/win32/utf16.h"
+#include "winui/disabled_owner.h"
 #include "winui/dpi.h"
 
 namespace {
@@ -36,6 +37,7 @@ std::vector<WORD> build_dialog_template(const dialog_template_spec& spec) {
 INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC procedure,
                          LPARAM parameter) {
     const std::vector<WORD> bytes = build_dialog_template(spec);
+    const keep_owner_disabled kept(owner);
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                    reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,
                                    procedure, parameter);

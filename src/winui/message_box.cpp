@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/win32/utf16.h"
+#include "winui/disabled_owner.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ POINT centred_in(const RECT& area, SIZE size) {
 }
 
 int show_message(HWND owner, const std::string& text, const std::string& caption, UINT style) {
+    const keep_owner_disabled kept(owner);
     g_owner = owner;
     g_hook = SetWindowsHookExW(WH_CBT, activation_hook, nullptr, GetCurrentThreadId());
     const int result =

@@ -30,6 +30,8 @@ using namespace acceptance;
 
 namespace {
 
+using gui::wait_until;
+
 // Control ids of the configurator, its API chooser and the keystore dialogs.
 enum : int {
     jdk_path = 1011,
@@ -59,14 +61,6 @@ const std::string kAlias = "space";
 const std::string kPassword = "galaxy 50%";
 const std::string kAppName = "Space Demo";
 const std::string kVersionCode = "20";
-
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (condition()) return true;
-        gui::pause_ms(50);
-    }
-    return condition();
-}
 
 bool same_path(const std::string& a, const std::string& b) {
     return text::to_lower_ascii(a) == text::to_lower_ascii(b);
@@ -297,6 +291,17 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     gui::click(details, IDOK);
     EXPECT_EQ(answer_box(pid, IDOK, "configurator-keystore-created"),
               "Your keystore has been successfuly created");
+    // Then, once, the new key's fingerprint and why the keystore must be kept safe.
+    HWND advice = nullptr;
+    ASSERT_TRUE(wait_until([&] {
+        advice = gui::wait_message_box(pid, 0);
+        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+    }, 30000));
+    const std::string advice_text = gui::message_text(advice);
+    EXPECT_NE(advice_text.find("\rCertificate SHA-256: "), std::string::npos) << advice_text;
+    EXPECT_NE(advice_text.find("can never be updated"), std::string::npos) << advice_text;
+    shot(advice, "configurator-keystore-keep-safe");
+    gui::answer(advice, IDNO);
     EXPECT_TRUE(platform::file_exists(state().keystore));
     EXPECT_EQ(gui::item_text(w, keystore_path), state().keystore);
 

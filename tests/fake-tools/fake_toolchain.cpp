@@ -65,6 +65,11 @@ int main() {
         }
     }
 
+    // What the real installations say of their versions: a JDK 8, the SDK Tools 25.2.5.
+    ok = platform::write_file(jdk + "\\release", "JAVA_VERSION=\"1.8.0_202\"\r\n") && ok;
+    ok = platform::write_file(sdk + "\\tools\\source.properties",
+                              "Pkg.Desc=Android SDK Tools\r\nPkg.Revision=25.2.5\r\n") && ok;
+
     const std::string keystore_file = root + "\\release.keystore";
     fake::keystore ks;
     ks.store_password = "demo-pass";

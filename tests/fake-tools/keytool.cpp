@@ -1,5 +1,6 @@
 // Stand-in for the JDK's keytool: "-changealias" renames a key of a stand-in keystore after
-// checking the store and key passwords; "-genkey" creates a keystore with one key.
+// checking the store and key passwords; "-genkey" creates a keystore with one key; "-list -v"
+// prints a key's certificate fingerprints.
 #include "fake_keystore.h"
 #include "fake_tool_support.h"
 
@@ -60,6 +61,29 @@ int generate_key(const std::vector<std::string>& args) {
     return 0;
 }
 
+int list_key(const std::vector<std::string>& args) {
+    fake::keystore ks;
+    if (!fake::read_keystore(fake::full_path(fake::option(args, "-keystore")), ks))
+        return fail("keytool error: java.io.IOException: Invalid keystore format");
+    if (ks.store_password != fake::option(args, "-storepass")) return fail(fake::kTamperedWith);
+    const std::string alias = fake::option(args, "-alias");
+    if (!ks.find(alias))
+        return fail("keytool error: java.lang.Exception: Alias <" + alias + "> does not exist");
+    // A made-up fingerprint, the same for the same alias.
+    std::string sha;
+    unsigned value = 2166136261u;
+    for (int i = 0; i < 32; ++i) {
+        for (char c : alias) value = (value ^ static_cast<unsigned char>(c)) * 16777619u;
+        value = value * 16777619u + static_cast<unsigned>(i);
+        static const char digits[] = "0123456789ABCDEF";
+        sha += std::string(i ? ":" : "") + digits[(value >> 4) & 15] + digits[value & 15];
+    }
+    fake::print("Alias name: " + alias + "\r\nEntry type: PrivateKeyEntry\r\n"
+                "Certificate fingerprints:\r\n\t MD5:  00:11:22:33\r\n\t SHA1: 00:11:22:33:44\r\n"
+                "\t SHA256: " + sha + "\r\nSignature algorithm name: SHA256withRSA\r\n");
+    return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -67,5 +91,6 @@ int main() {
     fake::delay_from_knob("keytool_delay_ms");
     if (fake::has(args, "-changealias")) return change_alias(args);
     if (fake::has(args, "-genkey") || fake::has(args, "-genkeypair")) return generate_key(args);
+    if (fake::has(args, "-list")) return list_key(args);
     return fail("keytool error: java.lang.RuntimeException: Usage error, no command provided");
 }

@@ -129,6 +129,11 @@ TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
     const std::string text = success_text();
     EXPECT_EQ(text.rfind("Project has been successfully built into an APK that\r", 0), 0u) << text;
     EXPECT_NE(text.find("Compilation time : "), std::string::npos);
+    // Then what the verifier proved: the schemes and which certificate signed the APK.
+    EXPECT_NE(text.find("\r\rSignature verified (schemes: v1, v2, v3).\rSigned by the certificate "
+                        "SHA-256 "),
+              std::string::npos)
+        << text;
     EXPECT_TRUE(file_holds(apk, "signed-by=demo"));
     for (const char* gone : {".avlo", "ant_log.txt", "ant.properties", "release.keystore",
                              "temp.bat", "temp.txt"})
@@ -142,6 +147,27 @@ TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
     EXPECT_EQ(gui::message_text(next).rfind("Project has been successfully built", 0), 0u);
     gui::answer(next, IDOK);
     EXPECT_TRUE(platform::file_exists(apk));
+}
+
+TEST_F(Compile, SignedApkThatDoesNotVerifyIsNeverReportedAsSuccess) {
+    const std::string folder = project("android-project", "apksigner_tamper=1\r\n");
+    HWND w = start(folder);
+    ASSERT_NE(w, nullptr);
+    gui::click(w, id_compile);
+    use_configured_keystore();
+    HWND refused = box(60000);
+    ASSERT_NE(refused, nullptr);
+    const std::string text = gui::message_text(refused);
+    EXPECT_EQ(text.rfind("The APK was signed but does not verify:\rAPK Signature Scheme v2 signer "
+                         "#1: APK integrity check failed.",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find(folder + ".avlo\\verify_log.txt)"), std::string::npos) << text;
+    gui::screenshot(refused, "compile-unverified");
+    gui::answer(refused, IDNO);
+    EXPECT_FALSE(platform::file_exists(folder + kNotesApk));
+    EXPECT_TRUE(platform::file_exists(folder + ".avlo\\signed.apk"));
 }
 
 TEST_F(Compile, WrongKeyPasswordLeavesAnUnsignedApkOnly) {

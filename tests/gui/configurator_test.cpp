@@ -21,6 +21,8 @@
 
 namespace {
 
+using gui::wait_until;
+
 constexpr const char* kCaption = "Android Vexlo Configurator v3.6";
 constexpr const char* kProgressCaption = "Android Vexlo Configurator";
 
@@ -46,14 +48,6 @@ std::map<std::string, std::string> config_keys() {
     std::map<std::string, std::string> keys;
     for (const char* k : kKeys) keys[k] = platform::profile_read(config_file(), "Config", k);
     return keys;
-}
-
-bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (condition()) return true;
-        gui::pause_ms(50);
-    }
-    return condition();
 }
 
 // What the screen shows in the middle of a control (for a path box: just inside its left
@@ -224,6 +218,31 @@ TEST_F(Configurator, FreshStartWithNothingConfiguredShowsEverySectionMissing) {
     for (const char* k : {"jdk_path", "android_sdk_path", "api_target_id", "build_tools_path",
                           "ant_path", "keystore_path"})
         EXPECT_EQ(keys.at(k), "") << k;
+}
+
+TEST_F(Configurator, AutodetectFindsAJdkWhereItsVendorInstallsItAndNamesAWrongVersion) {
+    const std::string vendor = "C:\\Program Files\\Zulu";
+    const std::string jdk = vendor + "\\zulu-17";
+    struct removed_at_end {
+        std::string folder;
+        ~removed_at_end() { testing_support::remove_tree(folder); }
+    } cleanup{vendor};  // other tests expect no JDK on this machine
+    ASSERT_TRUE(platform::make_directories(jdk + "\\bin"));
+    platform::write_file(jdk + "\\bin\\javac.exe", "MZ");
+    platform::write_file(jdk + "\\release", "JAVA_VERSION=\"17.0.9\"\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    wait_for_check(w);
+    gui::click(w, jdk_detect);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::message_text(box),
+              "Java SE Dev. Kit found in:\r" + jdk + "\r\rThis is JDK 17: the Android SDK Tools "
+              "25.2.5 that Vexlo builds with need JDK 8 (also named 1.8).");
+    gui::screenshot(box, "configurator-jdk-version");
+    gui::answer(box, IDOK);
+    EXPECT_EQ(gui::item_text(w, jdk_path), jdk);
+    close(w, false);
 }
 
 TEST_F(Configurator, CompleteConfigurationIsOrangeUntilTheCheckThenReadyAndVexloStarts) {
@@ -602,6 +621,18 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(gui::message_text(done), "Your keystore has been successfuly created");
     gui::answer(done, IDOK);
+    HWND advice = nullptr;
+    ASSERT_TRUE(wait_until([&] {
+        advice = gui::wait_message_box(pid(), 0);
+        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+    }, 20000));
+    const std::string advice_text = gui::message_text(advice);
+    EXPECT_EQ(advice_text.rfind("Your keystore:\r" + file + "\rCertificate SHA-256: ", 0), 0u)
+        << advice_text;
+    const std::size_t sha = advice_text.find("SHA-256: ") + 9;
+    EXPECT_EQ(advice_text.find('\r', sha) - sha, 95u) << advice_text;  // 32 bytes in hex
+    gui::screenshot(advice, "configurator-keystore-keep-safe");
+    gui::answer(advice, IDNO);
 
     fake::keystore ks;
     ASSERT_TRUE(fake::read_keystore(file, ks));

@@ -174,6 +174,14 @@ std::vector<std::string> combo_items(HWND dialog, int id) {
     return items;
 }
 
+bool wait_until(const std::function<bool()>& condition, int timeout_ms) {
+    for (int waited = 0; waited < timeout_ms; waited += 50) {
+        if (condition()) return true;
+        pause_ms(50);
+    }
+    return condition();
+}
+
 int combo_selection(HWND dialog, int id) {
     return static_cast<int>(SendMessageW(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
 }

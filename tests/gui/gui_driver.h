@@ -3,6 +3,7 @@
 // reads and sets control texts, clicks, answers message boxes and takes screenshots.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ bool is_checked(HWND dialog, int id);
 // Lets the program under test settle: waits until its GUI thread has handled what is queued.
 void settle(HWND window);
 void pause_ms(int ms);
+// Polls the condition every 50 ms until it holds or the time is up; gives its last answer.
+bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000);
 
 // Combo box helpers.
 std::vector<std::string> combo_items(HWND dialog, int id);

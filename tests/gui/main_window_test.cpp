@@ -358,6 +358,40 @@ TEST_F(MainWindow, ApplyWritesTheProjectFilesAndReportsWhatChanged) {
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 }
 
+TEST_F(MainWindow, LongRenameKeepsTheWindowDisabledAndCountsTheFiles) {
+    const std::string basic = fixture_copy("basic-project");
+    for (int i = 0; i < 600; ++i)
+        platform::write_file(basic + "\\src\\com\\rfo\\basic\\Extra" + std::to_string(i) + ".java",
+                             "package com.rfo.basic;\nclass Extra" + std::to_string(i) + " {}\n");
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    const std::string status = gui::item_text(w, id_status);
+    gui::set_item_text(w, id_package, "org.example.game");
+    gui::click(w, id_apply);
+    HWND box = gui::wait_message_box(program_->pid());
+    ASSERT_NE(box, nullptr);
+    gui::answer(box, IDYES);
+    ASSERT_TRUE(gui::wait_until([&] { return !IsWindow(box); }));
+    // Until the report, no click can reach the window; its status line shows the progress.
+    bool enabled_meanwhile = false, progress_shown = false;
+    HWND report = nullptr;
+    ASSERT_TRUE(gui::wait_until([&] {
+        enabled_meanwhile |= IsWindowEnabled(w) != FALSE;
+        progress_shown |= gui::item_text(w, id_status).rfind("Applying changes... ", 0) == 0;
+        report = gui::wait_message_box(program_->pid(), 0);
+        return report && gui::window_text(report) == "Changes applied";
+    }, 60000));
+    EXPECT_FALSE(enabled_meanwhile);
+    EXPECT_TRUE(progress_shown);
+    gui::answer(report, IDOK);
+    EXPECT_TRUE(gui::wait_until([&] { return IsWindowEnabled(w) != FALSE; }));
+    EXPECT_EQ(gui::item_text(w, id_status), status);
+    EXPECT_TRUE(platform::file_exists(basic + "\\src\\org\\example\\game\\Extra599.java"));
+    EXPECT_FALSE(platform::file_exists(basic + "\\src\\com\\rfo\\basic\\Extra599.java"));
+}
+
 TEST_F(MainWindow, ApplyThatCannotWriteTellsWhichFileAndLosesNothing) {
     const std::string basic = fixture_copy("basic-project");
     write_recent(basic + "\r\n");
@@ -379,7 +413,7 @@ TEST_F(MainWindow, ApplyThatCannotWriteTellsWhichFileAndLosesNothing) {
     EXPECT_NE(gui::message_text(box).find("AndroidManifest.xml"), std::string::npos);
     gui::screenshot(box, "apply-failed");
     gui::answer(box, IDOK);
-    gui::settle(w);
+    EXPECT_TRUE(gui::wait_until([&] { return IsWindowEnabled(w) != FALSE; }));  // Apply is over
     SetFileAttributesA(manifest_path.c_str(), FILE_ATTRIBUTE_NORMAL);
     std::string after;
     ASSERT_TRUE(platform::read_file(manifest_path, after));

@@ -448,3 +448,28 @@ TEST(ApplyRename, RecordTakesTheNameTheRenameWroteIntoStrings) {
     EXPECT_TRUE(testing_support::apply_edits(now, state).succeeded());
     EXPECT_EQ(loaded(dir.path()).app_name, "com.example.todo");
 }
+
+TEST(ApplyRename, JournalMovesOnlyFromTheOldPackageToTheNew) {
+    const char* const moves[] = {
+        "res\\values\\strings.xml\tsrc\\org\\demo\\app\\strings.xml",
+        "src\\com\\example\\app\\Main.java\tres\\Main.java",
+        "src\\com\\example\\app\\..\\..\\..\\AndroidManifest.xml\tsrc\\org\\demo\\app\\..\\..\\.."
+        "\\x",
+    };
+    for (const char* move : moves) {
+        scratch_folder dir;
+        write_project(dir);
+        const auto before = snapshot(dir.path());
+        dir.write(".vexlo-rename", std::string("vexlo package rename\nfrom\tcom.example.app\nto\t"
+                                               "org.demo.app\nmove\t") +
+                                       move + "\n");
+        rename_journal journal;
+        EXPECT_FALSE(read_journal(dir.path(), journal)) << move;
+        const project_state now = loaded(dir.path());
+        EXPECT_FALSE(load_project_files(dir.path()).unfinished_rename);
+        testing_support::apply_edits(now, now);
+        auto after = snapshot(dir.path());
+        after.erase(".vexlo-rename");
+        EXPECT_EQ(after, before) << move;
+    }
+}

@@ -1,6 +1,8 @@
 // Merging a BASIC! program with its include files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/assets/include_expansion.h"
 #include "unit/test_support.h"
 
@@ -124,6 +126,90 @@ TEST(AssetsInclude, CycleThroughParentFolderSpellingIsFound) {
     EXPECT_EQ(problems.cyclic.size(), 1u);
 }
 
+TEST(AssetsInclude, NulInsideAnIncludeNameNamesNoFile) {
+    // The file system would open "main.bas", which the chain check would not see as itself.
+    scratch_folder s;
+    const std::string main = s.write("main.bas", std::string("A\ninclude main.bas\0x\nB", 22));
+    include_problems problems;
+    EXPECT_EQ(expand_includes(main, &problems), "A\n\n\nB\n");
+    ASSERT_EQ(problems.missing.size(), 1u);
+    EXPECT_EQ(problems.missing[0], s.path() + "main.bas?x");
+    EXPECT_TRUE(problems.cyclic.empty());
+}
+
+TEST(AssetsInclude, TrailingDotsAndSpacesSpellTheSameFile) {
+    scratch_folder s;
+    const std::string main = s.write("main.bas", "A\ninclude main.bas. .\nB");
+    include_problems problems;
+    EXPECT_EQ(expand_includes(main, &problems), "A\n\n\nB\n");
+    EXPECT_EQ(problems.cyclic.size(), 1u);
+}
+
+TEST(AssetsInclude, IncludesThatDoubleAtEachLevelStopAtTheBound) {
+    // 17 files, each including the next twice: 2^17 includes without the bound.
+    scratch_folder s;
+    const auto name = [](int i) {
+        std::string n = std::to_string(i);  // "f" + to_string() upsets GCC 12's -Wrestrict
+        return n.insert(0, 1, 'f') + ".bas";
+    };
+    for (int i = 0; i < 17; ++i)
+        s.write(name(i), "include " + name(i + 1) + "\ninclude " + name(i + 1));
+    s.write("f17.bas", "X");
+    include_problems problems;
+    const std::string merged = expand_includes(s.path() + "f0.bas", &problems);
+    EXPECT_LE(static_cast<std::size_t>(std::count(merged.begin(), merged.end(), 'X')),
+              assets::kMaxIncludedFiles);
+    EXPECT_FALSE(problems.cut_at.empty());
+    EXPECT_NE(assets::update_done_message(problems).find("everything from \"" + problems.cut_at),
+              std::string::npos);
+}
+
+TEST(AssetsInclude, ChainDeeperThanTheBoundIsCutAndReportedAsSuch) {
+    // Distinct files, no cycle: the include past the depth bound gives the empty block.
+    scratch_folder s;
+    const auto name = [](std::size_t i) { return std::to_string(i).insert(0, 1, 'd') + ".bas"; };
+    for (std::size_t i = 0; i <= assets::kMaxIncludeDepth; ++i)
+        s.write(name(i), "include " + name(i + 1));
+    include_problems problems;
+    const std::string merged = expand_includes(s.path() + name(0), &problems);
+    EXPECT_EQ(merged, std::string(assets::kMaxIncludeDepth + 1, '\n'));
+    EXPECT_TRUE(problems.cyclic.empty());
+    ASSERT_EQ(problems.too_deep.size(), 1u);
+    EXPECT_EQ(problems.too_deep[0], s.path() + name(assets::kMaxIncludeDepth));
+}
+
+TEST(AssetsInclude, MergedProgramStopsAtItsSizeBound) {
+    scratch_folder s;
+    s.write("big.bas", std::string(1u << 20, 'x'));
+    std::string lines;
+    for (int i = 0; i < 20; ++i) lines += "include big.bas\n";
+    const std::string main = s.write("main.bas", lines);
+    include_problems problems;
+    const std::string merged = expand_includes(main, &problems);
+    EXPECT_LE(merged.size(), assets::kMaxMergedBytes);
+    EXPECT_GE(merged.size(), assets::kMaxMergedBytes - (2u << 20));
+    EXPECT_EQ(problems.cut_at, s.path() + "big.bas");
+}
+
+TEST(AssetsInclude, FolderLinkedIntoItselfEndsAndIsReported) {
+    scratch_folder s;
+    if (!testing_support::make_link(testing_support::without_trailing(s.path()),
+                                           s.path() + "loop"))
+        GTEST_SKIP() << "no link could be made here";
+    const std::string main =
+        s.write("main.bas", "M\ninclude loop/main.bas\ninclude loop/main.bas\n");
+    include_problems problems;
+    const std::string merged = expand_includes(main, &problems);
+    EXPECT_LE(merged.size(), assets::kMaxMergedBytes);
+    // The chain ends at the depth bound, or earlier where the system stops resolving links.
+    const std::vector<std::string>& ended =
+        problems.too_deep.empty() ? problems.missing : problems.too_deep;
+    ASSERT_EQ(ended.size(), 1u);
+    EXPECT_NE(ended[0].find("loop\\loop\\"), std::string::npos);
+    EXPECT_FALSE(problems.cut_at.empty());
+    EXPECT_NE(assets::update_done_message(problems).find(ended[0]), std::string::npos);
+}
+
 TEST(AssetsInclude, IncludeTargetParsing) {
     EXPECT_EQ(assets::include_target("  include  a b.bas  "), "a b.bas");
     EXPECT_EQ(assets::include_target("INCLUDE \"x/y.bas\""), "x\\y.bas");
@@ -139,4 +225,10 @@ TEST(AssetsInclude, DoneMessageNamesTheFilesLeftOut) {
     EXPECT_EQ(assets::update_done_message(p),
               "The program has been written, but these included files were left out:\r"
               "- not found: \"C:\\p\\gone.bas\"\r- included in itself: \"C:\\p\\main.bas\"");
+    p.too_deep = {"C:\\p\\l\\a.bas"};
+    p.cut_at = "C:\\p\\b.bas";
+    EXPECT_TRUE(assets::update_done_message(p).ends_with(
+        "\r- nested more than 64 files deep (a folder linked into itself?): \"C:\\p\\l\\a.bas\""
+        "\r- everything from \"C:\\p\\b.bas\" on: the merged program would pass 4096 includes "
+        "or 16 MB"));
 }

@@ -90,3 +90,39 @@ TEST(AssetsTarget, Windows1252ValuesBecomeUtf8Paths) {
     EXPECT_TRUE(target.found);
     EXPECT_EQ(target.path, s.path() + "assets\\caf\xC3\xA9\\source\\jeu.bas");
 }
+
+TEST(AssetsTarget, SetupXmlPathsLeadingOutsideAreRefused) {
+    const char* const outside_values[][2] = {
+        {"demo", "..\\..\\..\\..\\outside\\victim.txt"},
+        {"..\\..\\..\\outside", "victim.txt"},
+        {"demo", "C:\\Windows\\win.ini"},
+        {"C:", "victim.txt"},
+        {"demo", "\\\\server\\share\\victim.txt"},
+        {"\\outside", "victim.txt"},
+        {"demo", "/etc/passwd"},
+        {"demo", "game.bas:hidden"},
+        {"demo", "sub\\. .\\..\\x"},
+    };
+    for (const auto& [app_path, program] : outside_values) {
+        scratch_folder s;
+        s.write("outside\\victim.txt", "precious");
+        s.write("p\\res\\values\\setup.xml", setup_xml(app_path, program));
+        platform::make_directories(s.path() + "p\\assets\\demo\\source");
+        const auto target = find_program_target(s.path() + "p\\");
+        EXPECT_FALSE(target.found) << app_path << " " << program;
+        EXPECT_NE(target.message.find("outside the project"), std::string::npos) << target.message;
+    }
+}
+
+TEST(AssetsTarget, ProgramBehindALinkedFolderIsRefused) {
+    scratch_folder s, outside;
+    outside.write("source\\game.bas", "precious");
+    s.write("res\\values\\setup.xml", setup_xml("demo", "game.bas"));
+    platform::make_directories(s.path() + "assets");
+    if (!testing_support::make_link(testing_support::without_trailing(outside.path()),
+                                    s.path() + "assets\\demo"))
+        GTEST_SKIP() << "no folder link could be made here";
+    const auto target = find_program_target(s.path());
+    EXPECT_FALSE(target.found);
+    EXPECT_NE(target.message.find("outside the project"), std::string::npos) << target.message;
+}

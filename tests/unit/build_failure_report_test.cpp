@@ -164,6 +164,44 @@ TEST(BuildFailureReport, PercentInPathsIsDoubledInTheBatchFiles) {
     EXPECT_EQ(r.link_batches.at(0), "start SciTE.exe \"D:\\100%%\\App\\ant_log.txt\"\r\n");
 }
 
+TEST(BuildFailureReport, OnlyPlainFilePathsGoIntoBatchLines) {
+    // A location that is no plain file path (a quote would end the batch line's quoting and
+    // run the rest as commands) gets no link; it still shows, escaped.
+    struct location_case {
+        std::string file;  // after the project folder
+        bool linked;
+        std::string shown;    // in the page
+        std::string batched;  // between the quotes of bat\2.bat
+    };
+    const location_case cases[] = {
+        {"src\\a\" & calc.exe & \"b.java", false, "src\\a\" &amp; calc.exe &amp; \"b.java", ""},
+        {"src\\a|b.java", false, "src\\a|b.java", ""},
+        {"src\\a<b>.java", false, "src\\a&lt;b&gt;.java", ""},
+        {"src\\a\x01" "b.java", false, "src\\a\x01" "b.java", ""},
+        {"src\\a:b.java", false, "src\\a:b.java", ""},
+        {"src\\a*?.java", false, "src\\a*?.java", ""},
+        {"src\\R&D\\A.java", true, "src\\R&amp;D\\A.java", "C:\\proj\\src\\R&D\\A.java"},
+        {"src\\100%\\A.java", true, "src\\100%\\A.java", "C:\\proj\\src\\100%%\\A.java"},
+        {"src\\a^b (1)!.java", true, "src\\a^b (1)!.java", "C:\\proj\\src\\a^b (1)!.java"},
+    };
+    for (const location_case& c : cases) {
+        const std::string log = "Buildfile: C:\\proj\\build.xml\n\n-compile:\n    [javac] C:\\proj\\" +
+                                c.file + ":7: error: x\n    [javac] 1 error\n\nBUILD FAILED\n";
+        const failure_report r = make_failure_report(log, "C:\\proj\\", report_editor::carried);
+        ASSERT_TRUE(r.produced) << c.file;
+        const std::string entry = c.linked ? link(2, c.shown + ":7") + " error: x</b>"
+                                           : "<li><input type='checkbox'> " + c.shown +
+                                                 ":7: <b> error: x</b>";
+        EXPECT_EQ(r.index_htm, page({"", entry + "<br><i>1 error</i><br>&nbsp;</li>"})) << c.file;
+        if (c.linked) {
+            ASSERT_EQ(r.link_batches.count(2), 1u) << c.file;
+            EXPECT_EQ(r.link_batches.at(2), "start SciTE.exe \"" + c.batched + "\" -goto:7\r\n");
+        } else {
+            EXPECT_EQ(r.link_batches.count(2), 0u) << c.file;
+        }
+    }
+}
+
 TEST(BuildFailureReport, SectionWithoutErrorsHoldsOnlyTheFirstEntry) {
     const std::string log =
         "Buildfile: x\r\n\r\n-compile:\r\n    [javac] Something odd\r\n\r\nBUILD FAILED\r\n";

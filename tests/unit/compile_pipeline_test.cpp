@@ -20,6 +20,8 @@ class playing_host : public build_host {
 public:
     ant_outcome outcome = ant_outcome::signed_apk;
     bool signer_accepts = true;
+    bool verifier_accepts = true;
+    std::string verifier_answer;
     int cancel_at_run = -1;  // the run during which the user presses Cancel
     run_status fail_status = run_status::finished;
     int fail_at_run = -1;
@@ -41,8 +43,9 @@ public:
             cancelled_ = true;
             return {run_status::cancelled, std::string(kResultCancelled)};
         }
+        verifier_answer = "output";
         play(command.line, folder);
-        return {run_status::finished, "output"};
+        return {run_status::finished, verifier_answer};
     }
     void show_step(build_step step) override { steps.push_back(step); }
     bool cancelled() const override { return cancelled_; }
@@ -65,6 +68,10 @@ private:
                 platform::write_file(folder + "bin\\notes-release-unsigned.apk", "APK");
         } else if (line.rfind("call zipalign", 0) == 0) {
             platform::copy_file(folder + "unsigned.apk", folder + "aligned.apk");
+        } else if (line.rfind("call apksigner verify", 0) == 0) {
+            verifier_answer = verifier_accepts ? "Verifies\r\nVerified using v2 scheme (APK "
+                                                 "Signature Scheme v2): true\r\n"
+                                               : "DOES NOT VERIFY\r\nERROR: digest mismatch\r\n";
         } else if (line.rfind("call apksigner", 0) == 0) {
             EXPECT_TRUE(platform::file_exists(folder + "cert.jks"));
             if (signer_accepts) platform::copy_file(folder + "aligned.apk", folder + "signed.apk");
@@ -113,12 +120,13 @@ TEST_F(CompilePipeline, SignedBuildRunsEveryToolInOrderAndLeavesOnlyTheApk) {
         "call zipalign -p -f -v 4 unsigned.apk aligned.apk",
         "call apksigner sign --verbose --ks cert.jks --ks-key-alias admin --ks-pass pass:secret "
         "--out signed.apk aligned.apk",
+        "call apksigner verify --verbose --print-certs signed.apk",
         "call ant clean"};
     EXPECT_EQ(host_.lines, expected);
     const std::string avlo = inputs_.project_folder + ".avlo\\";
     EXPECT_EQ(host_.folders, (std::vector<std::string>{inputs_.project_folder,
                                                       inputs_.project_folder,
-                                                      inputs_.project_folder, avlo, avlo,
+                                                      inputs_.project_folder, avlo, avlo, avlo,
                                                       inputs_.project_folder}));
     EXPECT_EQ(host_.steps,
               (std::vector<build_step>{build_step::compile_started, build_step::updating,
@@ -154,6 +162,27 @@ TEST_F(CompilePipeline, RefusedSignatureLeavesTheUnsignedApkInTheWorkFolder) {
     EXPECT_FALSE(exists(".avlo\\cert.jks"));
     EXPECT_FALSE(exists(".avlo\\aligned.apk"));
     EXPECT_TRUE(exists("ant_log.txt"));
+}
+
+TEST_F(CompilePipeline, ApkTheVerifierRefusesIsAnOutcomeOfItsOwnAndStaysInTheWorkFolder) {
+    host_.verifier_accepts = false;
+    platform::write_file(inputs_.project_folder + "Notes12.apk", "an older build");
+    apk_verification verification;
+    EXPECT_EQ(compile_project(inputs_, host_, &verification), result_unverified);
+    EXPECT_FALSE(verification.verifies);
+    EXPECT_EQ(verification.reason, "digest mismatch");
+    EXPECT_FALSE(exists("Notes12.apk"));
+    EXPECT_TRUE(exists(".avlo\\signed.apk"));
+    EXPECT_EQ(apk_to_select(inputs_), inputs_.project_folder + ".avlo\\signed.apk");
+    std::string log;
+    ASSERT_TRUE(platform::read_file(inputs_.project_folder + ".avlo\\" + kVerifyLog, log));
+    EXPECT_EQ(log, "DOES NOT VERIFY\r\nERROR: digest mismatch\r\n");
+
+    // The next build that verifies puts its APK in place.
+    host_.verifier_accepts = true;
+    EXPECT_EQ(compile_project(inputs_, host_, &verification), result_signed);
+    EXPECT_EQ(verification.schemes, std::vector<std::string>{"v2"});
+    EXPECT_TRUE(exists("Notes12.apk"));
 }
 
 TEST_F(CompilePipeline, JavacFailureSkipsSigningAndKeepsTheLog) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/configurator/pending_detections.h"
 #include "core/configurator/tool_detection.h"
+#include "core/configurator/tool_versions.h"
 #include "platform/platform.h"
 #include "test_support.h"
 
@@ -49,6 +51,51 @@ TEST(ConfiguratorDetection, OnlyTheFirstListedJdkCountsAndX86IsNotTried) {
     m.file("Program Files\\Java\\jdk1.8.0_202\\bin\\javac.exe");
     m.file("Program Files (x86)\\Java\\jdk1.8.0_111\\bin\\javac.exe");
     EXPECT_EQ(detect_jdk(m.places), "");
+}
+
+TEST(ConfiguratorDetection, CurrentJdk8BuildsAndJavaHomeAreFoundAndJdk8IsPreferred) {
+    fake_machine m;
+    auto jdk = [&](const std::string& folder, const char* version) {
+        m.file(folder + "\\bin\\javac.exe");
+        m.dir.write(folder + "\\release", std::string("JAVA_VERSION=\"") + version + "\"\r\n");
+        return m.path(folder);
+    };
+    // Only a JDK 17 in the Java folder: it is what is found.
+    const std::string java17 = jdk("Program Files\\Java\\jdk-17", "17.0.9");
+    EXPECT_EQ(detect_jdk(m.places), java17);
+    // A JDK 8 where a vendor installs it is preferred, also under "(x86)".
+    const std::string corretto = jdk("Program Files (x86)\\Amazon Corretto\\jdk1.8.0_392", "1.8.0_392");
+    EXPECT_EQ(detect_jdk(m.places), corretto);
+    const std::string adoptium = jdk("Program Files\\Eclipse Adoptium\\jdk-8.0.392.8-hotspot", "1.8.0_392");
+    EXPECT_EQ(detect_jdk(m.places), adoptium);
+    // JAVA_HOME, even with a trailing backslash, is looked at too.
+    fake_machine n;
+    n.file("Program Files\\Zulu\\zulu-11\\bin\\javac.exe");
+    n.places.java_home = n.path("jdk8") + "\\";
+    EXPECT_EQ(detect_jdk(n.places), n.path("Program Files\\Zulu\\zulu-11"));
+    n.file("jdk8\\bin\\javac.exe");
+    n.dir.write("jdk8\\release", "IMPLEMENTOR=\"x\"\nJAVA_VERSION=\"1.8.0_41\"\n");
+    EXPECT_EQ(detect_jdk(n.places), n.path("jdk8"));
+}
+
+TEST(ConfiguratorDetection, ToolVersionsAndWhatAWrongOneMeans) {
+    EXPECT_EQ(jdk_major_version("JAVA_VERSION=\"1.8.0_392\"\r\n"), 8);
+    EXPECT_EQ(jdk_major_version("OS_NAME=\"Windows\"\nJAVA_VERSION=\"17.0.9\"\n"), 17);
+    EXPECT_EQ(jdk_major_version("JAVA_VERSION=\"21\""), 21);
+    EXPECT_EQ(jdk_major_version("JAVA_VERSION_DATE=\"2023\""), 0);
+    EXPECT_EQ(jdk_major_version(""), 0);
+    EXPECT_EQ(jdk_version_problem(8), "");
+    EXPECT_EQ(jdk_version_problem(0), "");
+    EXPECT_EQ(jdk_version_problem(17),
+              "This is JDK 17: the Android SDK Tools 25.2.5 that Vexlo builds with need JDK 8 "
+              "(also named 1.8).");
+    EXPECT_EQ(sdk_tools_revision("Pkg.UserSrc=false\r\nPkg.Revision=25.2.5\r\n"), "25.2.5");
+    EXPECT_EQ(sdk_tools_revision("Pkg.Desc=x"), "");
+    EXPECT_EQ(sdk_tools_problem("25.2.5"), "");
+    EXPECT_EQ(sdk_tools_problem(""), "");
+    EXPECT_NE(sdk_tools_problem("26.1.1").find("revision 26.1.1: since revision 26 they have no "
+                                               "\"android\" command"),
+              std::string::npos);
 }
 
 TEST(ConfiguratorDetection, X86JdkOnlyWhenNothingWasFoundFirst) {
@@ -216,4 +263,15 @@ TEST(ConfiguratorBrowse, EntriesAreListedInWindowsNameOrder) {
     EXPECT_EQ(entries_starting_with(m.path("x\\"), "jdk", false),
               (std::vector<std::string>{"jdk0.txt", "JDKa", "jdkB"}));
     EXPECT_TRUE(entries_starting_with(m.path("missing\\"), "jdk", false).empty());
+}
+
+TEST(PendingDetections, TheUsersChoiceIsTheLaterWord) {
+    configurator::pending_detections pending;
+    pending.start(configurator::tool_section::jdk, "C:\\Java\\jdk1.8");
+    pending.start(configurator::tool_section::ant, "");
+    pending.user_chose(configurator::tool_section::jdk);  // Browse while the JDK result waits
+    EXPECT_EQ(pending.take(configurator::tool_section::jdk), std::nullopt);
+    EXPECT_EQ(pending.take(configurator::tool_section::ant), std::optional<std::string>(""));
+    EXPECT_EQ(pending.take(configurator::tool_section::ant), std::nullopt);  // handed out once
+    EXPECT_EQ(pending.take(configurator::tool_section::sdk), std::nullopt);
 }

@@ -2,6 +2,7 @@
 
 #include "core/configurator/keystore_creation.h"
 #include "core/configurator/keystore_replacement.h"
+#include "core/text/text_helpers.h"
 #include "platform/platform.h"
 #include "unit/test_support.h"
 
@@ -115,4 +116,18 @@ TEST(ConfiguratorKeystore, ReplacingKeepsAKeyInPlaceWhateverFails) {
     EXPECT_FALSE(platform::file_exists(staged));
     EXPECT_FALSE(platform::file_exists(old_key + ".old"));
     EXPECT_EQ(dir.read("release.jks.new"), "someone's file");
+}
+
+TEST(ConfiguratorKeystore, TheNewKeysFingerprintIsReadFromKeytoolsListing) {
+    EXPECT_EQ(list_key_command("my keys.jks", "my key", "secret12"),
+              "keytool -list -v -keystore \"my keys.jks\" -alias \"my key\" -storepass secret12");
+    const std::string sha =
+        "ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:"
+        "45:67:89";
+    const std::string listing = "Alias name: my key\r\nCertificate fingerprints:\r\n\t MD5:  "
+                                "00:11\r\n\t SHA1: 00:11:22\r\n\t SHA256: " + sha +
+                                "\r\nSignature algorithm name: SHA256withRSA\r\n";
+    EXPECT_EQ(certificate_sha256(listing), text::to_upper_ascii(sha));
+    EXPECT_EQ(certificate_sha256("\t SHA256: AB:CD\r\n"), "");  // cut short: no fingerprint
+    EXPECT_EQ(certificate_sha256("keytool error: java.io.IOException"), "");
 }

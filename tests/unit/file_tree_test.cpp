@@ -51,7 +51,7 @@ void make_read_only(const std::string& path, bool read_only) {
 }
 
 // A link named link_path to the folder target; false when the system refuses to make one.
-bool make_folder_link(const std::string& target, const std::string& link_path) {
+bool make_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const std::wstring t = widen(target), l = widen(link_path);
     return CreateSymbolicLinkW(
@@ -109,7 +109,7 @@ TEST(ListFolders, SkipsHiddenAndLinkedFolders) {
     make_hidden(dir.path() + "root\\.hidden");
     dir.write("root\\plain\\f.txt", "y");
     outside.write("target\\deep\\f.txt", "z");
-    const bool linked = make_folder_link(outside.path() + "target", dir.path() + "root\\link");
+    const bool linked = make_link(outside.path() + "target", dir.path() + "root\\link");
     std::vector<std::string> folders;
     EXPECT_EQ(list_folders(dir.path() + "root", folders), 1u);
     EXPECT_EQ(folders.back(), dir.path() + "root\\plain");
@@ -166,7 +166,7 @@ TEST(ListFiles, DoesNotEnterLinkedFolders) {
     scratch_folder dir, outside;
     dir.write("p\\own.txt", "o");
     outside.write("target\\far.txt", "f");
-    if (!make_folder_link(outside.path() + "target", dir.path() + "p\\link"))
+    if (!make_link(outside.path() + "target", dir.path() + "p\\link"))
         GTEST_SKIP() << "no folder link could be made here";
     std::vector<file_record> files;
     EXPECT_EQ(list_files(dir.path() + "p", files), 1u);
@@ -255,7 +255,7 @@ TEST(DeleteFolderTree, LinkedFolderIsUnlinkedAndItsTargetKept) {
     outside.write("target\\precious.txt", "keep me");
     outside.write("target\\sub\\more.txt", "me too");
     dir.write("w\\own.txt", "o");
-    if (!make_folder_link(outside.path() + "target", dir.path() + "w\\link"))
+    if (!make_link(outside.path() + "target", dir.path() + "w\\link"))
         GTEST_SKIP() << "no folder link could be made here";
     delete_folder_tree(dir.path() + "w");
     EXPECT_FALSE(platform::file_exists(dir.path() + "w\\link"));
@@ -267,7 +267,7 @@ TEST(DeleteFolderTree, LinkedFolderIsUnlinkedAndItsTargetKept) {
 TEST(DeleteFolderTree, FolderThatIsItselfALinkIsOnlyUnlinked) {
     scratch_folder dir, outside;
     outside.write("target\\precious.txt", "keep me");
-    if (!make_folder_link(outside.path() + "target", dir.path() + ".avlo"))
+    if (!make_link(outside.path() + "target", dir.path() + ".avlo"))
         GTEST_SKIP() << "no folder link could be made here";
     delete_folder_tree(dir.path() + ".avlo\\");
     EXPECT_FALSE(platform::file_exists(dir.path() + ".avlo"));

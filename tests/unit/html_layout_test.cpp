@@ -4,6 +4,7 @@
 
 #include "core/html/document.h"
 #include "core/html/parser.h"
+#include "core/html/style.h"
 #include "html_golden.h"
 
 using namespace html;
@@ -254,4 +255,55 @@ TEST(HtmlLayoutGolden, Lists) {
 
 TEST(HtmlLayoutGolden, Blocks) {
     expect_golden(dump(lay(read_fixture("html\\blocks.htm"), 400).boxes), "html\\blocks.boxes");
+}
+
+TEST(HtmlLayout, FontsThatGrowAtEachLevelStopAtTheLargestSize) {
+    const auto repeat = [](std::string_view piece, int times) {
+        std::string out;
+        for (int i = 0; i < times; ++i) out += piece;
+        return out;
+    };
+    const std::string headings = repeat("<h1><b>", 25) + "x" + repeat("</b></h1>", 25);
+    const std::string pages[] = {
+        "<body>" + repeat("<big>", 120) + "x y z" + repeat("</big>", 120) + "<p>after</p>",
+        "<body>" + headings + headings,
+        "<body>" + repeat("<h2><big>a b<br>", 200) + "<ol><li>x<hr></ol>",
+    };
+    for (const std::string& page : pages) {
+        const laid_out l = lay(page, 300);
+        int largest = 0;
+        for (const font_spec& f : l.boxes.fonts) largest = std::max(largest, f.size);
+        EXPECT_EQ(largest, kMaxFontSize) << page.substr(0, 40);
+        int bottom = 0;
+        for (const line_box& line : l.boxes.lines) {
+            EXPECT_GE(line.y, bottom);
+            EXPECT_GT(line.height, 0);
+            EXPECT_LE(line.height, 2 * kMaxFontSize);
+            bottom = line.y + line.height;
+        }
+        EXPECT_GE(l.boxes.height, bottom);
+        EXPECT_LT(l.boxes.height, 1 << 24) << page.substr(0, 40);
+    }
+}
+
+TEST(HtmlLayout, MetricsOutOfAllProportionKeepTheSumsBounded) {
+    // Whatever a font reports, the page's numbers stay far from overflowing an int.
+    struct huge_metrics final : font_metrics {
+        font_extent extent(const font_spec&) override { return {1 << 30, 1 << 30}; }
+        int text_width(const font_spec&, std::string_view) override { return 1 << 30; }
+    } metrics;
+    const dom tree = parse("<body>a b c<br>d<hr>e f<ol><li>g h</ol><p><input type=checkbox>i");
+    const layout l = lay_out(tree, 300, metrics);
+    ASSERT_FALSE(l.lines.empty());
+    const auto bounded = [](long long v) { return v >= 0 && v <= kMaxExtent; };
+    for (const line_box& line : l.lines) {
+        EXPECT_TRUE(bounded(line.y)) << line.y;
+        EXPECT_TRUE(bounded(line.height)) << line.height;
+        EXPECT_TRUE(bounded(line.baseline)) << line.baseline;
+    }
+    for (const fragment& f : l.fragments) {
+        EXPECT_TRUE(bounded(std::abs(f.x))) << f.x;
+        EXPECT_TRUE(bounded(f.width)) << f.width;
+    }
+    EXPECT_TRUE(bounded(l.height)) << l.height;
 }

@@ -61,7 +61,9 @@ scratch_folder::scratch_folder() {
     platform::make_directories(path_);
 }
 
-scratch_folder::~scratch_folder() { remove_tree(path_.substr(0, path_.size() - 1)); }
+scratch_folder::~scratch_folder() {
+    remove_tree(path_.substr(0, path_.size() - 1));
+}
 
 std::string scratch_folder::write(std::string_view relative, std::string_view bytes) const {
     const std::string full = path_ + std::string(relative);

@@ -91,6 +91,20 @@ TEST(ViewerPaths, ResolveAgainstAFolder) {
     EXPECT_EQ(resolve("C:\\r\\", ""), "C:\\r\\");
 }
 
+TEST(ViewerPaths, ResolvingStaysBelowItsRootAndIsCanonical) {
+    // ".." stops at a network path's share as at a drive's root: a page on one server cannot
+    // name another server by climbing.
+    EXPECT_EQ(resolve("\\\\server\\share\\d\\", "..\\..\\..\\other\\x.htm"),
+              "\\\\server\\share\\other\\x.htm");
+    EXPECT_EQ(resolve("", "\\\\server\\share\\..\\x.htm"), "\\\\server\\share\\x.htm");
+    // A relative result never reads as a drive path, so resolving it again changes nothing.
+    EXPECT_EQ(resolve("", ".\\c:..\\e.asp"), ".\\c:..\\e.asp");
+    EXPECT_EQ(resolve("", resolve("", "x\\..\\c:..\\e.asp")), ".\\c:..\\e.asp");
+    // Only a letter names a drive: "\\:" is a name below the root.
+    EXPECT_EQ(resolve("", "/.\\..\\:.\\d"), "\\:.\\d");
+    EXPECT_EQ(resolve("", "\\:.\\d"), "\\:.\\d");
+}
+
 TEST(ViewerPaths, AnchorsAndComparison) {
     EXPECT_EQ(split_anchor("a.htm#b#c").path, "a.htm");
     EXPECT_EQ(split_anchor("a.htm#b#c").anchor, "b#c");

@@ -59,7 +59,9 @@ TEST(XmlScan, MalformedTextStillEndsAndNothingIsSwallowedPastMarkup) {
     for (const row& r : rows) {
         const std::vector<token> tokens = scan(r.text);
         EXPECT_EQ(tokens.size(), r.tokens) << r.text;
-        if (!tokens.empty()) EXPECT_EQ(tokens.back().closed, r.last_closed) << r.text;
+        if (!tokens.empty()) {
+            EXPECT_EQ(tokens.back().closed, r.last_closed) << r.text;
+        }
     }
 }
 
@@ -77,7 +79,9 @@ TEST(XmlText, EscapedValuesDecodeToThemselves) {
         for (char quote : {'\0', '"', '\''}) {
             const std::string written = escaped(v, quote);
             EXPECT_EQ(decoded(written), v) << written;
-            if (quote) EXPECT_EQ(written.find(quote), std::string::npos) << written;
+            if (quote) {
+                EXPECT_EQ(written.find(quote), std::string::npos) << written;
+            }
             EXPECT_EQ(written.find('<'), std::string::npos);
         }
     }

@@ -7,16 +7,15 @@
 namespace assets {
 namespace {
 
-// Deeper chains than this are taken for a loop through linked folders, which the chain check
-// cannot see because every turn gives the path a new spelling.
-constexpr std::size_t kMaxIncludeDepth = 64;
-
 // One spelling per file for the chain check: "/" as "\", "." and ".." resolved, letters
-// folded (Windows names ignore their case).
+// folded (Windows names ignore their case), and trailing dots and spaces of each name dropped
+// (Windows opens "main.bas." as "main.bas").
 std::string file_key(const std::string& path) {
     std::vector<std::string> parts;
     std::string part;
     const auto flush = [&] {
+        if (part != "." && part != "..")
+            while (!part.empty() && (part.back() == '.' || part.back() == ' ')) part.pop_back();
         if (part == "..") {
             if (!parts.empty() && parts.back() != "..")
                 parts.pop_back();
@@ -46,46 +45,76 @@ void note(std::vector<std::string>& list, const std::string& path) {
     if (std::find(list.begin(), list.end(), path) == list.end()) list.push_back(path);
 }
 
+// The file system would open a name cut at its first NUL, which the chain check would not
+// recognise; such a name is reported with the NUL shown as "?" and read as no file.
+bool holds_nul(const std::string& path) {
+    return path.find('\0') != std::string::npos;
+}
+
+std::string shown(std::string path) {
+    std::replace(path.begin(), path.end(), '\0', '?');
+    return path;
+}
+
 class expander {
 public:
     explicit expander(include_problems* problems) : problems_(problems) {}
 
-    void expand(const std::string& path, std::string& out) {
+    // False once a bound ended the merged program: nothing more is added then.
+    bool expand(const std::string& path, std::string& out) {
         std::string bytes;
-        if (!text::read_whole_file(path, bytes)) {
-            out.push_back('\n');  // an unreadable file counts as one empty line
-            if (problems_ && !chain_.empty()) note(problems_->missing, path);
-            return;
+        if (holds_nul(path) || !text::read_whole_file(path, bytes)) {
+            if (problems_ && !chain_.empty()) note(problems_->missing, shown(path));
+            return add(out, "", path);  // an unreadable file counts as one empty line
         }
         chain_.push_back(file_key(path));
         const std::size_t cut = path.find_last_of('\\');
         const std::string folder = cut == std::string::npos ? "" : path.substr(0, cut + 1);
+        bool going = true;
         for (const std::string& line : text::split_lines(bytes)) {
             const std::string name = include_target(line);
             if (name.empty()) {
-                out += text::trim_spaces(line);
+                going = add(out, text::trim_spaces(line), path);
             } else {
-                const std::string included = folder + name;
-                if (on_chain(included)) {
-                    out.push_back('\n');  // the same empty block as a missing file
-                    if (problems_) note(problems_->cyclic, included);
-                } else {
-                    expand(included, out);
-                }
+                going = include(folder + name, path, out) && add(out, "", path);
             }
-            out.push_back('\n');
+            if (!going) break;
         }
         chain_.pop_back();
+        return going;
     }
 
 private:
-    bool on_chain(const std::string& path) const {
-        if (chain_.size() >= kMaxIncludeDepth) return true;
-        return std::find(chain_.begin(), chain_.end(), file_key(path)) != chain_.end();
+    // The included file's text, or the empty block when it is on the chain or too deep.
+    bool include(const std::string& included, const std::string& from, std::string& out) {
+        if (++included_ > kMaxIncludedFiles) return stop(from);
+        std::vector<std::string>* list = nullptr;
+        if (chain_.size() >= kMaxIncludeDepth)
+            list = problems_ ? &problems_->too_deep : nullptr;
+        else if (std::find(chain_.begin(), chain_.end(), file_key(included)) != chain_.end())
+            list = problems_ ? &problems_->cyclic : nullptr;
+        else
+            return expand(included, out);
+        if (list) note(*list, shown(included));
+        return add(out, "", from);  // the same empty block as a missing file
+    }
+
+    // One line and its LF, unless that would pass the size bound.
+    bool add(std::string& out, const std::string& line, const std::string& from) {
+        if (out.size() + line.size() + 1 > kMaxMergedBytes) return stop(from);
+        out += line;
+        out.push_back('\n');
+        return true;
+    }
+
+    bool stop(const std::string& from) {
+        if (problems_ && problems_->cut_at.empty()) problems_->cut_at = shown(from);
+        return false;
     }
 
     include_problems* problems_;
     std::vector<std::string> chain_;
+    std::size_t included_ = 0;
 };
 
 }  // namespace
@@ -113,6 +142,13 @@ std::string update_done_message(const include_problems& problems) {
     for (const std::string& path : problems.missing) text += "\r- not found: \"" + path + "\"";
     for (const std::string& path : problems.cyclic)
         text += "\r- included in itself: \"" + path + "\"";
+    for (const std::string& path : problems.too_deep)
+        text += "\r- nested more than " + std::to_string(kMaxIncludeDepth) +
+                " files deep (a folder linked into itself?): \"" + path + "\"";
+    if (!problems.cut_at.empty())
+        text += "\r- everything from \"" + problems.cut_at + "\" on: the merged program " +
+                "would pass " + std::to_string(kMaxIncludedFiles) + " includes or " +
+                std::to_string(kMaxMergedBytes >> 20) + " MB";
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "core/assets/program_target.h"
 
+#include "core/assets/project_paths.h"
 #include "core/text/encoding.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -9,6 +10,19 @@ namespace {
 bool is_file(const std::string& path) {
     return platform::file_exists(path) && !platform::is_directory(path);
 }
+
+program_target outside(const std::string& named) {
+    program_target target;
+    target.message = "The program to replace lies outside the project:\r\"" + named +
+                     "\"\r\rNothing was replaced.";
+    return target;
+}
+
+// The program is written in its place: no folder on the way may lead out of the project.
+bool reached_without_links(const std::string& project_folder, const std::string& path) {
+    return assets::link_on_the_way(project_folder, path, false).empty();
+}
+
 }  // namespace
 
 program_target find_program_target(const std::string& project_folder) {
@@ -16,6 +30,7 @@ program_target find_program_target(const std::string& project_folder) {
     for (const char* candidate : {"res\\raw\\my_program", "res\\raw\\my_program.bas"}) {
         const std::string path = project_folder + candidate;
         if (is_file(path)) {
+            if (!reached_without_links(project_folder, path)) return outside(candidate);
             target.found = true;
             target.path = path;
             return target;
@@ -34,7 +49,12 @@ program_target find_program_target(const std::string& project_folder) {
     const std::string program =
         text::display_text(text::text_between(xml, "<string name=\"my_program\">", "</string>"));
     const std::string relative = "assets\\" + app_path + "\\source\\" + program;
+    // Values that would leave the project are refused, whether or not such a file exists.
+    for (const std::string* value : {&app_path, &program})
+        if (!value->empty() && !assets::is_inside_relative_path(*value)) return outside(relative);
     if (is_file(project_folder + relative)) {
+        if (!reached_without_links(project_folder, project_folder + relative))
+            return outside(relative);
         target.found = true;
         target.path = project_folder + relative;
         return target;

@@ -14,7 +14,9 @@ struct program_target {
 
 // The first existing file among res\raw\my_program, res\raw\my_program.bas and
 // assets\<app_path>\source\<my_program> (both values read from res\values\setup.xml when it
-// exists). A folder of one of these names is not a program file.
+// exists). A folder of one of these names is not a program file. Values of setup.xml that lead
+// out of the project (a "..", a root, a drive, a share) and a program reached through a linked
+// folder are refused with a message: nothing outside the project is ever replaced.
 program_target find_program_target(const std::string& project_folder);
 
 // Puts the merged program in the place of the target, whole or not at all.

@@ -60,12 +60,14 @@ build_result result_of_failed_run(run_status status) {
 
 // Runs one tool unless the build was cancelled; false when the build must stop here.
 bool run_step(build_host& host, const batch_command& command, const std::string& folder,
-              run_status& status) {
+              run_status& status, run_outcome* answer = nullptr) {
     if (host.cancelled()) {
         status = run_status::cancelled;
         return false;
     }
-    status = host.run(command, folder).status;
+    run_outcome outcome = host.run(command, folder);
+    status = outcome.status;
+    if (answer) *answer = std::move(outcome);
     if (status == run_status::finished && host.cancelled()) status = run_status::cancelled;
     return status == run_status::finished;
 }
@@ -85,18 +87,22 @@ std::string final_apk_path(const build_inputs& inputs) {
 std::string work_folder(const build_inputs& inputs) { return inputs.project_folder + ".avlo\\"; }
 
 std::string apk_to_select(const build_inputs& inputs) {
-    for (const std::string& apk : {final_apk_path(inputs), work_folder(inputs) + "unsigned.apk"})
+    for (const std::string& apk : {final_apk_path(inputs), work_folder(inputs) + "signed.apk",
+                                   work_folder(inputs) + "unsigned.apk"})
         if (platform::file_exists(apk)) return apk;
     return inputs.project_folder;
 }
 
-run_status sign_apk(const build_inputs& inputs, build_host& host) {
+run_status sign_apk(const build_inputs& inputs, build_host& host,
+                    apk_verification* verification) {
     const std::string avlo = work_folder(inputs);
     const std::string certificate = avlo + "cert.jks";
     run_status status = run_status::finished;
     host.show_step(build_step::signing);
     if (!run_step(host, plain(zipalign_command()), avlo, status)) return status;
     platform::remove_file(certificate);
+    platform::remove_file(avlo + "signed.apk");  // an earlier build's must not pass for this one
+    platform::remove_file(avlo + kVerifyLog);
     platform::copy_file(inputs.identity.keystore_file, certificate);
     const bool signed_ok = run_step(
         host, apksigner_command(inputs.identity.alias, inputs.identity.password), avlo, status);
@@ -105,14 +111,21 @@ run_status sign_apk(const build_inputs& inputs, build_host& host) {
     if (!signed_ok) return status;
     const std::string final_apk = final_apk_path(inputs);
     platform::remove_file(final_apk);
-    if (platform::file_exists(avlo + "signed.apk")) {
-        platform::copy_file(avlo + "signed.apk", final_apk);
-        platform::remove_file(avlo + "signed.apk");
-    }
+    if (!platform::file_exists(avlo + "signed.apk")) return run_status::finished;
+    // The signature is proven, not assumed: an APK the verifier refuses stays in the work folder.
+    run_outcome answer;
+    if (!run_step(host, plain(apksigner_verify_command()), avlo, status, &answer)) return status;
+    platform::write_file(avlo + kVerifyLog, answer.text);
+    const apk_verification verified = read_apk_verification(answer.text);
+    if (verification) *verification = verified;
+    if (!verified.verifies) return run_status::finished;
+    platform::copy_file(avlo + "signed.apk", final_apk);
+    platform::remove_file(avlo + "signed.apk");
     return run_status::finished;
 }
 
-build_result compile_project(const build_inputs& inputs, build_host& host) {
+build_result compile_project(const build_inputs& inputs, build_host& host,
+                             apk_verification* verification) {
     const std::string& folder = inputs.project_folder;
     const std::string project_name = ant_project_name(inputs.package_name);
     const std::string final_apk = final_apk_path(inputs);
@@ -152,9 +165,9 @@ build_result compile_project(const build_inputs& inputs, build_host& host) {
         if (!platform::file_exists(ant_apk)) continue;
         platform::remove_file(avlo + "unsigned.apk");
         platform::copy_file(ant_apk, avlo + "unsigned.apk");
-        const run_status signing = sign_apk(inputs, host);
+        const run_status signing = sign_apk(inputs, host, verification);
         if (signing != run_status::finished) return stop(result_of_failed_run(signing));
-        result = result_unsigned_only;
+        result = platform::file_exists(avlo + "signed.apk") ? result_unverified : result_unsigned_only;
         break;
     }
     if (platform::file_exists(final_apk)) result = result_signed;

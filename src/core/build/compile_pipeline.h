@@ -4,6 +4,7 @@
 // themselves are run by the host (through the command runner), which also shows the steps.
 #include <string>
 
+#include "core/build/apk_verification.h"
 #include "core/build/compile_runner_status.h"
 #include "core/build/tool_commands.h"
 
@@ -22,7 +23,11 @@ enum build_result : int {
     result_cannot_write = 4,  // the project folder could not be written
     result_cannot_start = 5,  // the command interpreter could not be started
     result_cannot_encode = 6,  // a path the tools need cannot be written into a batch file
+    result_unverified = 7,  // signed, but the verifier refuses the APK: it stays in .avlo
 };
+
+// The verifier's whole answer, kept in the work folder for the user.
+inline constexpr const char* kVerifyLog = "verify_log.txt";
 
 struct signing_identity {
     std::string keystore_file;
@@ -54,18 +59,22 @@ public:
 // The in-app APK name (app name and version code) and where the signed APK lands.
 std::string in_app_apk_name(const build_inputs& inputs);
 std::string final_apk_path(const build_inputs& inputs);
-// The APK Explorer shows after a build: the signed one, or else the unsigned one the work
-// folder keeps; the project folder when neither exists.
+// The APK Explorer shows after a build: the signed one, or else the one the work folder keeps
+// (signed but refused by the verifier, or unsigned); the project folder when none exists.
 std::string apk_to_select(const build_inputs& inputs);
 // The project's work folder ".avlo" with its trailing backslash.
 std::string work_folder(const build_inputs& inputs);
 
-// Updates, cleans and builds the project, signs Ant's APK and cleans up after itself.
-build_result compile_project(const build_inputs& inputs, build_host& host);
+// Updates, cleans and builds the project, signs Ant's APK, has the signature verified and
+// cleans up after itself. What the verifier said goes to `verification` when given.
+build_result compile_project(const build_inputs& inputs, build_host& host,
+                             apk_verification* verification = nullptr);
 // Updates and cleans the project.
 build_result clean_project(const build_inputs& inputs, build_host& host);
-// Aligns ".avlo\unsigned.apk" and signs it into final_apk_path. A failure leaves no APK there.
-// Gives the status of the first run that did not finish, or finished.
-run_status sign_apk(const build_inputs& inputs, build_host& host);
+// Aligns ".avlo\unsigned.apk", signs it and has the signature verified; only an APK that
+// verifies reaches final_apk_path (one that does not stays as ".avlo\signed.apk"). A failure
+// leaves no APK there. Gives the status of the first run that did not finish, or finished.
+run_status sign_apk(const build_inputs& inputs, build_host& host,
+                    apk_verification* verification = nullptr);
 
 }  // namespace build

@@ -104,6 +104,21 @@ void append_escaped(std::string& out, std::string_view text) {
     }
 }
 
+// Whether a file path read from the log may go into a batch line: inside its double quotes
+// cmd.exe takes "&", "^" and the like as part of the name and "%" is doubled, but a quote
+// would end the quoting and let the rest run as commands. Characters no Windows file name
+// holds (quote, "<", ">", "|", "*", "?", control characters, a colon past the drive's) mean the
+// text is not a file path at all.
+bool is_plain_file_path(std::string_view path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(path[i]);
+        if (c < 0x20 || c == '"' || c == '<' || c == '>' || c == '|' || c == '*' || c == '?')
+            return false;
+        if (c == ':' && i != 1) return false;
+    }
+    return !path.empty();
+}
+
 bool all_digits(std::string_view s) {
     return !s.empty() &&
            std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -190,11 +205,13 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
             const std::string_view file = numbered ? location.substr(0, last_colon) : location;
             const std::string_view number =
                 numbered ? location.substr(last_colon + 1) : std::string_view();
-            report.link_batches[n] = editor_batch_line(editor, file, number);
-            std::string& added = entries.emplace_back("<li><input type='checkbox'> <a href='bat\\");
-            added += std::to_string(n) + ".bat'>";
+            // An entry whose location is no plain file path shows without a link.
+            const bool linked = is_plain_file_path(file);
+            if (linked) report.link_batches[n] = editor_batch_line(editor, file, number);
+            std::string& added = entries.emplace_back("<li><input type='checkbox'> ");
+            if (linked) added += "<a href='bat\\" + std::to_string(n) + ".bat'>";
             append_escaped(added, location.substr(folder.size()));
-            added += "</a>: <b>";
+            added += linked ? "</a>: <b>" : ": <b>";
             append_escaped(added, message);
             added += "</b>";
         } else if (i + 1 < lines.size() && trimmed_blanks(lines[i + 1]) == "^") {

@@ -43,6 +43,10 @@ std::string zipalign_command() {
     return "call zipalign -p -f -v 4 unsigned.apk aligned.apk";
 }
 
+std::string apksigner_verify_command() {
+    return "call apksigner verify --verbose --print-certs signed.apk";
+}
+
 batch_command apksigner_command(std::string_view alias, std::string_view password) {
     batch_command command;
     std::string pass_source;

@@ -29,6 +29,8 @@ std::string changealias_command(std::string_view alias, std::string_view passwor
 std::string zipalign_command();
 // "call apksigner sign ..." signing aligned.apk into signed.apk with cert.jks.
 batch_command apksigner_command(std::string_view alias, std::string_view password);
+// "call apksigner verify --verbose --print-certs signed.apk": proves the signature just made.
+std::string apksigner_verify_command();
 // "call android update project --name NAME --target ID --path .".
 std::string update_project_command(std::string_view project_name, int target_id);
 

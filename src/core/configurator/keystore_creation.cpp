@@ -69,6 +69,31 @@ std::string genkey_command(std::string_view file_name, std::string_view alias,
            pass + " -validity 10000 -dname " + build::program_argument(dname);
 }
 
+std::string list_key_command(std::string_view file_name, std::string_view alias,
+                             std::string_view password) {
+    return "keytool -list -v -keystore " + build::program_argument(file_name) + " -alias " +
+           build::program_argument(alias) + " -storepass " + build::program_argument(password);
+}
+
+std::string certificate_sha256(std::string_view keytool_output) {
+    for (const std::string& raw : text::split_lines(keytool_output)) {
+        const std::string line = text::trim_whitespace(raw);
+        if (line.rfind("SHA256:", 0) != 0) continue;
+        std::string hex = text::to_upper_ascii(text::trim_whitespace(line.substr(7)));
+        return hex.size() == 95 ? hex : "";  // 32 bytes, two digits each, 31 colons
+    }
+    return "";
+}
+
+std::string keep_keystore_safe_text(std::string_view path, std::string_view sha256) {
+    std::string text = "Your keystore:\r" + std::string(path) + "\r";
+    if (!sha256.empty()) text += "Certificate SHA-256: " + std::string(sha256) + "\r";
+    return text +
+           "\rKeep a copy of this keystore and of its password somewhere safe. Every update of "
+           "your app must be signed with it: if either is lost, the app can never be updated "
+           "on the phones that have it.\r\rOpen the keystore's folder now ?";
+}
+
 split_path split_keystore_path(std::string_view path) {
     const std::size_t slash = path.rfind('\\');
     if (slash == std::string_view::npos) return {"", std::string(path)};

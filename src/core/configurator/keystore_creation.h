@@ -34,6 +34,17 @@ std::string owner_details_problem(const owner_details& details);
 std::string genkey_command(std::string_view file_name, std::string_view alias,
                            std::string_view password, const owner_details& details);
 
+// "keytool -list -v -keystore FILE -alias A -storepass P": prints the key's certificate with
+// its fingerprints, run in the keystore's folder.
+std::string list_key_command(std::string_view file_name, std::string_view alias,
+                             std::string_view password);
+// The SHA-256 fingerprint keytool printed ("SHA256: AB:CD:..."), upper-case hex with colons;
+// "" when it printed none.
+std::string certificate_sha256(std::string_view keytool_output);
+// Said once, after a keystore is created: its fingerprint (when known) and why it must be kept
+// safe; asks whether to open its folder.
+std::string keep_keystore_safe_text(std::string_view path, std::string_view sha256);
+
 // The chosen keystore path split at its last backslash: the folder (with that backslash) and
 // the file name.
 struct split_path {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/configurator/tool_versions.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
 
@@ -58,16 +59,38 @@ std::vector<std::string> entries_starting_with(const std::string& folder, std::s
     return names;
 }
 
-std::string detect_jdk(const detection_places& places) {
+namespace {
+
+// The first listed "jdk*" folder under "Program Files\Java", the "(x86)" one only when the
+// first holds none: it alone counts there.
+std::string java_folder_jdk(const detection_places& places) {
     for (const std::string& root : {places.program_files, places.program_files_x86}) {
         const std::string base = root + "\\Java\\";
         const std::vector<std::string> found = entries_starting_with(base, "jdk", true);
         if (found.empty()) continue;
-        // Only the first listed JDK counts, and it decides for both locations.
         const std::string candidate = base + found.front();
         return exists(candidate + "\\bin\\javac.exe") ? candidate : "";
     }
     return "";
+}
+
+}  // namespace
+
+std::string detect_jdk(const detection_places& places) {
+    std::vector<std::string> found;
+    if (std::string jdk = java_folder_jdk(places); !jdk.empty()) found.push_back(jdk);
+    for (const std::string& root : {places.program_files, places.program_files_x86})
+        for (const char* vendor :
+             {"Eclipse Adoptium", "Zulu", "Microsoft", "Amazon Corretto", "BellSoft"}) {
+            const std::string base = root + "\\" + vendor + "\\";
+            for (const std::string& name : entries_starting_with(base, "", true))
+                if (exists(base + name + "\\bin\\javac.exe")) found.push_back(base + name);
+        }
+    const std::string home = folder_value(places.java_home);
+    if (!places.java_home.empty() && exists(joined(home, "\\bin\\javac.exe"))) found.push_back(home);
+    for (const std::string& jdk : found)
+        if (jdk_major_version_of(jdk) == 8) return jdk;
+    return found.empty() ? "" : found.front();
 }
 
 std::string detect_android_sdk(const detection_places& places) {

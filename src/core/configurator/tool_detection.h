@@ -18,10 +18,14 @@ struct detection_places {
     // The folders the system's file search walks, in its order: the program folder, the
     // current folder, the system folders, then the folders of the PATH.
     std::vector<std::string> search_folders;
+    std::string java_home;  // the JAVA_HOME variable, "" when unset
 };
 
 // The JDK under "Program Files\Java" (the "(x86)" one only when the first holds no "jdk*"
-// folder at all): the first listed "jdk*" folder, if it holds "bin\javac.exe"; else "".
+// folder at all): the first listed "jdk*" folder, if it holds "bin\javac.exe". Then, where
+// current JDK 8 builds install (one level below "Eclipse Adoptium", "Zulu", "Microsoft",
+// "Amazon Corretto" and "BellSoft" in both Program Files folders) and JAVA_HOME. The first
+// JDK 8 among them wins; without one, the first JDK found; else "".
 std::string detect_jdk(const detection_places& places);
 // The first of the seven usual SDK folders that holds "tools\android.bat"; else "".
 std::string detect_android_sdk(const detection_places& places);

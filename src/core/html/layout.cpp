@@ -44,6 +44,16 @@ struct pending_marker {
     int width = 0;
 };
 
+// Sums and sizes clamped to kMaxExtent, so page coordinates never overflow.
+int add_extent(int a, int b) {
+    const long long sum = static_cast<long long>(a) + b;
+    return static_cast<int>(std::clamp<long long>(sum, -kMaxExtent, kMaxExtent));
+}
+
+int bounded_size(int size) {
+    return std::clamp(size, 0, kMaxExtent);
+}
+
 bool collapsible(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
@@ -67,7 +77,7 @@ public:
         for (int child : d_.children(0)) walk(child, root, whole, -1, 0);
         flush(whole);
         if (!markers_.empty()) finish_line(whole, true);
-        out_.height = y_ + pending_margin_;
+        out_.height = add_extent(y_, pending_margin_);
         return std::move(out_);
     }
 
@@ -78,8 +88,9 @@ private:
         for (std::size_t i = 0; i < out_.fonts.size(); ++i)
             if (out_.fonts[i] == f) return static_cast<int>(i);
         out_.fonts.push_back(f);
-        extents_.push_back(metrics_.extent(f));
-        space_widths_.push_back(metrics_.text_width(f, " "));
+        const font_extent e = metrics_.extent(f);
+        extents_.push_back({bounded_size(e.ascent), bounded_size(e.descent)});
+        space_widths_.push_back(bounded_size(metrics_.text_width(f, " ")));
         return static_cast<int>(out_.fonts.size() - 1);
     }
 
@@ -116,7 +127,7 @@ private:
         a.start = static_cast<std::uint32_t>(out_.text.size());
         a.length = static_cast<std::uint32_t>(word.size());
         out_.text.append(word);
-        a.width = metrics_.text_width(font(font_of_style(style)), word);
+        a.width = bounded_size(metrics_.text_width(font(font_of_style(style)), word));
         atoms_.push_back(a);
         last_ = last_content::content;
     }
@@ -304,13 +315,14 @@ private:
         m.length = static_cast<std::uint32_t>(label.size());
         out_.text += label;
         const int f = font_of_style(m.style);
-        m.width = metrics_.text_width(font(f), label);
-        m.x = inner.left - space_widths_[static_cast<std::size_t>(f)] - m.width;
+        m.width = bounded_size(metrics_.text_width(font(f), label));
+        m.x = add_extent(inner.left,
+                         -add_extent(space_widths_[static_cast<std::size_t>(f)], m.width));
         markers_.push_back(m);
     }
 
     void add_rule(const container& c) {
-        y_ += pending_margin_;
+        y_ = add_extent(y_, pending_margin_);
         pending_margin_ = 0;
         line_box line;
         line.y = y_;
@@ -325,7 +337,7 @@ private:
         f.height = 2;
         out_.fragments.push_back(f);
         out_.lines.push_back(line);
-        y_ += 2;
+        y_ = add_extent(y_, 2);
     }
 
     // ---- breaking inline content into lines ---------------------------------------------------
@@ -363,7 +375,7 @@ private:
                     bool nowrap = false;
                     while (j < atoms_.size() && (atoms_[j].kind == atom_kind::word ||
                                                  atoms_[j].kind == atom_kind::anchor)) {
-                        width += atoms_[j].width;
+                        width = add_extent(width, atoms_[j].width);
                         nowrap = nowrap || atoms_[j].nowrap;
                         ++j;
                     }
@@ -426,7 +438,7 @@ private:
             int piece_width = 0;
             while (pos < word.size()) {
                 const std::size_t next = text::next_boundary(word, pos);
-                const int w = metrics_.text_width(f, word.substr(pos, next - pos));
+                const int w = bounded_size(metrics_.text_width(f, word.substr(pos, next - pos)));
                 if (x_ + piece_width + w > c.right && (piece_width > 0 || !line_.empty())) {
                     if (pos > piece_start)
                         push_fragment(fragment_kind::text, a,
@@ -436,7 +448,7 @@ private:
                     piece_start = pos;
                     piece_width = 0;
                 }
-                piece_width += w;
+                piece_width = add_extent(piece_width, w);
                 pos = next;
             }
             if (pos > piece_start)
@@ -460,7 +472,7 @@ private:
             f.text_length = length;
         }
         line_.push_back(f);
-        x_ += width;
+        x_ = add_extent(x_, width);
     }
 
     void finish_line(const container& c, bool hard, int break_font = -1) {
@@ -478,12 +490,12 @@ private:
             else
                 include_font(font_of_style(f.style));
         }
-        y_ += pending_margin_;
+        y_ = add_extent(y_, pending_margin_);
         pending_margin_ = 0;
 
         line_box line;
         line.y = y_;
-        line.height = ascent + descent;
+        line.height = add_extent(ascent, descent);
         line.baseline = ascent;
         line.first = static_cast<int>(out_.fragments.size());
         line.hard_end = hard;
@@ -516,7 +528,7 @@ private:
         for (int a : line_anchors_) out_.anchors[static_cast<std::size_t>(a)].y = line.y;
         line_anchors_.clear();
         line_.clear();
-        y_ += line.height;
+        y_ = add_extent(y_, line.height);
         x_ = c.left;
     }
 

@@ -14,6 +14,11 @@
 
 namespace html {
 
+// Every coordinate and size of a layout stays within this many pixels, so that a sum of a few
+// of them never overflows an int, whatever the page or the fonts report: a page longer than
+// this (a hundred thousand screens) is cut off there.
+inline constexpr int kMaxExtent = 1 << 28;
+
 // A check box takes this square plus margins on both sides.
 inline constexpr int kCheckboxSize = 13;
 inline constexpr int kCheckboxMarginLeft = 4;

@@ -9,8 +9,10 @@ namespace {
 // Sizes of <font size=1> to <font size=7> in pixels.
 constexpr int kFontSizes[7] = {10, 13, 16, 18, 24, 32, 48};
 
+// A font size times a factor, within 1..kMaxFontSize (the parent's size already is).
 int scaled(int size, double factor) {
-    return static_cast<int>(std::lround(size * factor));
+    const long rounded = std::lround(size * factor);
+    return static_cast<int>(rounded < 1 ? 1 : (rounded > kMaxFontSize ? kMaxFontSize : rounded));
 }
 
 std::optional<align_kind> parse_align(const std::string* value) {
@@ -213,6 +215,7 @@ computed_style compute_style(const node& e, const computed_style& parent,
     if (e.kind == tag::p || e.kind == tag::div || is_heading(e.kind))
         if (auto a = parse_align(e.attr("align"))) s.align = *a;
     if (s.font.size < 1) s.font.size = 1;
+    if (s.font.size > kMaxFontSize) s.font.size = kMaxFontSize;
     return s;
 }
 

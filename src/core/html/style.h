@@ -9,6 +9,10 @@
 
 namespace html {
 
+// The largest font a page can ask for, in pixels: nested <big> and headings multiply the size
+// at each level, and without a bound a few dozen levels overflow the layout's sums.
+inline constexpr int kMaxFontSize = 400;
+
 enum class display_kind : std::uint8_t { inline_box, block, list_item, none };
 enum class align_kind : std::uint8_t { left, center, right };
 

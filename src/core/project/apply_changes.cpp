@@ -38,10 +38,6 @@ bool set_string(file_edit& e, std::string_view key, std::string_view value) {
     return true;
 }
 
-std::string relative(const std::string& folder, const std::string& path) {
-    return path.compare(0, folder.size(), folder) == 0 ? path.substr(folder.size()) : path;
-}
-
 // Stages and swaps in the edited files and the rename's moves together. False, with the
 // problem noted, when not everything was done.
 bool commit(const std::string& folder, const file_edits& edits, const rename_plan* plan,

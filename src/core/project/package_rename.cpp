@@ -159,15 +159,22 @@ bool parse_journal(std::string_view text, rename_journal& journal) {
         } else if (key == "move") {
             const std::size_t second = rest.find('\t');
             if (second == std::string::npos) return false;
-            const std::string from = rest.substr(0, second), to = rest.substr(second + 1);
-            if (!assets::is_inside_relative_path(from) || !assets::is_inside_relative_path(to))
-                return false;
-            journal.moves.emplace_back(from, to);
+            journal.moves.emplace_back(rest.substr(0, second), rest.substr(second + 1));
         } else {
             return false;
         }
     }
-    return is_valid_package_name(journal.from) && is_valid_package_name(journal.to);
+    if (!is_valid_package_name(journal.from) || !is_valid_package_name(journal.to)) return false;
+    // A move goes from the old package's folder to the same place in the new one, nowhere else.
+    const std::string old_folder = "src\\" + dotted_to_folder(journal.from) + "\\";
+    const std::string new_folder = "src\\" + dotted_to_folder(journal.to) + "\\";
+    for (const auto& [from, to] : journal.moves) {
+        if (!assets::is_inside_relative_path(from) ||
+            !starts_with_ignoring_case(from, old_folder) ||
+            to != new_folder + from.substr(old_folder.size()))
+            return false;
+    }
+    return true;
 }
 
 bool read_journal(const std::string& project_folder, rename_journal& journal) {

@@ -46,6 +46,26 @@ std::vector<std::string_view> comments_of(std::string_view text) {
     return out;
 }
 
+// What a regeneration must keep: the text without its table permission elements and blanks.
+std::string kept_text(std::string_view text) {
+    std::string out;
+    std::size_t copied = 0;
+    const auto keep = [&out, &text, &copied](std::size_t to) {
+        for (; copied < to; ++copied)
+            if (!is_space(text[copied])) out += text[copied];
+    };
+    for (const permission_element& e : permission_elements(text)) {
+        keep(e.begin);
+        copied = e.end;
+        if (e.separate_end_tag) {
+            keep(e.end_tag_begin);
+            copied = e.end_tag_end;
+        }
+    }
+    keep(text.size());
+    return out;
+}
+
 // The text without the table permission elements. An element alone on its lines goes with
 // them; one that shares a line goes alone, and where that would join two pieces of text into
 // one (a stray "<" with what follows) a space keeps them apart. at is where the first element
@@ -172,8 +192,10 @@ std::string manifest_with_permissions(std::string_view manifest, const permissio
         }
         out.insert(at, needs_break ? eol + block : block);
     }
-    // A text malformed enough to read differently once elements are gone is left alone.
-    if (granted_permissions(out) != chosen || comments_of(out) != comments_of(manifest)) {
+    // A text malformed enough to read differently once elements are gone (a broken tag that
+    // the removal closes, say) is left alone.
+    if (granted_permissions(out) != chosen || comments_of(out) != comments_of(manifest) ||
+        kept_text(out) != kept_text(manifest)) {
         if (placed) *placed = false;
         return std::string(manifest);
     }

@@ -175,6 +175,10 @@ apply_report report_for(const std::vector<std::string>& changes) {
     return {"Changes applied", text};
 }
 
+std::string apply_progress_text(std::size_t files_seen) {
+    return "Applying changes... " + std::to_string(files_seen) + " files seen";
+}
+
 apply_report report_for_apply(const project::apply_result& result) {
     std::vector<std::string> lines = change_lines(result.applied);
     if (result.rename_completed)

@@ -84,6 +84,8 @@ struct apply_report {
     std::string text;
 };
 apply_report report_for(const std::vector<std::string>& changes);
+// The status line while a long Apply works through the project's files.
+std::string apply_progress_text(std::size_t files_seen);
 // The report of an Apply: what the files now hold as asked, and what could not be done.
 apply_report report_for_apply(const project::apply_result& result);
 
