@@ -649,3 +649,28 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_EQ(build::unscramble_text(config_keys().at("keystore_alias"), build::kScrambleKey),
               "my key");
 }
+
+TEST_F(Configurator, AReadOnlyKeystoreIsNotReplaced) {
+    build::tool_config c = compile_support::toolchain_config();
+    c.keystore_path.clear();
+    write_config(c);
+    const std::string file = scratch_.write("keys\\release.jks", "precious");
+    testing_support::set_read_only(file, true);
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    wait_for_check(w);
+    ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
+    gui::click(w, create_keystore);
+    HWND save = gui::wait_window(pid(), "Save keystore as");
+    ASSERT_NE(save, nullptr);
+    save_as(save, file);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Keystore");
+    EXPECT_EQ(gui::message_text(box), file + "\rThis keystore is read-only: it has not been replaced.");
+    gui::answer(box, IDOK);
+    testing_support::set_read_only(file, false);
+    EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
+    EXPECT_FALSE(platform::file_exists(file + ".new"));
+    close(w, false);
+}
