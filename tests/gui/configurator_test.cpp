@@ -667,7 +667,8 @@ TEST_F(Configurator, AReadOnlyKeystoreIsNotReplaced) {
     HWND box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::window_text(box), "Keystore");
-    EXPECT_EQ(gui::message_text(box), file + "\rThis keystore is read-only: it has not been replaced.");
+    EXPECT_EQ(gui::message_text(box),
+              file + "\rThis keystore is read-only: it has not been replaced.");
     gui::answer(box, IDOK);
     testing_support::set_read_only(file, false);
     EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
