@@ -111,8 +111,9 @@ TEST(FileTransaction, ReadOnlyFileStopsItBeforeAnything) {
 TEST(FileTransaction, FailedFlushNamesTheFileNotItsStagedCopy) {
     scratch_folder dir;
     const file_transaction t = three_changes(dir);
-    fault_guard faults(
-        [](platform::file_step step, const std::string&) { return step == platform::file_step::flush; });
+    fault_guard faults([](platform::file_step step, const std::string&) {
+        return step == platform::file_step::flush;
+    });
     const transaction_result r = commit_transaction(t);
     EXPECT_FALSE(r.completed);
     EXPECT_EQ(r.failed, dir.path() + "a.xml");
