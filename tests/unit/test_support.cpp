@@ -140,7 +140,6 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
     return target + "\\";
 }
 
-
 bool make_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const DWORD folder = platform::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
