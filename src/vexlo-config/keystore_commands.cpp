@@ -115,8 +115,15 @@ void create_keystore(HWND window) {
     const std::string file = keystore_file_dialog(window, true, L"Save keystore as");
     if (file.empty()) return;
     // An existing keystore stays untouched until its replacement exists and checks: it may be
-    // the key a published app is signed with.
+    // the key a published app is signed with. A read-only one is not replaced at all.
     const bool replacing = platform::file_exists(file);
+    if (replacing && platform::is_read_only(file)) {
+        configurator::keystore_making refused;
+        refused.outcome = configurator::keystore_made::read_only;
+        show_message(window, configurator::keystore_problem_text(file, refused, ""),
+                     kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        return;
+    }
     if (replacing && show_message(window, configurator::replace_question(file), kKeystoreCaption,
                                   MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
         show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
@@ -126,45 +133,40 @@ void create_keystore(HWND window) {
     if (!keystore_dialog(window, 0, app().dialog_alias, app().dialog_password)) return;
     if (!keystore_details_dialog(window, app().owner)) return;
 
-    const std::string created = replacing ? configurator::staged_keystore_path(file) : file;
-    const configurator::split_path where = configurator::split_keystore_path(created);
-    run_request request;
-    request.command = configurator::genkey_command(where.file_name, app().dialog_alias,
-                                                   app().dialog_password, app().owner);
-    request.folder = where.folder;
-    request.variant = build::runner_variant::configurator;
-    build::run_outcome outcome = [&] {
+    build::run_outcome outcome;
+    configurator::keystore_tools tools;
+    tools.generate = [&outcome](const std::string& path) {
+        const configurator::split_path where = configurator::split_keystore_path(path);
+        run_request request;
+        request.command = configurator::genkey_command(where.file_name, app().dialog_alias,
+                                                       app().dialog_password, app().owner);
+        request.folder = where.folder;
+        request.variant = build::runner_variant::configurator;
         busy_scope busy;
-        return run_tool(app().config, request);
-    }();
-    bool made = platform::file_exists(created);
-    if (made && replacing) {
-        const build::alias_check check = [&] {
-            busy_scope busy;
-            return check_keystore_alias(app().config, build::runner_variant::configurator,
-                                        created, app().dialog_alias, app().dialog_password,
-                                        &outcome);
-        }();
-        if (check != build::alias_check::fits) {
-            platform::remove_file(created);
-            made = false;
-        } else if (!configurator::replace_keystore(file, created)) {
-            show_message(window, configurator::replace_failed_text(file, created),
-                         kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-            return;
-        }
+        outcome = run_tool(app().config, request);
+    };
+    tools.opens = [&outcome](const std::string& path) {
+        busy_scope busy;
+        return check_keystore_alias(app().config, build::runner_variant::configurator, path,
+                                    app().dialog_alias, app().dialog_password,
+                                    &outcome) == build::alias_check::fits;
+    };
+    const configurator::keystore_making making = configurator::make_keystore(file, tools);
+    if (making.outcome != configurator::keystore_made::created) {
+        const bool kept = making.outcome == configurator::keystore_made::not_replaced;
+        const std::string text = configurator::keystore_problem_text(file, making, outcome.text);
+        if (kept)
+            show_message(window, text, kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        else
+            tell(window, text, MB_OK | MB_ICONERROR);
+        return;
     }
-
-    if (made) {
-        build::tool_config& config = app().config;
-        config.keystore_state = 1;
-        config.keystore_path = file;
-        config.keystore_alias = app().dialog_alias;
-        config.keystore_password = app().dialog_password;
-        request_status_refresh(window);
-        tell(window, std::string(configurator::kKeystoreCreated), MB_OK | MB_ICONINFORMATION);
-        advise_keeping_safe(window, file);
-    } else {
-        tell(window, configurator::creation_failed_text(outcome.text), MB_OK | MB_ICONERROR);
-    }
+    build::tool_config& config = app().config;
+    config.keystore_state = 1;
+    config.keystore_path = file;
+    config.keystore_alias = app().dialog_alias;
+    config.keystore_password = app().dialog_password;
+    request_status_refresh(window);
+    tell(window, configurator::keystore_created_text(making), MB_OK | MB_ICONINFORMATION);
+    advise_keeping_safe(window, file);
 }

@@ -35,6 +35,7 @@ struct main_window {
     section_painter painter;
     status_refresh refresh;
     bool painted = false;
+    bool saved = false;  // the configuration has been written on closing
 };
 
 main_window* g_window = nullptr;  // the window's thread only
@@ -111,6 +112,16 @@ void open_link(int id) {
     ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// Closing: the configuration is written with what has been collected, and a failure is told
+// while the window still stands.
+void save_and_close(HWND window) {
+    g_window->saved = true;
+    const std::string file = config_file_path();
+    if (!configurator::write_configurator_config(file, app().config, app().targets))
+        tell(window, configurator::config_not_saved_text(file), MB_OK | MB_ICONERROR);
+    EndDialog(window, 0);
+}
+
 void on_command(HWND window, int id, int code) {
     if (is_link(id)) {
         if (code == STN_CLICKED) open_link(id);
@@ -129,7 +140,7 @@ void on_command(HWND window, int id, int code) {
         case id_keystore_browse: select_keystore(window); break;
         case id_configure_keystore: confirm_keystore(window); break;
         case id_create_keystore: create_keystore(window); break;
-        case id_ready: EndDialog(window, 0); break;
+        case id_ready: save_and_close(window); break;
         default: break;
     }
 }
@@ -146,13 +157,14 @@ INT_PTR colour_static(HWND window, HWND control, HDC dc) {
     return FALSE;
 }
 
-// Closing, for whatever reason: the configuration is written with what has been collected.
 void on_destroy(HWND window) {
     KillTimer(window, kMainTimer);
     KillTimer(window, kFirstTickTimer);
     for (UINT_PTR t = kDetectTimerBase; t < kDetectTimerBase + 3; ++t) KillTimer(window, t);
     g_window->refresh.stop();
-    configurator::write_configurator_config(config_file_path(), app().config, app().targets);
+    // Closed some other way: the configuration is still written.
+    if (!g_window->saved)
+        configurator::write_configurator_config(config_file_path(), app().config, app().targets);
 }
 
 INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -189,7 +201,7 @@ INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_SYSCOMMAND: save_window_position(window); return FALSE;
         case WM_CLOSE:
             close_api_check_dialog();  // its check stops with the window
-            EndDialog(window, 0);
+            save_and_close(window);
             return TRUE;
         case WM_DESTROY: on_destroy(window); return FALSE;
         default: return FALSE;

@@ -167,6 +167,75 @@ TEST_F(Assets, AppIconIsWrittenIntoExistingDensityFoldersOnly) {
     gui::screenshot(w, "assets-icon-changed");
 }
 
+// The icon files under faults set up for real: the message names the file and the project
+// keeps its icons, or every icon is written.
+TEST_F(Assets, AppIconUnderFaultsNamesTheFileOrWritesEveryIcon) {
+    enum fault { read_only, held_open, linked_folder, long_path };
+    const struct {
+        fault kind;
+        const char* named;  // "" when every icon is written
+        const char* why;
+    } rows[] = {{read_only, "res\\drawable-mdpi\\icon.png", "read-only"},
+                {held_open, "res\\drawable-mdpi\\icon.png", "in use"},
+                {linked_folder, "res\\drawable-mdpi", "link"},
+                {long_path, "", ""}};
+    const std::string picture = scratch_.path() + "disc.png";
+    write_disc_png(picture, 100, 100);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.kind);
+        testing_support::scratch_folder place, outside;
+        std::string folder = place.path() + "p";
+        if (row.kind == long_path)
+            while (folder.size() <= 270) folder += "\\a-folder-name-of-forty-characters-long-x";
+        testing_support::copy_tree(testing_support::fixture("basic-project"), folder);
+        const std::string project = folder + "\\";
+        const std::string mdpi = project + "res\\drawable-mdpi\\icon.png";
+        const std::string xhdpi = project + "res\\drawable-xhdpi\\icon.png";
+        std::string old_icon, old_xhdpi;
+        platform::read_file(mdpi, old_icon);
+        platform::read_file(xhdpi, old_xhdpi);
+        HANDLE holder = INVALID_HANDLE_VALUE;
+        if (row.kind == read_only) testing_support::set_read_only(mdpi, true);
+        if (row.kind == held_open)
+            holder = CreateFileW(widen(mdpi).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (row.kind == linked_folder) {
+            testing_support::copy_tree(project + "res\\drawable-mdpi", outside.path() + "mdpi");
+            testing_support::remove_tree(project + "res\\drawable-mdpi");
+            ASSERT_TRUE(testing_support::make_link(outside.path() + "mdpi",
+                                                   project + "res\\drawable-mdpi"));
+        }
+
+        HWND w = start_with(folder);
+        ASSERT_NE(w, nullptr);
+        HWND box = click_and_choose(w, id_picture, picture);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(gui::window_text(box), "Change App icon");
+        const std::string message = gui::message_text(box);
+        gui::answer(box, IDOK);
+        program_.reset();
+        if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+        if (row.kind == read_only) testing_support::set_read_only(mdpi, false);
+
+        std::string mdpi_now, xhdpi_now;
+        platform::read_file(row.kind == linked_folder ? outside.path() + "mdpi\\icon.png" : mdpi,
+                            mdpi_now);
+        platform::read_file(xhdpi, xhdpi_now);
+        if (*row.named) {
+            EXPECT_NE(message.find("\"" + project + row.named), std::string::npos) << message;
+            EXPECT_NE(message.find(row.why), std::string::npos) << message;
+            EXPECT_EQ(mdpi_now, old_icon);
+            EXPECT_EQ(xhdpi_now, old_xhdpi);
+        } else {
+            EXPECT_EQ(message, "Done !");
+            EXPECT_NE(xhdpi_now, old_xhdpi);
+            EXPECT_EQ(read_png(mdpi).width, 48);
+            EXPECT_EQ(read_png(xhdpi).centre.GetR(), 220);
+        }
+        if (row.kind == linked_folder) testing_support::remove_link(project + "res\\drawable-mdpi");
+    }
+}
+
 TEST_F(Assets, AppIconGoesUpToEveryDensityFromASmallPicture) {
     const std::string project = fixture_copy("basic-project");
     platform::make_directories(project + "res\\drawable-xxhdpi");

@@ -343,6 +343,36 @@ TEST_F(Configurator, TheCloseBoxWritesTheSameKeysAsTheReadyButton) {
     EXPECT_NE(written[1].at("build_tools_path"), "");
 }
 
+TEST_F(Configurator, AFileThatCannotBeWrittenOnClosingIsNamedAndKeepsItsConfiguration) {
+    for (const bool held_open : {false, true}) {
+        SCOPED_TRACE(held_open ? "held open" : "read-only");
+        write_config(compile_support::toolchain_config());
+        std::string before;
+        platform::read_file(config_file(), before);
+        HWND w = start();
+        ASSERT_NE(w, nullptr);
+        wait_for_check(w);
+        HANDLE holder = INVALID_HANDLE_VALUE;
+        if (held_open)
+            holder = CreateFileW(widen(config_file()).c_str(), GENERIC_READ, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        else
+            testing_support::set_read_only(config_file(), true);
+        gui::click(w, ready);
+        HWND box = gui::wait_message_box(pid());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(gui::window_text(box), kProgressCaption);
+        EXPECT_NE(gui::message_text(box).find("\"" + config_file() + "\""), std::string::npos);
+        gui::answer(box, IDOK);
+        EXPECT_TRUE(program_->wait_exit(10000));
+        if (holder != INVALID_HANDLE_VALUE) CloseHandle(holder);
+        testing_support::set_read_only(config_file(), false);
+        std::string after;
+        platform::read_file(config_file(), after);
+        EXPECT_EQ(after, before);
+    }
+}
+
 TEST_F(Configurator, PathsWithSpacesAndCharactersOutsideTheCodePageReachVexloIntact) {
     // Marker files only: what matters here is what the file says, not what the tools do.
     const std::string root = scratch_.path() + "Werkzeuge für André Ω\\";
@@ -618,4 +648,30 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_EQ(config_keys().at("keystore_path"), file);
     EXPECT_EQ(build::unscramble_text(config_keys().at("keystore_alias"), build::kScrambleKey),
               "my key");
+}
+
+TEST_F(Configurator, AReadOnlyKeystoreIsNotReplaced) {
+    build::tool_config c = compile_support::toolchain_config();
+    c.keystore_path.clear();
+    write_config(c);
+    const std::string file = scratch_.write("keys\\release.jks", "precious");
+    testing_support::set_read_only(file, true);
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    wait_for_check(w);
+    ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
+    gui::click(w, create_keystore);
+    HWND save = gui::wait_window(pid(), "Save keystore as");
+    ASSERT_NE(save, nullptr);
+    save_as(save, file);
+    HWND box = gui::wait_message_box(pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(gui::window_text(box), "Keystore");
+    EXPECT_EQ(gui::message_text(box),
+              file + "\rThis keystore is read-only: it has not been replaced.");
+    gui::answer(box, IDOK);
+    testing_support::set_read_only(file, false);
+    EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
+    EXPECT_FALSE(platform::file_exists(file + ".new"));
+    close(w, false);
 }

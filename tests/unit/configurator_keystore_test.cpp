@@ -93,8 +93,9 @@ TEST(ConfiguratorKeystore, PathSplitsAtItsLastBackslash) {
 TEST(ConfiguratorKeystore, Texts) {
     EXPECT_EQ(replace_question("C:\\k.jks"),
               "C:\\k.jks\rA file with this name already exists. Replace ?");
-    EXPECT_EQ(creation_failed_text("keytool error: x"),
-              "There was a problem while attempting to create your keystore:\rkeytool error: x");
+    EXPECT_EQ(creation_failed_text("C:\\k.jks", "keytool error: x"),
+              "There was a problem while attempting to create your keystore:\r\"C:\\k.jks\"\r"
+              "keytool error: x");
 }
 
 TEST(ConfiguratorKeystore, ReplacingKeepsAKeyInPlaceWhateverFails) {
@@ -105,12 +106,12 @@ TEST(ConfiguratorKeystore, ReplacingKeepsAKeyInPlaceWhateverFails) {
     EXPECT_EQ(staged, old_key + ".new-2");  // never a name already taken
 
     // The new keystore is missing: the old one stays where it was.
-    EXPECT_FALSE(replace_keystore(old_key, staged));
+    EXPECT_FALSE(replace_keystore(old_key, staged).replaced);
     EXPECT_EQ(dir.read("release.jks"), "old key");
 
     // Both there: they swap, and nothing is left beside them.
     dir.write("release.jks.new-2", "new key");
-    EXPECT_TRUE(replace_keystore(old_key, staged));
+    EXPECT_TRUE(replace_keystore(old_key, staged).replaced);
     EXPECT_EQ(dir.read("release.jks"), "new key");
     EXPECT_FALSE(platform::file_exists(staged));
     EXPECT_FALSE(platform::file_exists(old_key + ".old"));

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include "platform/win32/utf16.h"
+#else
+#include <unistd.h>
 #endif
 
 namespace testing_support {
@@ -158,6 +160,40 @@ private:
     bool made_ = false;
 };
 
+// The operation runs with the outside folder as the current folder, so that a file written
+// to "wherever the current folder is" shows as written outside.
+class current_folder {
+public:
+    explicit current_folder(const std::string& folder) {
+#ifdef _WIN32
+        wchar_t buffer[32768] = {};
+        GetCurrentDirectoryW(32768, buffer);
+        old_ = buffer;
+        SetCurrentDirectoryW(widen(folder).c_str());
+#else
+        char buffer[4096] = {};
+        if (getcwd(buffer, sizeof buffer)) old_ = buffer;
+        std::string native = folder;
+        std::replace(native.begin(), native.end(), '\\', '/');
+        if (chdir(native.c_str()) != 0) ADD_FAILURE() << "cannot enter " << folder;
+#endif
+    }
+    ~current_folder() {
+#ifdef _WIN32
+        SetCurrentDirectoryW(old_.c_str());
+#else
+        if (chdir(old_.c_str()) != 0) ADD_FAILURE() << "cannot go back to " << old_;
+#endif
+    }
+
+private:
+#ifdef _WIN32
+    std::wstring old_;
+#else
+    std::string old_;
+#endif
+};
+
 std::unique_ptr<fault_setup> put_in_place(const fault_row& row, const std::string& folder,
                                           const std::string& outside) {
     const std::string where = folder + row.where;
@@ -236,6 +272,7 @@ void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& mak
             }
             if (link) before = snapshot(folder);
             outside_before = snapshot(outside.path());
+            const current_folder elsewhere(outside.path());
             result = op(folder);
             if (!held) now = snapshot(folder);
         }
@@ -256,7 +293,9 @@ void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& mak
                 break;
             case expect::partial:
             case expect::as_reported: {
-                if (row.outcome == expect::partial) EXPECT_NE(now, before);
+                if (row.outcome == expect::partial) {
+                    EXPECT_NE(now, before);
+                }
                 EXPECT_NE(now, after);
                 EXPECT_NE(result.message, success_message);
                 const bool names_changes = !result.changed.empty() || result.unchanged.empty();
@@ -280,6 +319,10 @@ void run_fault_table(const std::vector<fault_row>& rows, const folder_maker& mak
                         continue;
                     }
                     const bool as_made = is_named(path) == names_changes;
+                    // A file the operation names may be one it adds beside the others.
+                    if (as_made && names_changes && !after.count(path) &&
+                        std::count(named.begin(), named.end(), path) > 0)
+                        continue;
                     const tree& expected = as_made ? after : before;
                     const auto found = expected.find(path);
                     EXPECT_TRUE(found != expected.end() && found->second == bytes)

@@ -46,8 +46,8 @@ struct fault_row {
 // ones that could not be made (all others are as the operation makes them), by full path.
 struct operation_result {
     std::string message;  // what the user is told
-    std::vector<std::string> changed;
-    std::vector<std::string> unchanged;
+    std::vector<std::string> changed = {};
+    std::vector<std::string> unchanged = {};
 };
 
 using operation = std::function<operation_result(const std::string& folder)>;

@@ -92,6 +92,7 @@ TEST(FileTransaction, FailureDuringTheSwapNamesWhatChanged) {
     EXPECT_EQ(dir.read("a.xml"), "new a");
     EXPECT_EQ(dir.read("b.xml"), "old b");
     EXPECT_EQ(dir.read("src\\old\\C.java"), "old c");
+    EXPECT_FALSE(platform::file_exists(dir.path() + "src\\new"));  // made for C.java alone
     EXPECT_EQ(testing_support::leftover_temporaries(testing_support::without_trailing(dir.path())),
               0);
 }
@@ -104,5 +105,17 @@ TEST(FileTransaction, ReadOnlyFileStopsItBeforeAnything) {
     testing_support::set_read_only(dir.path() + "b.xml", false);
     EXPECT_FALSE(r.completed);
     EXPECT_TRUE(r.changed.empty());
+    EXPECT_EQ(dir.read("a.xml"), "old a");
+}
+
+TEST(FileTransaction, FailedFlushNamesTheFileNotItsStagedCopy) {
+    scratch_folder dir;
+    const file_transaction t = three_changes(dir);
+    fault_guard faults([](platform::file_step step, const std::string&) {
+        return step == platform::file_step::flush;
+    });
+    const transaction_result r = commit_transaction(t);
+    EXPECT_FALSE(r.completed);
+    EXPECT_EQ(r.failed, dir.path() + "a.xml");
     EXPECT_EQ(dir.read("a.xml"), "old a");
 }

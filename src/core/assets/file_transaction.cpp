@@ -102,6 +102,9 @@ transaction_result commit_transaction(const file_transaction& transaction,
                 result.unchanged.push_back(changes[k].target);
                 if (!staged[k].empty()) platform::remove_file(staged[k]);
             }
+            // Folders made for files that did not come stay only while a changed file is in
+            // them: removing a folder that is not empty fails.
+            for (auto it = made.rbegin(); it != made.rend(); ++it) platform::remove_directory(*it);
             return result;
         }
         result.changed.push_back(c.target);

@@ -42,6 +42,8 @@ std::string build_tools_folder_for(const std::string& sdk_path, std::string_view
 
 bool write_tool_config(const std::string& config_file, const tool_config& values,
                        std::string_view target_description) {
+    // A file marked read-only is not to be rewritten, whatever the file system would allow.
+    if (platform::is_read_only(config_file)) return false;
     // One rewrite of the file for every key: a failure leaves the old configuration whole.
     std::vector<std::pair<std::string, std::string>> keys;
     auto put = [&keys](const char* key, const std::string& value) {

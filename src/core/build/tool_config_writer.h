@@ -11,8 +11,8 @@ namespace build {
 // (the file keeps what it had); alias and password are always written, scrambled.
 // target_description is the description of the chosen API target ("Android 6.0 (API  23)"),
 // empty when the id is not among the SDK's targets: then no build-tools folder is written.
-// All keys are written in one rewrite of the file; false when it failed, and the file then
-// holds the old configuration.
+// All keys are written in one rewrite of the file; false when it failed or the file is marked
+// read-only, and the file then holds the old configuration.
 bool write_tool_config(const std::string& config_file, const tool_config& values,
                        std::string_view target_description);
 

@@ -80,4 +80,10 @@ bool write_configurator_config(const std::string& config_file, const build::tool
     return build::write_tool_config(config_file, config, description);
 }
 
+std::string config_not_saved_text(const std::string& config_file) {
+    return "\"" + config_file +
+           "\"\rThe configuration could not be saved in this file (it is read-only, in use by "
+           "another program, or the disk is full): the file keeps what it held before.";
+}
+
 }  // namespace configurator

@@ -20,7 +20,10 @@ build::tool_config read_configurator_config(const std::string& config_file,
 
 // Writes what the configurator holds. The build-tools folder follows the description of the
 // chosen target among the targets found at start-up (none when the id is not among them).
+// False when the file could not be written: it then holds what it held before.
 bool write_configurator_config(const std::string& config_file, const build::tool_config& config,
                                const std::vector<api_target>& targets);
+// What the user is told when that happened.
+std::string config_not_saved_text(const std::string& config_file);
 
 }  // namespace configurator

@@ -104,8 +104,9 @@ std::string replace_question(std::string_view path) {
     return std::string(path) + "\rA file with this name already exists. Replace ?";
 }
 
-std::string creation_failed_text(std::string_view output) {
-    return "There was a problem while attempting to create your keystore:\r" + std::string(output);
+std::string creation_failed_text(std::string_view path, std::string_view output) {
+    return "There was a problem while attempting to create your keystore:\r\"" + std::string(path) +
+           "\"\r" + std::string(output);
 }
 
 std::string replace_failed_text(std::string_view path, std::string_view kept_as) {

@@ -57,7 +57,8 @@ split_path split_keystore_path(std::string_view path);
 std::string replace_question(std::string_view path);  // the Yes/No question for an existing file
 inline constexpr std::string_view kCreationCancelled = "Creation cancelled by user";
 inline constexpr std::string_view kKeystoreCreated = "Your keystore has been successfuly created";
-std::string creation_failed_text(std::string_view output);
+// keytool made no usable keystore at the path; output is what it said.
+std::string creation_failed_text(std::string_view path, std::string_view output);
 // The old keystore could not be moved aside (in use or protected): the new one is kept apart.
 std::string replace_failed_text(std::string_view path, std::string_view kept_as);
 

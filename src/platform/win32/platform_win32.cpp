@@ -44,6 +44,12 @@ std::string fresh_suffix() {
     return buffer;
 }
 
+// The profile calls take no longer path: given one, they may write their text to a file of
+// another name in the current folder and still answer success.
+bool fits_profile_calls(const std::wstring& path) {
+    return path.size() < MAX_PATH;
+}
+
 std::wstring without_trailing_separators(const std::string& path) {
     std::wstring w = widen(path);
     while (w.size() > 3 && (w.back() == L'\\' || w.back() == L'/')) w.pop_back();
@@ -339,6 +345,7 @@ std::string profile_read(const std::string& file, const std::string& section,
                          const std::string& key) {
     // The call cuts a value that does not fit; grow the buffer until it does.
     const std::wstring w_file = widen(file), w_section = widen(section), w_key = widen(key);
+    if (!fits_profile_calls(w_file)) return "";
     std::wstring buffer(512, L'\0');
     for (;;) {
         const DWORD n = GetPrivateProfileStringW(w_section.c_str(), w_key.c_str(), L"",
@@ -381,6 +388,10 @@ bool profile_write_values(const std::string& file, const std::string& section,
     const std::string staged = stage_file(file, bytes);
     if (staged.empty()) return false;
     const std::wstring w_staged = widen(staged);
+    if (!fits_profile_calls(w_staged)) {
+        DeleteFileW(w_staged.c_str());
+        return false;
+    }
     bool ok = true;
     for (const auto& [key, value] : values)
         ok = ok && !fault_injected(file_step::write, staged) &&
