@@ -78,6 +78,10 @@ TEST(ApplyManifest, TypedValuesRoundTripAndCannotReachAnotherAttribute) {
         "Caf\xC3\xA9 & \xE9\xA1\xB9\xE7\x9B\xAE <1>",
         "&amp; <b>x</b> 'q' \"dq\"",
         "package=\"evil\"",
+        // A literal name that would read as a reference, and Android's own escapes.
+        "@string/app_name",
+        "?attr/x",
+        "back\\slash \\n \\u0041",
     };
     for (std::string project_state::*field : kValues) {
         for (const std::string& value : typed) {
