@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/project/apply_changes.h"
+#include "core/project/manifest_fields.h"
 #include "core/project/package_rename.h"
 #include "core/project/project_loader.h"
 #include "core/project/string_resources.h"
@@ -70,6 +71,24 @@ bool nothing_applied(const apply_result& r) {
             case apply_problem_kind::no_permission_place: break;
             default: return true;
         }
+    }
+    return false;
+}
+
+// Where the value of a field stands in a manifest, as its element reads (the element is the
+// first start tag of its name); false when the attribute is missing (it is then added).
+bool value_span(const std::string& manifest, manifest_field field, std::size_t& begin,
+                std::size_t& end) {
+    static constexpr const char* kElements[] = {"manifest", "manifest", "manifest", "uses-sdk",
+                                                "uses-sdk"};
+    for (const xml::token& t : xml::scan(manifest)) {
+        if (t.kind != xml::token_kind::start_tag || t.name != kElements[static_cast<int>(field)])
+            continue;
+        const xml::attribute* a = xml::find_attribute(t, field_attribute(field));
+        if (!a || !a->has_value) return false;
+        begin = a->value_begin;
+        end = a->value_end;
+        return true;
     }
     return false;
 }
@@ -151,21 +170,26 @@ void check_edit(const project_files& input, const project_state& wanted,
     const std::string& new_manifest = written.at("AndroidManifest.xml");
     check(comments(new_manifest) == comments(old_manifest), "comments stay as they were");
     int attributes = 0;
-    bool added = false;
+    const field* edited_field = nullptr;
     for (const field& f : kFields) {
         if (f.value == &project_state::app_name || !(changes.*f.changed)) continue;
         ++attributes;
-        added = added || (r.applied.*f.changed && (before.*f.loaded).empty());
+        edited_field = &f;
     }
-    if (attributes == 1 && !changes.app_name && !changes.permissions && !added) {
-        std::size_t b, oe, ne;
-        differing_stretch(old_manifest, new_manifest, b, oe, ne);
-        // (An unquoted value of a malformed tag may hold quotes; it is written quoted.)
-        check(old_manifest.substr(b, oe - b).find_first_of("<>") == std::string::npos,
-              "only the inside of one value changes",
-              old_manifest.substr(b, oe - b) + "\n-> " + new_manifest.substr(b, ne - b));
-        check(new_manifest.substr(b, ne - b).find_first_of("<>") == std::string::npos,
-              "the new value holds no markup", new_manifest);
+    if (attributes == 1 && !changes.app_name && !changes.permissions &&
+        r.applied.*edited_field->changed) {
+        // kFields after the name is in the order of manifest_field.
+        const auto index = static_cast<int>(edited_field - kFields);
+        const manifest_field which = static_cast<manifest_field>(index - 1);
+        std::size_t value_begin = 0, value_end = 0;
+        if (value_span(old_manifest, which, value_begin, value_end)) {
+            std::size_t b, oe, ne;
+            differing_stretch(old_manifest, new_manifest, b, oe, ne);
+            check(b >= value_begin && oe <= value_end, "only the edited value changes",
+                  old_manifest.substr(b, oe - b) + "\n-> " + new_manifest.substr(b, ne - b));
+            check(new_manifest.substr(b, ne - b).find_first_of("<>") == std::string::npos,
+                  "the new value holds no markup", new_manifest.substr(b, ne - b));
+        }
     }
     if (!changes.app_name)
         for (const char* other : {"res\\values\\strings.xml"})
