@@ -141,7 +141,7 @@ void check_edit(const project_files& input, const project_state& wanted,
                   "a value reads as applied (or renamed)", expected + "\n" + got);
         } else {
             check(got == expected, "a value reads as applied, the others as before",
-                  expected + "\n" + got);
+                  "field " + std::to_string(&f - kFields) + ": " + expected + "\n" + got);
         }
         if (changes.*f.changed && !(r.applied.*f.changed))
             check(!r.problems.empty(), "a change not written is reported");

@@ -222,3 +222,22 @@ TEST(ApplyManifest, MissingManifestIsReportedAndNothingWritten) {
     EXPECT_FALSE(platform::file_exists(dir.path() + "AndroidManifest.xml"));
     EXPECT_NE(problems_text(result).find("AndroidManifest.xml"), std::string::npos);
 }
+
+TEST(ApplyManifest, AddedAttributeNeverChangesHowTheTagReads) {
+    // After an unquoted "a=" the new attribute would have become a's value.
+    scratch_folder dir;
+    const std::string manifest =
+        "<manifest xmlns:android=/>\"x\"\n<manifest package=\"com.example.notes\">\n</manifest>\n";
+    dir.write("AndroidManifest.xml", manifest);
+    const project_state before = loaded_record(dir.path());
+    ASSERT_EQ(before.package_name, "");
+    project_state edited = before;
+    edited.version_code = "3";
+    EXPECT_TRUE(apply_edits(before, edited).succeeded());
+    const project_state after = loaded_record(dir.path());
+    EXPECT_EQ(after.version_code, "3");
+    EXPECT_EQ(after.package_name, "");
+    EXPECT_EQ(dir.read("AndroidManifest.xml"),
+              "<manifest android:versionCode=\"3\" xmlns:android=/>\"x\"\n"
+              "<manifest package=\"com.example.notes\">\n</manifest>\n");
+}
