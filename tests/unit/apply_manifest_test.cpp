@@ -78,6 +78,10 @@ TEST(ApplyManifest, TypedValuesRoundTripAndCannotReachAnotherAttribute) {
         "Caf\xC3\xA9 & \xE9\xA1\xB9\xE7\x9B\xAE <1>",
         "&amp; <b>x</b> 'q' \"dq\"",
         "package=\"evil\"",
+        // A literal name that would read as a reference, and Android's own escapes.
+        "@string/app_name",
+        "?attr/x",
+        "back\\slash \\n \\u0041",
     };
     for (std::string project_state::*field : kValues) {
         for (const std::string& value : typed) {
@@ -217,4 +221,23 @@ TEST(ApplyManifest, MissingManifestIsReportedAndNothingWritten) {
     EXPECT_EQ(result.problems[0].kind, apply_problem_kind::unreadable);
     EXPECT_FALSE(platform::file_exists(dir.path() + "AndroidManifest.xml"));
     EXPECT_NE(problems_text(result).find("AndroidManifest.xml"), std::string::npos);
+}
+
+TEST(ApplyManifest, AddedAttributeNeverChangesHowTheTagReads) {
+    // After an unquoted "a=" the new attribute would have become a's value.
+    scratch_folder dir;
+    const std::string manifest =
+        "<manifest xmlns:android=/>\"x\"\n<manifest package=\"com.example.notes\">\n</manifest>\n";
+    dir.write("AndroidManifest.xml", manifest);
+    const project_state before = loaded_record(dir.path());
+    ASSERT_EQ(before.package_name, "");
+    project_state edited = before;
+    edited.version_code = "3";
+    EXPECT_TRUE(apply_edits(before, edited).succeeded());
+    const project_state after = loaded_record(dir.path());
+    EXPECT_EQ(after.version_code, "3");
+    EXPECT_EQ(after.package_name, "");
+    EXPECT_EQ(dir.read("AndroidManifest.xml"),
+              "<manifest android:versionCode=\"3\" xmlns:android=/>\"x\"\n"
+              "<manifest package=\"com.example.notes\">\n</manifest>\n");
 }

@@ -121,6 +121,6 @@ TEST(ProjectLoader, ValuesAreReadFromTheirElementsOnly) {
     EXPECT_EQ(p.package_name, "real.one");
     EXPECT_EQ(p.version_name, "2.0 >beta");
     EXPECT_EQ(p.version_code, "");
-    EXPECT_EQ(p.app_name, "x android:versionCode=\"9\"");
+    EXPECT_EQ(p.app_name, "x android:versionCode=9");  // quotes read as Android reads them
     EXPECT_EQ(p.permissions, permission_flags{});
 }

@@ -185,8 +185,12 @@ apply_result apply_project_changes(const project_state& state, const property_ch
                 result.problems.push_back({apply_problem_kind::missing_place, label});
             }
         } else {
-            bool written = label == state.app_name && has_field(text, manifest_field::label);
-            if (!written) text = with_field(text, manifest_field::label, state.app_name, written);
+            // Escaped as Android reads it: a name starting with "@" is no reference.
+            bool written = android_unescaped(label) == state.app_name &&
+                           has_field(text, manifest_field::label);
+            if (!written)
+                text = with_field(text, manifest_field::label, android_escaped(state.app_name),
+                                  written);
             if (written)
                 applied.app_name = true;
             else

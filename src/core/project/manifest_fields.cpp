@@ -74,12 +74,12 @@ std::string with_field(std::string_view manifest, manifest_field field, std::str
     } else if (a) {  // a bare name gets its value
         out.insert(a->name_end, "=\"" + xml::escaped(value, '"') + "\"");
     } else {
-        // After the last attribute, or after the element's name.
+        // After the last attribute when its value is quoted, otherwise right after the element's
+        // name: there the text that follows reads as it did (after an unquoted "a=" it would
+        // become a's value).
         std::size_t at = element.begin + 1 + element.name.size();
-        if (!element.attributes.empty()) {
-            const xml::attribute& last = element.attributes.back();
-            at = last.quoted ? last.value_end + 1 : last.has_value ? last.value_end : last.name_end;
-        }
+        if (!element.attributes.empty() && element.attributes.back().quoted)
+            at = element.attributes.back().value_end + 1;
         out.insert(at, " " + std::string(field_attribute(field)) + "=\"" +
                            xml::escaped(value, '"') + "\"");
     }

@@ -39,7 +39,7 @@ std::string first_named(const std::string& folder, const std::string& name) {
 
 std::string resolve_label(const std::string& folder, const std::string& label) {
     std::string key;
-    if (!label_key(label, key)) return label;
+    if (!label_key(label, key)) return android_unescaped(label);  // read as Android reads it
     const label_source source = find_label_string(folder, key);
     if (source.path.empty()) return "";
     const string_element& e = source.element;

@@ -59,7 +59,14 @@ string_element find_string(std::string_view xml_text, std::string_view key) {
 }
 
 std::string resource_string_value(std::string_view content) {
-    const std::string text = xml::decoded(content);
+    return android_unescaped(xml::decoded(content));
+}
+
+std::string resource_string_content(std::string_view value) {
+    return xml::escaped(android_escaped(value));
+}
+
+std::string android_unescaped(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -85,7 +92,7 @@ std::string resource_string_value(std::string_view content) {
     return out;
 }
 
-std::string resource_string_content(std::string_view value) {
+std::string android_escaped(std::string_view value) {
     std::string out;
     out.reserve(value.size() + 8);
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -104,7 +111,7 @@ std::string resource_string_content(std::string_view value) {
             default: out += c;
         }
     }
-    return xml::escaped(out);
+    return out;
 }
 
 bool label_key(std::string_view label, std::string& key) {

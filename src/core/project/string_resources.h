@@ -25,6 +25,11 @@ std::string resource_string_value(std::string_view content);
 // and a leading "@" or "?" that would make it a reference.
 std::string resource_string_content(std::string_view value);
 
+// The same two steps without the XML layer, for a value that stands in an attribute (a literal
+// android:label): Android's escapes read, and written.
+std::string android_unescaped(std::string_view text);
+std::string android_escaped(std::string_view value);
+
 // The key of a label that refers to a string resource ("@string/app_name" gives app_name).
 bool label_key(std::string_view label, std::string& key);
 
