@@ -113,8 +113,9 @@ protected:
     std::unique_ptr<gui::running_program> program_;
 };
 
-// The sample's app name and version code, cleaned for a file name.
-const std::string kNotesApk = build::apk_file_name("Caf&#233; Notes", "12");
+// The sample's app name (its file writes "Caf&#233; Notes") and version code, cleaned for a
+// file name.
+const std::string kNotesApk = build::apk_file_name("Caf\xC3\xA9 Notes", "12");
 
 }  // namespace
 
@@ -308,7 +309,7 @@ TEST_F(Compile, ProgressDialogNamesEachStepAndAnimates) {
         }
         gui::pause_ms(40);
     }
-    EXPECT_EQ(title, "Building Caf&#233; Notes 12");
+    EXPECT_EQ(title, "Building Caf\xC3\xA9 Notes 12");
     EXPECT_EQ(steps, (std::vector<std::string>{"Updating Android project", "Cleaning...",
                                                "Compiling...", "Signing apk...", "Cleaning..."}));
     // Ten frames at 100 ms: a 3-second step shows every one of them.
