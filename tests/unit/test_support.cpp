@@ -173,6 +173,17 @@ void remove_link(const std::string& link_path) {
 #endif
 }
 
+bool folder_links_removable() {
+#ifdef _WIN32
+    // Wine lists a host's folder link as a link but its file calls cannot remove it; real
+    // Windows removes a folder link like an empty folder.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return !(ntdll && GetProcAddress(ntdll, "wine_get_version"));
+#else
+    return true;
+#endif
+}
+
 void make_hidden(const std::string& path) {
 #ifdef _WIN32
     const std::wstring w = widen(path);

@@ -33,6 +33,9 @@ void copy_tree(const std::string& from, const std::string& to);
 bool make_link(const std::string& target, const std::string& link_path);
 // Removes a link made by make_link (its target stays).
 void remove_link(const std::string& link_path);
+// Whether the platform layer can remove a folder link made by make_link: everywhere but under
+// Wine, whose file calls cannot remove the host's link it shows.
+bool folder_links_removable();
 // Hides a file or folder (on POSIX, names starting with "." are hidden already).
 void make_hidden(const std::string& path);
 // Marks a file read-only, or writable again.
