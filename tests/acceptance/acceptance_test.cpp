@@ -384,7 +384,8 @@ TEST_F(Vexlo, ChangesNameVersionAndAPermissionAndApplies) {
     EXPECT_NE(setup.find("<string name=\"app_name\">Space Demo</string>"), std::string::npos);
     const std::string manifest = file_text(state().project + "AndroidManifest.xml");
     EXPECT_NE(manifest.find("android:versionName=\"2.0\""), std::string::npos);
-    EXPECT_NE(manifest.find("android:versionCode=\"20\""), std::string::npos);
+    // Written in its place, the spaces around its "=" kept.
+    EXPECT_NE(manifest.find("android:versionCode = \"20\""), std::string::npos);
     EXPECT_EQ(manifest.find("android.permission.CALL_PHONE"), std::string::npos);
     EXPECT_NE(manifest.find("android.permission.CAMERA\""), std::string::npos);
 }
