@@ -114,7 +114,7 @@ protected:
 };
 
 // The sample's app name and version code, cleaned for a file name.
-const std::string kNotesApk = build::apk_file_name("Caf&#233; Notes", "12");
+const std::string kNotesApk = build::apk_file_name("Caf\xC3\xA9 Notes", "12");
 
 }  // namespace
 
@@ -254,7 +254,7 @@ TEST_F(Compile, ProgressDialogNamesEachStepAndAnimates) {
         }
         gui::pause_ms(40);
     }
-    EXPECT_EQ(title, "Building Caf&#233; Notes 12");
+    EXPECT_EQ(title, "Building Caf\xC3\xA9 Notes 12");
     EXPECT_EQ(steps, (std::vector<std::string>{"Updating Android project", "Cleaning...",
                                                "Compiling...", "Signing apk...", "Cleaning..."}));
     // Ten frames at 100 ms: a 3-second step shows every one of them.

@@ -126,7 +126,7 @@ TEST_F(MainWindow, LoadsBasicAndPlainProjectsFromTheRecentList) {
 
     choose(w, plain);
     EXPECT_EQ(gui::item_text(w, id_status), "This is an Android (non-BASIC! based) project");
-    EXPECT_EQ(gui::item_text(w, id_app_name), "Caf&#233; Notes");
+    EXPECT_EQ(gui::item_text(w, id_app_name), "Caf\xC3\xA9 Notes");  // read as it stands for
     EXPECT_EQ(gui::item_text(w, id_program), "Edit the Manifest");
     EXPECT_EQ(gui::item_text(w, id_picture), "Add res/drawable image");
     EXPECT_EQ(gui::item_text(w, id_gitignore), "Edit the .gitignore file");
