@@ -100,6 +100,7 @@ protected:
         HWND w = gui::wait_window(program_->pid(), kWindowCaption);
         if (!w) return nullptr;
         const auto items = gui::combo_items(w, id_recent);
+        const std::string asking = gui::item_text(w, id_status);
         bool chosen = false;
         for (std::size_t i = 0; i < items.size(); ++i)
             if (items[i] == folder) {
@@ -108,7 +109,6 @@ protected:
             }
         EXPECT_TRUE(chosen) << "not in the recent list: " << folder;
         // Loaded once the status line names the project's kind instead of asking for one.
-        const std::string asking = gui::item_text(w, id_status);
         EXPECT_TRUE(gui::wait_until([&] { return gui::item_text(w, id_status) != asking; }, 5000))
             << asking;
         gui::settle(w);
