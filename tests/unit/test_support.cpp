@@ -94,8 +94,10 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
 bool make_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const DWORD folder = platform::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
+    // Some systems (Wine) answer success without making the link.
     return CreateSymbolicLinkW(widen(link_path).c_str(), widen(target).c_str(),
-                               folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0;
+                               folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) != 0 &&
+           platform::is_link(link_path);
 #else
     std::string t = target, l = link_path;
     std::replace(t.begin(), t.end(), '\\', '/');
