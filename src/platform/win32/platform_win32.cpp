@@ -89,7 +89,8 @@ std::string stage_file(const std::string& target, std::string_view bytes) {
         const std::wstring w = widen(staged);
         // CREATE_NEW: a name that exists in any form, a link included, is never opened.
         unique_file_handle file(CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+                                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                            nullptr));
         if (!file.valid()) {
             const DWORD error = GetLastError();
             if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
@@ -135,8 +136,13 @@ bool write_file_safely(const std::string& path, std::string_view bytes) {
 }
 
 bool is_link(const std::string& path) {
-    const DWORD a = GetFileAttributesW(without_trailing_separators(path).c_str());
-    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+    // The directory entry of the path itself, as a folder listing reports it: the attributes
+    // of a link are not always those of the link when asked for by name (Wine follows it).
+    WIN32_FIND_DATAW data{};
+    unique_find_handle find(FindFirstFileExW(without_trailing_separators(path).c_str(),
+                                             FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                             0));
+    return find.valid() && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 bool is_read_only(const std::string& path) {
