@@ -65,6 +65,6 @@ TEST(ApkVerification, TellsTheSchemesAndTheCertificateInShort) {
     v.certificate_sha256 = "0F3E5B7A11223344556677889900AABBCCDDEEFF00112233445566778899C0DE";
     EXPECT_EQ(short_fingerprint(v.certificate_sha256), "0F:3E:5B:7A ... 88:99:C0:DE");
     EXPECT_EQ(verified_signature_text(v),
-              "Signature verified (schemes: v1, v2).\rSigned by the certificate SHA-256 "
-              "0F:3E:5B:7A ... 88:99:C0:DE.");
+              "Signature verified (schemes: v1, v2).\rCertificate SHA-256: 0F:3E:5B:7A ... "
+              "88:99:C0:DE");
 }

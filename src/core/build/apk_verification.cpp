@@ -80,8 +80,7 @@ std::string verified_signature_text(const apk_verification& v) {
     for (const std::string& s : v.schemes) schemes += (schemes.empty() ? "" : ", ") + s;
     std::string text = "Signature verified (schemes: " + (schemes.empty() ? "none" : schemes) + ").";
     if (!v.certificate_sha256.empty())
-        text += std::string(1, CR) + "Signed by the certificate SHA-256 " +
-                short_fingerprint(v.certificate_sha256) + ".";
+        text += std::string(1, CR) + "Certificate SHA-256: " + short_fingerprint(v.certificate_sha256);
     return text;
 }
 
