@@ -92,8 +92,8 @@ void advise_keeping_safe(HWND window, const std::string& file) {
         busy_scope busy;
         return run_tool(app().config, request);
     }();
-    const std::string text = configurator::keep_keystore_safe_text(
-        file, configurator::certificate_sha256(listing.text));
+    const std::string text =
+        configurator::keep_keystore_safe_text(file, configurator::certificate_sha256(listing.text));
     if (show_message(window, text, kKeystoreCaption,
                      MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES)
         ShellExecuteW(nullptr, L"open", L"explorer.exe",
@@ -109,7 +109,9 @@ void select_keystore(HWND window) {
     confirmation_loop(window);
 }
 
-void confirm_keystore(HWND window) { confirmation_loop(window); }
+void confirm_keystore(HWND window) {
+    confirmation_loop(window);
+}
 
 void create_keystore(HWND window) {
     const std::string file = keystore_file_dialog(window, true, L"Save keystore as");

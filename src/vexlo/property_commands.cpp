@@ -74,12 +74,10 @@ void apply_on_command_thread(void* context) {
         apply_progress progress(dialog);
         const assets::progress_callback step = [&progress] { progress.step(); };
         delete_work_folder(folder, step);
-        const edited_values edits{get_item_text(dialog, id_app_name),
-                                  get_item_text(dialog, id_package),
-                                  get_item_text(dialog, id_version_name),
-                                  get_item_text(dialog, id_version_code),
-                                  get_item_text(dialog, id_min_sdk),
-                                  get_item_text(dialog, id_target_sdk)};
+        const edited_values edits{
+            get_item_text(dialog, id_app_name),     get_item_text(dialog, id_package),
+            get_item_text(dialog, id_version_name), get_item_text(dialog, id_version_code),
+            get_item_text(dialog, id_min_sdk),      get_item_text(dialog, id_target_sdk)};
         const project::property_changes changes =
             take_edits(edits, state.permission_choice, state.project);
         if (!changes.any() && !has_unfinished_rename(folder)) {

@@ -24,7 +24,8 @@ int change_alias(const std::vector<std::string>& args) {
         return fail("keytool error: java.io.IOException: Invalid keystore format");
     if (ks.store_password != store_password) return fail(fake::kTamperedWith);
     fake::keystore_key* key = ks.find(alias);
-    if (!key) return fail("keytool error: java.lang.Exception: Alias <" + alias + "> does not exist");
+    if (!key)
+        return fail("keytool error: java.lang.Exception: Alias <" + alias + "> does not exist");
     if (key->password != key_password) return fail(fake::kCannotRecoverKey);
     if (ks.find(destination))
         return fail("keytool error: java.lang.Exception: Alias <" + destination +
@@ -41,8 +42,9 @@ int generate_key(const std::vector<std::string>& args) {
     std::string key_password = fake::option(args, "-keypass");
     if (key_password.empty()) key_password = store_password;
     if (store_password.size() < 6)
-        return fail("keytool error: java.lang.Exception: Keystore password must be at least 6 "
-                    "characters");
+        return fail(
+            "keytool error: java.lang.Exception: Keystore password must be at least 6 "
+            "characters");
     fake::keystore ks;
     if (platform::file_exists(file)) {
         if (!fake::read_keystore(file, ks))
@@ -78,9 +80,11 @@ int list_key(const std::vector<std::string>& args) {
         static const char digits[] = "0123456789ABCDEF";
         sha += std::string(i ? ":" : "") + digits[(value >> 4) & 15] + digits[value & 15];
     }
-    fake::print("Alias name: " + alias + "\r\nEntry type: PrivateKeyEntry\r\n"
+    fake::print("Alias name: " + alias +
+                "\r\nEntry type: PrivateKeyEntry\r\n"
                 "Certificate fingerprints:\r\n\t MD5:  00:11:22:33\r\n\t SHA1: 00:11:22:33:44\r\n"
-                "\t SHA256: " + sha + "\r\nSignature algorithm name: SHA256withRSA\r\n");
+                "\t SHA256: " +
+                sha + "\r\nSignature algorithm name: SHA256withRSA\r\n");
     return 0;
 }
 

@@ -21,7 +21,8 @@ struct verifier_case {
 }  // namespace
 
 TEST(ApkVerification, ReadsWhatTheVerifierSays) {
-    const std::string sha_upper = "0F3E5B7A11223344556677889900AABBCCDDEEFF00112233445566778899C0DE";
+    const std::string sha_upper =
+        "0F3E5B7A11223344556677889900AABBCCDDEEFF00112233445566778899C0DE";
     const std::vector<verifier_case> cases = {
         {"v1 to v3, CR LF, warnings",
          "WARNING: META-INF/com/x.kotlin_module not protected by signature.\r\nVerifies\r\n"
@@ -32,22 +33,46 @@ TEST(ApkVerification, ReadsWhatTheVerifierSays) {
          "Verified using v4 scheme (APK Signature Scheme v4): false\r\n"
          "Verified for SourceStamp: false\r\nNumber of signers: 1\r\n"
          "Signer #1 certificate DN: CN=Jane Sample, O=Verifies: true\r\n"
-         "Signer #1 certificate SHA-256 digest: " + std::string(kSha) + "\r\n"
-         "Signer #1 certificate SHA-1 digest: 00112233445566778899aabbccddeeff00112233\r\n",
-         true, {"v1", "v2", "v3"}, sha_upper, ""},
-        {"v1 only, LF", "Verifies\nVerified using v1 scheme (JAR signing): true\n", true, {"v1"}, "", ""},
+         "Signer #1 certificate SHA-256 digest: " +
+             std::string(kSha) +
+             "\r\n"
+             "Signer #1 certificate SHA-1 digest: 00112233445566778899aabbccddeeff00112233\r\n",
+         true,
+         {"v1", "v2", "v3"},
+         sha_upper,
+         ""},
+        {"v1 only, LF",
+         "Verifies\nVerified using v1 scheme (JAR signing): true\n",
+         true,
+         {"v1"},
+         "",
+         ""},
         {"CR doubled by a console, tabs",
-         "\tVerifies\r\r\nVerified using v3 scheme (APK Signature Scheme v3): true\r\r\n", true,
-         {"v3"}, "", ""},
+         "\tVerifies\r\r\nVerified using v3 scheme (APK Signature Scheme v3): true\r\r\n",
+         true,
+         {"v3"},
+         "",
+         ""},
         {"tampered",
          "DOES NOT VERIFY\r\nERROR: APK Signature Scheme v2 signer #1: APK integrity check failed."
          "\r\nERROR: JAR_SIG_NO_SIGNATURES: No JAR signatures\r\n",
-         false, {}, "",
+         false,
+         {},
+         "",
          "APK Signature Scheme v2 signer #1: APK integrity check failed.\rJAR_SIG_NO_SIGNATURES: "
          "No JAR signatures"},
-        {"no answer at all", "'apksigner' is not recognized as an internal command\r\n", false, {}, "", ""},
-        {"short digest is no fingerprint", "Verifies\nSigner #1 certificate SHA-256 digest: abcd\n",
-         true, {}, "", ""},
+        {"no answer at all",
+         "'apksigner' is not recognized as an internal command\r\n",
+         false,
+         {},
+         "",
+         ""},
+        {"short digest is no fingerprint",
+         "Verifies\nSigner #1 certificate SHA-256 digest: abcd\n",
+         true,
+         {},
+         "",
+         ""},
     };
     for (const verifier_case& c : cases) {
         const apk_verification v = read_apk_verification(c.output);

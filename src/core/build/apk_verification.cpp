@@ -32,8 +32,7 @@ std::string verified_scheme(std::string_view line) {
     constexpr std::string_view prefix = "Verified using ";
     if (line.substr(0, prefix.size()) != prefix) return "";
     const std::size_t colon = line.rfind(':');
-    if (colon == std::string_view::npos || trimmed(line.substr(colon + 1)) != "true")
-        return "";
+    if (colon == std::string_view::npos || trimmed(line.substr(colon + 1)) != "true") return "";
     const std::string_view rest = line.substr(prefix.size());
     const std::size_t space = rest.find(' ');
     const std::string_view scheme = rest.substr(0, space);
@@ -49,7 +48,8 @@ apk_verification read_apk_verification(std::string_view output) {
         const std::string line = trimmed(raw);
         if (line == "Verifies") v.verifies = true;
         if (line == "DOES NOT VERIFY") refused = true;
-        if (line.rfind("ERROR: ", 0) == 0) v.reason += (v.reason.empty() ? "" : "\r") + line.substr(7);
+        if (line.rfind("ERROR: ", 0) == 0)
+            v.reason += (v.reason.empty() ? "" : "\r") + line.substr(7);
         const std::string scheme = verified_scheme(line);
         if (!scheme.empty()) v.schemes.push_back(scheme);
         constexpr std::string_view digest = "Signer #1 certificate SHA-256 digest:";
@@ -78,9 +78,11 @@ std::string short_fingerprint(std::string_view sha256_hex) {
 std::string verified_signature_text(const apk_verification& v) {
     std::string schemes;
     for (const std::string& s : v.schemes) schemes += (schemes.empty() ? "" : ", ") + s;
-    std::string text = "Signature verified (schemes: " + (schemes.empty() ? "none" : schemes) + ").";
+    std::string text =
+        "Signature verified (schemes: " + (schemes.empty() ? "none" : schemes) + ").";
     if (!v.certificate_sha256.empty())
-        text += std::string(1, CR) + "Certificate SHA-256: " + short_fingerprint(v.certificate_sha256);
+        text +=
+            std::string(1, CR) + "Certificate SHA-256: " + short_fingerprint(v.certificate_sha256);
     return text;
 }
 

@@ -26,7 +26,8 @@ std::string value_of(std::string_view text, std::string_view key) {
 int leading_number(std::string_view text) {
     int n = 0;
     std::size_t i = 0;
-    for (; i < text.size() && i < 4 && text[i] >= '0' && text[i] <= '9'; ++i) n = n * 10 + (text[i] - '0');
+    for (; i < text.size() && i < 4 && text[i] >= '0' && text[i] <= '9'; ++i)
+        n = n * 10 + (text[i] - '0');
     return i == 0 ? -1 : n;
 }
 
@@ -43,7 +44,8 @@ int jdk_major_version(std::string_view release_text) {
     if (first < 0) return 0;
     if (first != 1) return first;  // 9 and later name the major version first
     const std::size_t dot = version.find('.');
-    const int second = dot == std::string::npos ? -1 : leading_number(std::string_view(version).substr(dot + 1));
+    const int second =
+        dot == std::string::npos ? -1 : leading_number(std::string_view(version).substr(dot + 1));
     return second < 0 ? 1 : second;  // "1.8.0_392" is Java 8
 }
 
