@@ -172,6 +172,15 @@ protected:
         }));
         gui::settle(w);
     }
+    // "Create a new keystore", the save dialog answered with the file; gives the message box
+    // that follows (null when none comes).
+    HWND create_keystore_as(HWND w, const std::string& file) {
+        gui::click(w, create_keystore);
+        HWND save = gui::wait_window(pid(), "Save keystore as");
+        if (!save) return nullptr;
+        save_as(save, file);
+        return gui::wait_message_box(pid());
+    }
     void close(HWND w, bool with_ready_button) {
         if (with_ready_button)
             gui::click(w, ready);
@@ -567,11 +576,7 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_TRUE(shows(w, keystore_stripe, kRed));
 
     // No: the file is left alone.
-    gui::click(w, create_keystore);
-    HWND save = gui::wait_window(pid(), "Save keystore as");
-    ASSERT_NE(save, nullptr);
-    save_as(save, file);
-    HWND question = gui::wait_message_box(pid());
+    HWND question = create_keystore_as(w, file);
     ASSERT_NE(question, nullptr);
     EXPECT_EQ(gui::window_text(question), "Keystore");
     EXPECT_EQ(gui::message_text(question),
@@ -584,11 +589,7 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
 
     // Yes, then Cancel in the alias dialog: the old keystore is still there, unchanged.
-    gui::click(w, create_keystore);
-    HWND save_again = gui::wait_window(pid(), "Save keystore as");
-    ASSERT_NE(save_again, nullptr);
-    save_as(save_again, file);
-    question = gui::wait_message_box(pid());
+    question = create_keystore_as(w, file);
     ASSERT_NE(question, nullptr);
     gui::answer(question, IDYES);
     HWND alias_dialog = gui::wait_window(pid(), "Keystore");
@@ -598,11 +599,7 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_EQ(scratch_.read("keys\\release.jks"), "precious");
 
     // Yes: the file is replaced by a new keystore.
-    gui::click(w, create_keystore);
-    save = gui::wait_window(pid(), "Save keystore as");
-    ASSERT_NE(save, nullptr);
-    save_as(save, file);
-    question = gui::wait_message_box(pid());
+    question = create_keystore_as(w, file);
     ASSERT_NE(question, nullptr);
     gui::answer(question, IDYES);
     HWND keystore = gui::wait_window(pid(), "Keystore");
@@ -660,11 +657,7 @@ TEST_F(Configurator, AReadOnlyKeystoreIsNotReplaced) {
     ASSERT_NE(w, nullptr);
     wait_for_check(w);
     ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
-    gui::click(w, create_keystore);
-    HWND save = gui::wait_window(pid(), "Save keystore as");
-    ASSERT_NE(save, nullptr);
-    save_as(save, file);
-    HWND box = gui::wait_message_box(pid());
+    HWND box = create_keystore_as(w, file);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::window_text(box), "Keystore");
     EXPECT_EQ(gui::message_text(box),
