@@ -23,6 +23,8 @@ bool write_file_safely(const std::string& path, std::string_view bytes);
 // bytes, and gives its path; "" when that fails, with nothing left behind. The name is never
 // one that exists already, so no existing file or link is ever opened. Nothing is flushed.
 std::string stage_file(const std::string& target, std::string_view bytes);
+// The same for a copy of the file `from`: its bytes under a fresh name beside the target.
+std::string stage_copy(const std::string& from, const std::string& target);
 // Makes the written contents of these files durable, in one step for all of them.
 bool flush_files(const std::vector<std::string>& paths);
 bool file_exists(const std::string& path);  // file or folder (a link counts, even a broken one)

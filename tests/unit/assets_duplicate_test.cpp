@@ -7,7 +7,6 @@
 #include "platform/platform.h"
 #include "unit/test_support.h"
 
-
 using namespace assets;
 using testing_support::scratch_folder;
 
@@ -101,7 +100,23 @@ TEST(AssetsDuplicate, ExistingTargetKeepsOtherFilesAndGetsOverwritten) {
     EXPECT_TRUE(result.failed.empty());
     EXPECT_EQ(s.read("copy\\AndroidManifest.xml"), "<manifest/>");
     EXPECT_EQ(s.read("copy\\mine.txt"), "keep me");
-    EXPECT_FALSE(platform::file_exists(s.path() + "copy\\AndroidManifest.xml.vxdup~"));
+    EXPECT_EQ(testing_support::leftover_temporaries(s.path() + "copy"), 0);
+}
+
+TEST(AssetsDuplicate, ExistingTargetNeverWritesThroughANamePlantedBesideAFile) {
+    scratch_folder s, outside;
+    const std::string project = small_project(s);
+    s.write("copy\\AndroidManifest.xml", "old manifest");
+    const std::string victim = outside.write("victim.txt", "precious");
+    // The name an older copy used for its partial file, and the name any fixed scheme would use.
+    const bool linked =
+        testing_support::make_link(victim, s.path() + "copy\\AndroidManifest.xml.vxdup~");
+    recorder r;
+    const duplicate_result result = duplicate_project(project, s.path() + "copy", r);
+    EXPECT_TRUE(result.failed.empty());
+    EXPECT_EQ(outside.read("victim.txt"), "precious");
+    EXPECT_EQ(s.read("copy\\AndroidManifest.xml"), "<manifest/>");
+    if (!linked) GTEST_SKIP() << "no link to a file could be made here";
 }
 
 TEST(AssetsDuplicate, StopRequestEndsBetweenTwoFilesWithoutPartialFiles) {
@@ -122,7 +137,7 @@ TEST(AssetsDuplicate, StopRequestEndsBetweenTwoFilesWithoutPartialFiles) {
         for (const auto& e : entries) {
             if (e.is_directory) continue;
             ++files;
-            EXPECT_EQ(e.name.find(".vxdup~"), std::string::npos) << e.name;
+            EXPECT_EQ(e.name.find(".vxtmp"), std::string::npos) << e.name;
         }
     }
     EXPECT_EQ(files, 3u);

@@ -10,8 +10,6 @@
 namespace assets {
 namespace {
 
-constexpr std::string_view kPartialSuffix = ".vxdup~";
-
 // One spelling per folder for the comparisons: "/" as "\", "." and ".." resolved, no trailing
 // separators, letters folded (Windows names ignore their case).
 std::string folder_key(std::string_view path) {
@@ -89,10 +87,8 @@ std::string refusal_message(duplicate_refusal refusal, std::string_view target) 
         case duplicate_refusal::target_is_file:
             return "A file of this name already exists:\r" + quoted +
                    "\r\rPlease choose a folder name for the duplicate.";
-        case duplicate_refusal::no_target:
-            return "Please choose a folder for the duplicate.";
-        case duplicate_refusal::none:
-            break;
+        case duplicate_refusal::no_target: return "Please choose a folder for the duplicate.";
+        case duplicate_refusal::none: break;
     }
     return "";
 }
@@ -189,9 +185,11 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
             copied = platform::copy_file(from, to);
             if (!copied) platform::remove_file(to);
         } else {
-            const std::string partial = to + std::string(kPartialSuffix);
-            copied = platform::copy_file(from, partial) && platform::move_file(partial, to);
-            if (!copied) platform::remove_file(partial);
+            // The copy goes to a fresh name first, so an older file is only ever replaced
+            // whole; a name planted beside it is never opened.
+            const std::string partial = platform::stage_copy(from, to);
+            copied = !partial.empty() && platform::move_file(partial, to);
+            if (!copied && !partial.empty()) platform::remove_file(partial);
         }
         if (copied)
             ++result.files_copied;

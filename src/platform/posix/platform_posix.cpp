@@ -113,6 +113,11 @@ std::string stage_file(const std::string& target, std::string_view bytes) {
     return "";
 }
 
+std::string stage_copy(const std::string& from, const std::string& target) {
+    std::string bytes;
+    return read_file(from, bytes) ? stage_file(target, bytes) : "";
+}
+
 bool flush_files(const std::vector<std::string>& paths) {
     if (paths.empty()) return true;
     if (fault_injected(file_step::flush, paths.front())) return false;  // one step for them all
@@ -201,7 +206,8 @@ bool make_directories(const std::string& path) {
 }
 
 bool move_file(const std::string& from, const std::string& to) {
-    if (fault_injected(file_step::move, to)) return false;
+    // Either end can refuse: a file held open cannot leave, a protected name cannot be taken.
+    if (fault_injected(file_step::move, from) || fault_injected(file_step::move, to)) return false;
     return std::rename(native(from).c_str(), native(to).c_str()) == 0;
 }
 
@@ -234,8 +240,9 @@ bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) 
             e.is_link = S_ISLNK(st.st_mode);
             e.is_read_only = !e.is_link && !(st.st_mode & S_IWUSR);
             struct stat target {};
-            e.is_directory = e.is_link ? (stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
-                                       : S_ISDIR(st.st_mode);
+            e.is_directory = e.is_link
+                                 ? (stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
+                                 : S_ISDIR(st.st_mode);
         }
         e.is_hidden = !name.empty() && name[0] == '.';  // the POSIX convention for hidden
         entries.push_back(std::move(e));
@@ -278,16 +285,24 @@ bool batch_encoding(std::string_view utf8, std::string& bytes) {
     return true;
 }
 
-std::string batch_readable_path(const std::string& path) { return path; }
+std::string batch_readable_path(const std::string& path) {
+    return path;
+}
 
-std::string batch_decoding(std::string_view bytes) { return std::string(bytes); }
+std::string batch_decoding(std::string_view bytes) {
+    return std::string(bytes);
+}
 
 std::string tool_log_decoding(std::string_view bytes) {
     // The stand-in system's code page is Latin-1: UTF-8 stays, any other byte is its own letter.
     bool utf8 = true;
     for (std::size_t i = 0; i < bytes.size() && utf8;) {
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        const std::size_t n = c < 0x80         ? 1
+                              : (c >> 5) == 6  ? 2
+                              : (c >> 4) == 14 ? 3
+                              : (c >> 3) == 30 ? 4
+                                               : 0;
         if (n == 0 || i + n > bytes.size()) utf8 = false;
         for (std::size_t k = 1; utf8 && k < n; ++k)
             if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 2) utf8 = false;

@@ -20,7 +20,8 @@ bool write_all(HANDLE file, std::string_view bytes, const std::string& path) {
     if (fail) bytes = bytes.substr(0, bytes.size() / 2);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
             return false;
@@ -101,6 +102,23 @@ std::string stage_file(const std::string& target, std::string_view bytes) {
         if (ok) return staged;
         DeleteFileW(w.c_str());
         return "";
+    }
+    return "";
+}
+
+std::string stage_copy(const std::string& from, const std::string& target) {
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string staged = target + fresh_suffix();
+        const std::wstring w = widen(staged);
+        if (fault_injected(file_step::write, staged)) {  // the disk fills up during the copy
+            CopyFileW(widen(from).c_str(), w.c_str(), TRUE);
+            DeleteFileW(w.c_str());
+            return "";
+        }
+        // Fail-if-exists: the copy only ever creates its file, so no link at the name is followed.
+        if (CopyFileW(widen(from).c_str(), w.c_str(), TRUE)) return staged;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return "";
     }
     return "";
 }
@@ -190,7 +208,8 @@ bool make_directories(const std::string& path) {
 }
 
 bool move_file(const std::string& from, const std::string& to) {
-    if (fault_injected(file_step::move, to)) return false;
+    // Either end can refuse: a file held open cannot leave, a protected name cannot be taken.
+    if (fault_injected(file_step::move, from) || fault_injected(file_step::move, to)) return false;
     return MoveFileExW(widen(from).c_str(), widen(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
 }
@@ -337,9 +356,13 @@ std::string decoded_in(UINT code_page, std::string_view bytes) {
 
 }  // namespace
 
-std::string batch_decoding(std::string_view bytes) { return decoded_in(GetOEMCP(), bytes); }
+std::string batch_decoding(std::string_view bytes) {
+    return decoded_in(GetOEMCP(), bytes);
+}
 
-std::string tool_log_decoding(std::string_view bytes) { return decoded_in(GetACP(), bytes); }
+std::string tool_log_decoding(std::string_view bytes) {
+    return decoded_in(GetACP(), bytes);
+}
 
 double seconds_since_midnight() {
     SYSTEMTIME t{};
@@ -354,9 +377,9 @@ std::string profile_read(const std::string& file, const std::string& section,
     if (!fits_profile_calls(w_file)) return "";
     std::wstring buffer(512, L'\0');
     for (;;) {
-        const DWORD n = GetPrivateProfileStringW(w_section.c_str(), w_key.c_str(), L"",
-                                                 buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                 w_file.c_str());
+        const DWORD n =
+            GetPrivateProfileStringW(w_section.c_str(), w_key.c_str(), L"", buffer.data(),
+                                     static_cast<DWORD>(buffer.size()), w_file.c_str());
         if (n + 1 < buffer.size() || buffer.size() >= (1u << 20)) {
             buffer.resize(n);
             return narrow(buffer);
@@ -382,8 +405,8 @@ bool profile_write_values(const std::string& file, const std::string& section,
     if (!unicode) {
         std::wstring text;
         if (!bytes.empty()) {
-            const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                              nullptr, 0);
+            const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(),
+                                              static_cast<int>(bytes.size()), nullptr, 0);
             text.resize(static_cast<std::size_t>(n));
             MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
                                 text.data(), n);
