@@ -384,6 +384,23 @@ TEST(ApplyRename, InterruptedSwapIsReportedAndTheNextApplyCompletesIt) {
     EXPECT_EQ(snapshot(dir.path()), snapshot(clean.path()));
 }
 
+TEST(ApplyRename, SwapStoppedAtItsFirstFileLeavesNoJournal) {
+    scratch_folder dir;
+    write_project(dir);
+    const auto before = snapshot(dir.path());
+    project_state state = loaded(dir.path());
+    state.package_name = "org.demo.app";
+    fault_guard faults([](platform::file_step step, const std::string& path) {
+        return step == platform::file_step::move && ends_with(path, "AndroidManifest.xml");
+    });
+    const apply_result result = apply_project_changes(state);
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].kind, apply_problem_kind::not_written);
+    EXPECT_NE(problems_text(result).find("Nothing was changed."), std::string::npos);
+    EXPECT_FALSE(result.reloaded.unfinished_rename);
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
 TEST(ApplyRename, InterruptedNestedRenameCompletesToo) {
     scratch_folder dir, clean;
     write_project(dir);

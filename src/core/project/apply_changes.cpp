@@ -68,7 +68,10 @@ bool commit(const std::string& folder, const file_edits& edits, const rename_pla
     for (const std::string& f : r.unchanged)
         if (f != journal) result.unchanged_files.push_back(f);
     if (!r.completed) {
-        const bool untouched = r.changed.empty();
+        // Only the journal swapped in: nothing is left to complete, so it goes too.
+        const bool journal_alone = r.changed.size() == 1 && r.changed.front() == journal;
+        const bool untouched =
+            r.changed.empty() || (journal_alone && platform::remove_file(journal));
         result.problems.push_back(
             {untouched ? apply_problem_kind::not_written : apply_problem_kind::interrupted,
              r.failed});
