@@ -67,6 +67,24 @@ TEST(ApplyLabel, NameInStringsXml) {
     EXPECT_FALSE(platform::file_exists(dir.path() + "res\\values\\setup.xml"));
 }
 
+TEST(ApplyLabel, NameInAnotherValuesFileIsFoundAndWrittenThere) {
+    scratch_folder dir;
+    dir.write("AndroidManifest.xml", kManifest);
+    dir.write("res\\values\\strings.xml",
+              "<resources><string name=\"hello\">Hi</string></resources>");
+    dir.write("res\\values\\b_names.xml", strings_xml("Second"));
+    dir.write("res\\values\\a_names.xml", strings_xml("First"));
+    dir.write("res\\values\\z.txt", strings_xml("Not a values file"));
+    project_state state = loaded(dir.path());
+    ASSERT_EQ(state.app_name, "First");
+    state.app_name = "Renamed";
+    const apply_result result = apply_project_changes(state);
+    EXPECT_TRUE(result.succeeded()) << problems_text(result);
+    EXPECT_EQ(dir.read("res\\values\\a_names.xml"), strings_xml("Renamed"));
+    EXPECT_EQ(dir.read("res\\values\\b_names.xml"), strings_xml("Second"));
+    EXPECT_EQ(loaded(dir.path()).app_name, "Renamed");
+}
+
 TEST(ApplyLabel, NameInSetupXmlWithRunNameForBasicProjects) {
     scratch_folder dir;
     dir.write("AndroidManifest.xml", kManifest);

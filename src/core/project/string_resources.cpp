@@ -1,7 +1,9 @@
 #include "core/project/string_resources.h"
 
+#include <algorithm>
 #include <cstdint>
 
+#include "core/text/text_helpers.h"
 #include "core/text/utf8.h"
 #include "core/xml/xml_scan.h"
 #include "core/xml/xml_text.h"
@@ -121,9 +123,33 @@ bool label_key(std::string_view label, std::string& key) {
     return true;
 }
 
+namespace {
+
+// The values files in the order their strings are looked for: strings.xml and setup.xml first,
+// then the others by name. Links are left out: they may lead out of the project.
+std::vector<std::string> values_files(const std::string& folder) {
+    std::vector<std::string> files = {"res\\values\\strings.xml", "res\\values\\setup.xml"};
+    std::vector<platform::dir_entry> entries;
+    if (!platform::list_directory(folder + "res\\values", entries)) return files;
+    std::vector<std::string> others;
+    for (const platform::dir_entry& e : entries) {
+        const std::string lower = text::to_lower_ascii(e.name);
+        if (e.is_directory || e.is_link || lower.size() < 4 ||
+            lower.compare(lower.size() - 4, 4, ".xml") != 0 || lower == "strings.xml" ||
+            lower == "setup.xml")
+            continue;
+        others.push_back("res\\values\\" + e.name);
+    }
+    std::sort(others.begin(), others.end());
+    files.insert(files.end(), others.begin(), others.end());
+    return files;
+}
+
+}  // namespace
+
 label_source find_label_string(const std::string& folder, std::string_view key) {
     label_source out;
-    for (const char* file : {"res\\values\\strings.xml", "res\\values\\setup.xml"}) {
+    for (const std::string& file : values_files(folder)) {
         std::string bytes;
         if (!platform::read_file(folder + file, bytes)) continue;
         const string_element element = find_string(bytes, key);

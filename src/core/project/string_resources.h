@@ -34,7 +34,8 @@ std::string android_escaped(std::string_view value);
 bool label_key(std::string_view label, std::string& key);
 
 // The resource file that holds the label's string: res\values\strings.xml, else
-// res\values\setup.xml. path is "" when neither holds it.
+// res\values\setup.xml, else the first other res\values\*.xml by name that holds it (Android
+// reads them all). path is "" when none holds it.
 struct label_source {
     std::string path;
     std::string bytes;  // the file's text
