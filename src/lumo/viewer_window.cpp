@@ -7,6 +7,7 @@
 #include "core/viewer/window_geometry.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
+#include "winui/app_messages.h"
 #include "winui/dpi.h"
 
 namespace {
@@ -133,7 +134,7 @@ void viewer_window::on_activate() {
     SetFocus(view_->window());
     if (!first_page_shown_) {
         first_page_shown_ = true;
-        if (first_page_callback_) PostMessageW(window_, WM_APP, 0, 0);
+        if (first_page_callback_) PostMessageW(window_, winui::msg_first_page_ready, 0, 0);
     }
 }
 
@@ -183,7 +184,7 @@ LRESULT viewer_window::handle(UINT message, WPARAM w, LPARAM l) {
         case WM_MOUSEWHEEL:
             if (view_) return SendMessageW(view_->window(), message, w, l);
             break;
-        case WM_APP:
+        case winui::msg_first_page_ready:
             if (first_page_callback_) first_page_callback_(*this);
             return 0;
         case WM_CLOSE:

@@ -10,6 +10,7 @@
 #include "core/configurator/api_targets.h"
 #include "core/configurator/keystore_creation.h"
 #include "core/configurator/tool_detection.h"
+#include "winui/app_messages.h"
 
 struct configurator_app {
     build::tool_config config;                    // the configurator's meaning of the states
@@ -32,12 +33,9 @@ std::string config_file_path();
 // The places the tool detection looks at on this machine.
 configurator::detection_places this_machine();
 
-// Messages of the configurator's windows.
-enum : UINT {
-    msg_request_refresh = WM_APP + 1,  // anyone may post it to the main window
-    msg_refresh_done = WM_APP + 2,
-    msg_api_check_done = WM_APP + 3,
-};
+using winui::msg_api_check_done;
+using winui::msg_refresh_done;
+using winui::msg_request_refresh;
 
 // While it lives, the window's thread counts as busy with a command.
 class busy_scope {

@@ -125,7 +125,7 @@ std::shared_ptr<tool_job> take_job() {
 
 void prepare_spare_job() {
     auto job = std::make_shared<tool_job>();
-    if (job->session().start(*job)) spare().job = std::move(job);
+    if (job->session().start(job->processes())) spare().job = std::move(job);
 }
 
 void build_project(HWND dialog, bool clean_mode) {
@@ -145,26 +145,20 @@ void build_project(HWND dialog, bool clean_mode) {
     report(dialog, clean_mode, result, seconds_since(start), in, verification);
 }
 
-struct command_context {
-    HWND dialog;
-    bool clean_mode;
-};
-
-void build_on_command_thread(void* context) {
-    const auto& c = *static_cast<command_context*>(context);
-    build_project(c.dialog, c.clean_mode);
-    prepare_spare_job();
-}
-
 // The questions, the progress dialog and the outcome run on a thread of their own, so the main
 // window answers its messages all along.
+void build_on_command_thread(HWND dialog, bool clean_mode) {
+    winui::run_on_command_thread(dialog, [dialog, clean_mode] {
+        build_project(dialog, clean_mode);
+        prepare_spare_job();
+    });
+}
+
 void compile_apk(HWND dialog) {
-    command_context context{dialog, false};
-    run_on_command_thread(dialog, build_on_command_thread, &context);
+    build_on_command_thread(dialog, false);
 }
 void clean_project(HWND dialog) {
-    command_context context{dialog, true};
-    run_on_command_thread(dialog, build_on_command_thread, &context);
+    build_on_command_thread(dialog, true);
 }
 
 const bool compile_registered = register_command(shell::id_compile, compile_apk);

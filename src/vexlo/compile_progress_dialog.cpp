@@ -14,12 +14,15 @@
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 
+using namespace winui;
+
 // The animation frames and the program-wide frame counter are shared with the duplication's
 // progress dialog; until that file is part of the build, a local equivalent stands in.
 #if __has_include("vexlo/loadbar_frames.h")
 #include "vexlo/loadbar_frames.h"
 #else
 namespace {
+
 int next_loadbar_frame() {
     static int frame = 0;  // the dialogs that animate are never up at the same time
     frame = build::next_loadbar_frame(frame);
@@ -111,7 +114,7 @@ void initialise(HWND dialog, progress_state& state) {
     SetTimer(dialog, id_progress_timer, 100, nullptr);
     PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
     if (!state.worker->attach(dialog))
-        PostMessageW(dialog, msg_finished, build::result_cannot_start, 0);
+        PostMessageW(dialog, msg_build_finished, build::result_cannot_start, 0);
 }
 
 void on_step(HWND dialog, const progress_state& state, UINT message) {
@@ -188,7 +191,7 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
             }
             return FALSE;
         case WM_CLOSE: cancel(dialog, *state); return TRUE;
-        case msg_finished: finish(dialog, *state, wparam); return TRUE;
+        case msg_build_finished: finish(dialog, *state, wparam); return TRUE;
         case msg_compile_started:
         case msg_updating:
         case msg_cleaning:

@@ -1,5 +1,7 @@
 #include "vexlo/compile_worker.h"
 
+using namespace winui;
+
 UINT message_for_step(build::build_step step) {
     switch (step) {
         case build::build_step::compile_started: return msg_compile_started;
@@ -39,18 +41,8 @@ build_worker::build_worker(const build::build_inputs& inputs, const build::tool_
       clean_mode_(clean_mode),
       job_(job ? std::move(job) : std::make_shared<tool_job>()) {}
 
-build_worker::~build_worker() {
-    if (!thread_) return;
-    cancel();
-    // Cancel ends the running tool tree, so the thread ends soon; it uses this object until
-    // then, so nothing is freed before it has ended.
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-}
-
 bool build_worker::start() {
-    thread_ = CreateThread(nullptr, 0, thread_main, this, 0, nullptr);
-    return thread_ != nullptr;
+    return thread_.start([this] { run(); }, [this] { cancel(); });
 }
 
 bool build_worker::attach(HWND dialog) {
@@ -58,7 +50,7 @@ bool build_worker::attach(HWND dialog) {
     dialog_ = dialog;
     for (const auto& [message, wparam] : kept_) PostMessageW(dialog_, message, wparam, 0);
     kept_.clear();
-    return thread_ != nullptr;
+    return thread_.started();
 }
 
 void build_worker::detach() {
@@ -74,7 +66,7 @@ build::apk_verification build_worker::verification() const {
 }
 
 void build_worker::wait() {
-    if (thread_) wait_serving_messages(thread_);
+    thread_.wait_serving_messages();
 }
 
 void build_worker::post(UINT message, WPARAM wparam) {
@@ -85,19 +77,17 @@ void build_worker::post(UINT message, WPARAM wparam) {
         kept_.emplace_back(message, wparam);
 }
 
-DWORD WINAPI build_worker::thread_main(LPVOID self) {
-    auto& worker = *static_cast<build_worker*>(self);
-    worker_host host(worker);
+void build_worker::run() {
+    worker_host host(*this);
     build::apk_verification verification;
-    const build::build_result result =
-        worker.clean_mode_ ? build::clean_project(worker.inputs_, host)
-                           : build::compile_project(worker.inputs_, host, &verification);
+    const build::build_result result = clean_mode_
+                                           ? build::clean_project(inputs_, host)
+                                           : build::compile_project(inputs_, host, &verification);
     {
-        std::lock_guard<std::mutex> lock(worker.dialog_lock_);
-        worker.verification_ = std::move(verification);
+        std::lock_guard<std::mutex> lock(dialog_lock_);
+        verification_ = std::move(verification);
     }
-    worker.post(msg_finished, static_cast<WPARAM>(result));
+    post(msg_build_finished, static_cast<WPARAM>(result));
     // The build's command interpreter goes once the dialog has its result.
-    worker.job_->end_session();
-    return 0;
+    job_->end_session();
 }

@@ -11,18 +11,9 @@
 
 #include "core/build/compile_pipeline.h"
 #include "core/build/tool_config.h"
+#include "winui/app_messages.h"
+#include "winui/background_job.h"
 #include "winui/command_runner.h"
-
-// The private messages the worker posts to the progress dialog.
-enum build_message : UINT {
-    msg_compile_started = 1525,
-    msg_updating = 1526,
-    msg_cleaning = 1527,
-    msg_compiling = 1528,
-    msg_signing = 1529,
-    msg_clean_started = 1535,
-    msg_finished = 1690,  // wParam: the result
-};
 
 UINT message_for_step(build::build_step step);
 
@@ -32,8 +23,9 @@ public:
     // already started.
     build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
                  bool clean_mode, std::shared_ptr<tool_job> job);
-    // A worker still running (the program is ending) is cancelled and waited for.
-    ~build_worker();
+    // A worker still running (the program is ending) is cancelled and waited for: its thread
+    // is the last member, so it ends before anything it uses goes.
+    ~build_worker() = default;
     build_worker(const build_worker&) = delete;
     build_worker& operator=(const build_worker&) = delete;
     // Starts the thread before the dialog exists, so that the first tool starts while the
@@ -52,7 +44,7 @@ public:
 
 private:
     friend class worker_host;
-    static DWORD WINAPI thread_main(LPVOID self);
+    void run();
     void post(UINT message, WPARAM wparam);
 
     const build::build_inputs inputs_;
@@ -64,5 +56,5 @@ private:
     bool detached_ = false;
     std::vector<std::pair<UINT, WPARAM>> kept_;  // posted before the dialog was there
     build::apk_verification verification_;       // under dialog_lock_
-    HANDLE thread_ = nullptr;  // owned
+    winui::background_job thread_;               // last: destroyed first
 };

@@ -5,6 +5,8 @@
 #include <atomic>
 
 #include "vexlo/loadbar_frames.h"
+#include "winui/app_messages.h"
+#include "winui/background_job.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
@@ -14,6 +16,8 @@
 
 namespace {
 
+using namespace winui;
+
 enum duplicate_control : int {
     id_animation = 1033,
     id_bar = 1037,
@@ -21,14 +25,6 @@ enum duplicate_control : int {
     id_status = 1002
 };
 
-// What the worker posts; the last one carries no data, the result waits in the state.
-enum duplicate_message : UINT {
-    msg_listing = 1525,
-    msg_range = 1526,
-    msg_step = 1527,
-    msg_copying = 1528,
-    msg_finished = 1529,
-};
 constexpr UINT_PTR kTimer = 1424;
 constexpr COLORREF kBackground = RGB(241, 245, 248);
 constexpr COLORREF kText = RGB(0, 6, 54);
@@ -37,13 +33,13 @@ struct duplicate_state {
     std::string source;
     std::string target;
     HWND dialog = nullptr;
-    HANDLE worker = nullptr;
     std::atomic<bool> stop{false};
     assets::duplicate_result result;
     loadbar_frames frames;
     unique_brush background{CreateSolidBrush(kBackground)};
     unique_font bold;
     unique_font regular;
+    winui::background_job worker;  // last: ends before anything it uses goes
 };
 
 // Null for the few messages that arrive before the dialog's initialisation.
@@ -55,12 +51,12 @@ duplicate_state* state_of(HWND dialog) {
 class posting_observer : public assets::duplicate_observer {
 public:
     explicit posting_observer(duplicate_state& state) : state_(state) {}
-    void listing() override { post(msg_listing, 0, 0); }
+    void listing() override { post(msg_duplicate_listing, 0, 0); }
     void range(std::size_t steps) override {
-        post(msg_range, 0, static_cast<LPARAM>(std::min<std::size_t>(steps, 0x7FFFFFFF)));
+        post(msg_duplicate_range, 0, static_cast<LPARAM>(std::min<std::size_t>(steps, 0x7FFFFFFF)));
     }
-    void step() override { post(msg_step, 0, 0); }
-    void copying() override { post(msg_copying, 0, 0); }
+    void step() override { post(msg_duplicate_step, 0, 0); }
+    void copying() override { post(msg_duplicate_copying, 0, 0); }
     bool stop_requested() override { return state_.stop.load(); }
 
 private:
@@ -68,16 +64,14 @@ private:
     duplicate_state& state_;
 };
 
-DWORD WINAPI copy_project_worker(LPVOID parameter) {
-    auto& state = *static_cast<duplicate_state*>(parameter);
+void copy_project(duplicate_state& state) {
     try {
         posting_observer observer(state);
         state.result = assets::duplicate_project(state.source, state.target, observer);
-    } catch (...) {  // out of memory: nothing may cross the thread's edge
+    } catch (...) {  // out of memory
         state.result.failed.push_back(state.target);
     }
-    PostMessageW(state.dialog, msg_finished, 0, 0);
-    return 1;
+    PostMessageW(state.dialog, msg_duplicate_finished, 0, 0);
 }
 
 unique_font make_font(HWND dialog, int weight) {
@@ -113,9 +107,7 @@ bool initialise(HWND dialog, duplicate_state& state) {
 
     SetTimer(dialog, kTimer, 100, nullptr);
     PostMessageW(dialog, WM_TIMER, kTimer, 0);
-    state.worker = CreateThread(nullptr, 1 << 20, copy_project_worker, &state,
-                                STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-    if (!state.worker) {
+    if (!state.worker.start([&state] { copy_project(state); }, [&state] { state.stop = true; })) {
         state.result.failed.push_back(state.target);
         EndDialog(dialog, 0);
         return false;
@@ -142,11 +134,7 @@ void request_stop(HWND dialog, duplicate_state& state) {
 
 void finish(HWND dialog, duplicate_state& state) {
     KillTimer(dialog, kTimer);
-    if (state.worker) {
-        WaitForSingleObject(state.worker, INFINITE);  // it has posted its last message
-        CloseHandle(state.worker);
-        state.worker = nullptr;
-    }
+    state.worker.join();  // it has posted its last message
     EndDialog(dialog, 0);
 }
 
@@ -158,45 +146,35 @@ INT_PTR CALLBACK duplicate_procedure(HWND dialog, UINT message, WPARAM wparam, L
     duplicate_state* state = state_of(dialog);
     if (!state) return FALSE;
     switch (message) {
-        case msg_listing:
+        case msg_duplicate_listing:
             set_item_text(dialog, id_status, "Listing all files and folders");
             ShowWindow(GetDlgItem(dialog, id_bar), SW_HIDE);
             ShowWindow(GetDlgItem(dialog, id_animation), SW_SHOW);
             return TRUE;
-        case msg_range:
-            on_range(dialog, lparam);
-            return TRUE;
-        case msg_step:
+        case msg_duplicate_range: on_range(dialog, lparam); return TRUE;
+        case msg_duplicate_step:
             SendMessageW(GetDlgItem(dialog, id_bar), PBM_STEPIT, 0, 0);
             return TRUE;
-        case msg_copying:
+        case msg_duplicate_copying:
             if (!state->stop) set_item_text(dialog, id_status, "Copying files...");
             return TRUE;
-        case msg_finished:
-            finish(dialog, *state);
-            return TRUE;
+        case msg_duplicate_finished: finish(dialog, *state); return TRUE;
         case WM_TIMER:
             if (wparam == kTimer) show_frame(dialog, *state, next_loadbar_frame());
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wparam) == IDCANCEL) request_stop(dialog, *state);
             return TRUE;
-        case WM_CLOSE:
-            request_stop(dialog, *state);
-            return TRUE;
-        case WM_CTLCOLORDLG:
-            return reinterpret_cast<INT_PTR>(state->background.get());
+        case WM_CLOSE: request_stop(dialog, *state); return TRUE;
+        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(state->background.get());
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wparam);
             SetTextColor(dc, kText);
             SetBkColor(dc, kBackground);
             return reinterpret_cast<INT_PTR>(state->background.get());
         }
-        case WM_DESTROY:
-            KillTimer(dialog, kTimer);
-            return FALSE;
-        default:
-            return FALSE;
+        case WM_DESTROY: KillTimer(dialog, kTimer); return FALSE;
+        default: return FALSE;
     }
 }
 
@@ -213,10 +191,8 @@ assets::duplicate_result run_duplicate_dialog(HWND owner, const std::string& pro
     spec.width = 152;
     spec.height = 40;
     run_modal_dialog(owner, spec, duplicate_procedure, reinterpret_cast<LPARAM>(&state));
-    if (state.worker) {  // the dialog could not be shown: let the worker end before returning
-        state.stop = true;
-        WaitForSingleObject(state.worker, INFINITE);
-        CloseHandle(state.worker);
-    }
+    // Had the dialog not been shown to its end, the worker stops and is waited for here.
+    state.worker.stop();
+    state.worker.join();
     return state.result;
 }

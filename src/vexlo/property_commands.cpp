@@ -62,8 +62,7 @@ private:
 
 // The whole Apply, on the command thread: the main window is disabled meanwhile, so nothing
 // the user clicks there can load, apply or compile while the files are being rewritten.
-void apply_on_command_thread(void* context) {
-    HWND dialog = *static_cast<HWND*>(context);
+void apply_on_command_thread(HWND dialog) {
     if (show_message(dialog, "Are you sure ?", "Apply changes",
                      MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
@@ -107,5 +106,5 @@ void apply_on_command_thread(void* context) {
 
 void apply_changes(HWND dialog) {
     if (app().project.project_kind == project::kind_no_manifest) return;  // nothing to write into
-    run_on_command_thread(dialog, apply_on_command_thread, &dialog);
+    winui::run_on_command_thread(dialog, [dialog] { apply_on_command_thread(dialog); });
 }

@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
+#include "winui/command_thread.h"
 #include "winui/command_runner.h"
 #include "winui/keystore_check.h"
 #include "winui/keystore_dialog.h"
@@ -83,45 +84,18 @@ bool ask_for_identity(HWND owner) {
     return true;
 }
 
-// What the helper thread of the keystore check works on.
-struct check_call {
-    build::tool_config tools;
-    build::signing_identity identity;
-    tool_job* job = nullptr;
-    build::run_outcome outcome;
-    build::alias_check verdict = build::alias_check::not_checked;
-};
-
-// A thread procedure of its own: a lambda cannot become a stdcall function on 32-bit Windows.
-DWORD WINAPI run_check(LPVOID p) {
-    auto& c = *static_cast<check_call*>(p);
-    c.verdict = check_keystore_alias(c.tools, build::runner_variant::main_program,
-                                     c.identity.keystore_file, c.identity.alias,
-                                     c.identity.password, &c.outcome, c.job);
-    return 0;
-}
-
-// keytool runs while the main window stays painted but takes no clicks.
+// keytool runs while the main window stays painted but takes no clicks: starting a process can
+// take the system a while, and a command thread does it.
 build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome,
                                              tool_job* job) {
-    const bool was_enabled = owner && IsWindowEnabled(owner);
-    if (was_enabled) EnableWindow(owner, FALSE);
-    // Starting a process can take the system a while; a helper thread does it, so the
-    // window keeps answering its messages all along.
-    check_call call{app().tools, current_identity(), job, {}};
-    if (HANDLE thread = CreateThread(nullptr, 0, run_check, &call, 0, nullptr)) {
-        wait_serving_messages(thread);
-        WaitForSingleObject(thread, INFINITE);
-        CloseHandle(thread);
-    } else {
-        run_check(&call);
-    }
-    outcome = call.outcome;
-    const build::alias_check verdict = call.verdict;
-    if (was_enabled) {
-        EnableWindow(owner, TRUE);
-        SetForegroundWindow(owner);
-    }
+    const build::tool_config tools = app().tools;
+    const build::signing_identity identity = current_identity();
+    build::alias_check verdict = build::alias_check::not_checked;
+    winui::run_on_command_thread(owner, [&] {
+        verdict =
+            check_keystore_alias(tools, build::runner_variant::main_program, identity.keystore_file,
+                                 identity.alias, identity.password, &outcome, job);
+    });
     return verdict;
 }
 

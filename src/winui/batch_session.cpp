@@ -7,7 +7,8 @@
 #include "core/build/runner_session_text.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
-#include "winui/command_runner.h"
+#include "winui/message_wait.h"
+#include "winui/process_group.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ DWORD WINAPI remove_when_gone(LPVOID parameter) {
 
 }  // namespace
 
-bool batch_session::start(tool_job& job) {
+bool batch_session::start(process_group& group) {
     end();
     static std::atomic<unsigned> counter{0};
     const std::string stem =
@@ -98,9 +99,6 @@ bool batch_session::start(tool_job& job) {
         return false;
     }
 
-    std::wstring command_line = L"cmd.exe /d /q /c \"" + widen(folder_ + kHostName) + L"\"";
-    const std::wstring interpreter = command_interpreter();
-    const std::wstring directory = widen(folder_);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
@@ -108,21 +106,16 @@ bool batch_session::start(tool_job& job) {
     startup.hStdInput = child_input.get();
     startup.hStdOutput = child_output.get();
     startup.hStdError = child_output.get();
-    PROCESS_INFORMATION info{};
     // Its own hidden console, shared by every tool it runs.
-    if (!CreateProcessW(interpreter.c_str(), command_line.data(), nullptr, nullptr, TRUE,
-                        CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT | CREATE_NO_WINDOW, nullptr,
-                        directory.c_str(), &startup, &info)) {
+    process_group::started_process started =
+        group.start_interpreter(L"/d /q /c \"" + widen(folder_ + kHostName) + L"\"", folder_,
+                                CREATE_NO_WINDOW, startup, true);
+    if (!started.process.valid()) {
         end();
         return false;
     }
-    process_ = unique_file_handle(info.hProcess);
-    unique_file_handle thread(info.hThread);
-    in_job_ = job.adopt(info.hProcess);
-    if (job.cancelled())
-        TerminateProcess(info.hProcess, 1);
-    else
-        ResumeThread(thread.get());
+    process_ = std::move(started.process);
+    in_group_ = started.in_group;
     return true;
 }
 
@@ -162,7 +155,7 @@ batch_session::outcome batch_session::run(const std::string& request_bytes, HAND
 
 void batch_session::wait_gone(DWORD milliseconds) {
     if (!process_.valid()) return;
-    if (!in_job_) TerminateProcess(process_.get(), 1);
+    if (!in_group_) TerminateProcess(process_.get(), 1);
     WaitForSingleObject(process_.get(), milliseconds);
 }
 

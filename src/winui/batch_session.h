@@ -9,7 +9,7 @@
 
 #include "platform/win32/handles.h"
 
-class tool_job;
+class process_group;
 
 class batch_session {
 public:
@@ -25,9 +25,8 @@ public:
     batch_session(const batch_session&) = delete;
     batch_session& operator=(const batch_session&) = delete;
 
-    // Starts the interpreter in the job (suspended until it belongs to it); false when it
-    // cannot be started.
-    bool start(tool_job& job);
+    // Starts the interpreter in the group; false when it cannot be started.
+    bool start(process_group& group);
     bool running() const { return process_.valid(); }
     // Has the interpreter run the temp.bat of the folder (a runner_folder) whose request
     // batch text is given in the console's code page; waits while serving the calling thread's
@@ -46,7 +45,7 @@ private:
     unique_file_handle input_;   // its standard input (we write)
     unique_file_handle output_;  // its standard output and error (we read, overlapped)
     unique_file_handle read_done_;
-    bool in_job_ = false;
+    bool in_group_ = false;
     std::string folder_;  // its own folder, with a trailing backslash
     std::string marker_;
 };

@@ -5,7 +5,13 @@
 // for one takes its thread a while; here that while never falls on the main window's thread.
 #include <windows.h>
 
-// Disables the window, runs work(context) on a new thread and waits for it while serving
-// messages, then enables the window again and gives it the activation back. When no thread can be
+#include <functional>
+
+namespace winui {
+
+// Disables the window, runs work on a background job and waits for it while serving messages,
+// then enables the window again and gives it the activation back. When no thread can be
 // started, the work runs on the calling thread.
-void run_on_command_thread(HWND window, void (*work)(void* context), void* context);
+void run_on_command_thread(HWND window, const std::function<void()>& work);
+
+}  // namespace winui

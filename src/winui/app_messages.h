@@ -1,0 +1,34 @@
+#pragma once
+// Every private window message of the programs, in one place and above WM_APP, so that none
+// can meet a system or control message and no two of one window share a number.
+#include <windows.h>
+
+namespace winui {
+
+enum app_message : UINT {
+    // A build's worker to the progress dialog (wParam of build_finished: the result).
+    msg_compile_started = WM_APP + 1,
+    msg_updating,
+    msg_cleaning,
+    msg_compiling,
+    msg_signing,
+    msg_clean_started,
+    msg_build_finished,
+
+    // The duplicate's worker to its dialog (lParam of duplicate_range: the number of steps).
+    msg_duplicate_listing = WM_APP + 20,
+    msg_duplicate_range,
+    msg_duplicate_step,
+    msg_duplicate_copying,
+    msg_duplicate_finished,
+
+    // The configurator's windows.
+    msg_request_refresh = WM_APP + 40,  // anyone may post it to the main window
+    msg_refresh_done,
+    msg_api_check_done,
+
+    // The viewer: its first page is laid out.
+    msg_first_page_ready = WM_APP + 60,
+};
+
+}  // namespace winui
