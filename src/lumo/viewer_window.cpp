@@ -7,6 +7,7 @@
 #include "core/viewer/window_geometry.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
+#include "winui/dialog_font.h"
 #include "winui/app_messages.h"
 #include "winui/dpi.h"
 
@@ -111,10 +112,7 @@ void viewer_window::on_create() {
                              scale(kStripWidth, dpi), scale(kStripHeight, dpi), window_,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStripId)), instance_,
                              nullptr);
-    strip_font_.reset(CreateFontW(-MulDiv(8, static_cast<int>(dpi), 72), 0, 0, 0, FW_BOLD, FALSE,
-                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                                  L"MS Sans Serif"));
+    strip_font_ = dialog_font(dpi, 8, FW_BOLD, L"MS Sans Serif", {false, false, false});
     SendMessageW(strip_, WM_SETFONT, reinterpret_cast<WPARAM>(strip_font_.get()), FALSE);
     strip_brush_.reset(CreateSolidBrush(kStripBackground));
     SetWindowPos(strip_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -140,12 +138,8 @@ void viewer_window::on_activate() {
 
 LRESULT viewer_window::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
-        case WM_CREATE:
-            on_create();
-            return 0;
-        case WM_SIZE:
-            place_children();
-            return 0;
+        case WM_CREATE: on_create(); return 0;
+        case WM_SIZE: place_children(); return 0;
         case WM_ACTIVATE:
             if (LOWORD(w) != WA_INACTIVE && !HIWORD(w)) {
                 on_activate();
@@ -157,22 +151,13 @@ LRESULT viewer_window::handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_COMMAND:
             switch (LOWORD(w)) {
-                case kMenuExit:
-                    close();
-                    return 0;
-                case kMenuHome:
-                    navigator_->home();
-                    return 0;
-                case kMenuBack:
-                    navigator_->back();
-                    return 0;
-                default:
-                    break;
+                case kMenuExit: close(); return 0;
+                case kMenuHome: navigator_->home(); return 0;
+                case kMenuBack: navigator_->back(); return 0;
+                default: break;
             }
             break;
-        case WM_CHAR:
-            navigator_->key_char(static_cast<int>(w));
-            return 0;
+        case WM_CHAR: navigator_->key_char(static_cast<int>(w)); return 0;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(l) == strip_) {
                 HDC dc = reinterpret_cast<HDC>(w);
@@ -187,14 +172,9 @@ LRESULT viewer_window::handle(UINT message, WPARAM w, LPARAM l) {
         case winui::msg_first_page_ready:
             if (first_page_callback_) first_page_callback_(*this);
             return 0;
-        case WM_CLOSE:
-            DestroyWindow(window_);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            break;
+        case WM_CLOSE: DestroyWindow(window_); return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: break;
     }
     return DefWindowProcW(window_, message, w, l);
 }

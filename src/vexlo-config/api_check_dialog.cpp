@@ -13,6 +13,7 @@
 #include "vexlo-config/configurator_app.h"
 #include "vexlo-config/control_ids.h"
 #include "vexlo-config/worker.h"
+#include "winui/dialog_font.h"
 #include "winui/command_runner.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
@@ -115,15 +116,13 @@ struct check_dialog {
 };
 
 unique_font tahoma(HWND dialog, int weight) {
-    return unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0, 0, 0,
-                                   weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH, L"Tahoma"));
+    return dialog_font(dialog, 8, weight, L"Tahoma");
 }
 
 void show_frame(HWND dialog, check_dialog& state, int frame) {
-    SendDlgItemMessageW(dialog, id_animation, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(state.frames[static_cast<std::size_t>(frame)].get()));
+    SendDlgItemMessageW(
+        dialog, id_animation, STM_SETIMAGE, IMAGE_BITMAP,
+        reinterpret_cast<LPARAM>(state.frames[static_cast<std::size_t>(frame)].get()));
 }
 
 void start_check(HWND dialog, check_dialog& state) {
@@ -153,12 +152,14 @@ void initialise(HWND dialog, check_dialog& state) {
     show_frame(dialog, state, 0);
     create_control_du(dialog, WC_STATICW, "Checking Android APIs available", SS_LEFTNOWORDWRAP, 0,
                       id_title, 6, 18, 160, 12);
-    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, id_note, 6,
-                      28, 80, 12);
+    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, id_note, 6, 28,
+                      80, 12);
     state.bold = tahoma(dialog, FW_BOLD);
     state.regular = tahoma(dialog, FW_NORMAL);
-    SendDlgItemMessageW(dialog, id_title, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold.get()), FALSE);
-    SendDlgItemMessageW(dialog, id_note, WM_SETFONT, reinterpret_cast<WPARAM>(state.regular.get()), FALSE);
+    SendDlgItemMessageW(dialog, id_title, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold.get()),
+                        FALSE);
+    SendDlgItemMessageW(dialog, id_note, WM_SETFONT, reinterpret_cast<WPARAM>(state.regular.get()),
+                        FALSE);
     center_window(dialog, state.owner);
     SetTimer(dialog, kTimer, 100, nullptr);
     PostMessageW(dialog, WM_TIMER, kTimer, 0);
@@ -192,7 +193,8 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
         case msg_api_check_done:
             if (state) finish(dialog, *state);
             return TRUE;
-        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wparam);
             SetTextColor(dc, kText);

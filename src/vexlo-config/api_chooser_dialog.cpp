@@ -9,6 +9,7 @@
 #include "core/configurator/api_chooser.h"
 #include "platform/win32/utf16.h"
 #include "vexlo-config/configurator_app.h"
+#include "winui/dialog_font.h"
 #include "winui/command_runner.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
@@ -43,8 +44,7 @@ bool sdk_folder_writable() {
 HWND add(HWND dialog, const wchar_t* cls, const std::string& text, DWORD style, DWORD ex_style,
          int id, int x, int y, int w, int h, const unique_font* font) {
     HWND control = create_control(dialog, cls, text, style, ex_style, id, x, y, w, h);
-    if (font)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
+    if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
     return control;
 }
 
@@ -79,10 +79,7 @@ void initialise(HWND dialog, chooser& state) {
     SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
     set_client_size(dialog, 300, 205);
     set_program_icons(dialog);
-    state.bold = unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0,
-                                         0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                         CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial"));
+    state.bold = dialog_font(dialog, 8, FW_BOLD, L"Arial");
     add(dialog, WC_STATICW, configurator::chooser_headline(state.mode, state.writable),
         SS_LEFT | SS_NOPREFIX, 0, id_chooser_text, 4, 8, 292, 90, &state.bold);
     switch (state.mode) {
@@ -146,11 +143,12 @@ void on_command(HWND dialog, chooser& state, int id, int code) {
     }
     if (state.mode != chooser_mode::chosen) return;
     if (id == id_chooser_list && (code == CBN_SELCHANGE || code == CBN_SELENDOK) &&
-        configurator::selection_differs(app().targets, selected(dialog), app().config.api_target_id))
+        configurator::selection_differs(app().targets, selected(dialog),
+                                        app().config.api_target_id))
         enable_item(dialog, id_chooser_change, true);
     if (id == id_chooser_change && code == BN_CLICKED) {
-        const configurator::change_decision d = configurator::change_api(
-            app().targets, selected(dialog), app().config.api_target_id);
+        const configurator::change_decision d =
+            configurator::change_api(app().targets, selected(dialog), app().config.api_target_id);
         if (!d.accepted) {
             if (!d.warning.empty()) tell(nullptr, d.warning, MB_OK | MB_ICONEXCLAMATION);
             return;

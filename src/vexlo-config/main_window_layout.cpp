@@ -6,6 +6,7 @@
 
 #include "core/configurator/configurator_texts.h"
 #include "vexlo-config/control_ids.h"
+#include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/tooltip.h"
@@ -44,8 +45,8 @@ std::vector<control_spec> layout() {
         {id_keystore_picture, kind::picture, "", 24, 361, 100, 100},
 
         {id_jdk_title, kind::title, "Java SE Development Kit (JDK)", 144, 56, 368, 24},
-        {id_description, kind::label, "Download it from the official web page then install it:",
-         144, 80, 368, 16},
+        {id_description, kind::label,
+         "Download it from the official web page then install it:", 144, 80, 368, 16},
         {id_jdk_link, kind::link, std::string(kJdkDownload), 145, 94, 368, 12},
         {id_description, kind::label,
          "Finally locate it either with the \"Autodetect\" or \"Browse\" button:", 144, 110, 368,
@@ -55,8 +56,8 @@ std::vector<control_spec> layout() {
         {id_jdk_browse, kind::button, "Browse", 463, 126, 48, 20},
 
         {id_sdk_title, kind::title, "Android Command Line Tools", 144, 156, 368, 24},
-        {id_description, kind::label, "Download from the official web page then install them:",
-         144, 180, 328, 16},
+        {id_description, kind::label, "Download from the official web page then install them:", 144,
+         180, 328, 16},
         {id_sdk_link, kind::link, std::string(kSdkDownload), 145, 194, 308, 12},
         {id_description, kind::label,
          "Then locate them either with the \"Autodetect\" or \"Browse\" button:", 144, 210, 328,
@@ -64,8 +65,7 @@ std::vector<control_spec> layout() {
         {id_sdk_path, kind::path_box, kNone, 144, 228, 290, 18},
         {id_sdk_detect, kind::picture_button, "Autodetect", 438, 226, 23, 20},
         {id_sdk_browse, kind::button, "Browse", 463, 226, 48, 20},
-        {id_configure_sdk, kind::picture_button, "Configure Android CLT", 463, 180, 32, 32,
-         false},
+        {id_configure_sdk, kind::picture_button, "Configure Android CLT", 463, 180, 32, 32, false},
 
         {id_ant_title, kind::title, "Apache Ant", 144, 256, 368, 24},
         {id_description, kind::label,
@@ -91,10 +91,7 @@ std::vector<control_spec> layout() {
 }
 
 unique_font make_font(const wchar_t* face, int points, int weight, bool underline, UINT dpi) {
-    return unique_font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight,
-                                   FALSE, underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH, face));
+    return dialog_font(dpi, points, weight, face, {false, underline});
 }
 
 unique_bitmap load_bitmap(const wchar_t* name) {
@@ -113,7 +110,9 @@ void attach_button_tooltips(HWND window) {
         if (c.type == kind::picture_button) add_tooltip(GetDlgItem(window, c.id), c.text);
 }
 
-bool is_link(int id) { return id == id_jdk_link || id == id_sdk_link || id == id_ant_link; }
+bool is_link(int id) {
+    return id == id_jdk_link || id == id_sdk_link || id == id_ant_link;
+}
 
 void create_main_window_controls(HWND window, main_window_resources& res) {
     const UINT dpi = window_dpi(window);
@@ -152,7 +151,8 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
         }
         if (!c.enabled) style |= WS_DISABLED;
         // A picture button carries its tool-tip text as its name.
-        HWND control = create_control(window, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+        HWND control =
+            create_control(window, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
         if (c.type == kind::picture_button) {
             HBITMAP face = c.id == id_configure_sdk || c.id == id_configure_keystore
                                ? res.set_face.get()

@@ -8,6 +8,7 @@
 #include "core/shell/main_window_model.h"
 #include "platform/win32/utf16.h"
 #include "vexlo/compile_worker.h"
+#include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
@@ -75,10 +76,7 @@ struct progress_state {
 };
 
 unique_font tahoma(HWND dialog, int weight) {
-    return unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0, 0, 0,
-                                   weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH, L"Tahoma"));
+    return dialog_font(dialog, 8, weight, L"Tahoma");
 }
 
 void show_frame(HWND dialog, const progress_state& state, int frame) {
@@ -93,8 +91,8 @@ void initialise(HWND dialog, progress_state& state) {
                                                    GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), 0)))
         SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0,
-                                       id_progress_animation, 1, 4, 120, 10);
+    HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_progress_animation,
+                                       1, 4, 120, 10);
     ShowWindow(animation, SW_HIDE);  // shown once the worker has started
     show_frame(dialog, state, 0);
     create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_title, 6, 20, 160,
@@ -218,7 +216,8 @@ build::build_result run_progress_dialog(HWND owner, bool clean_mode,
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
-    const INT_PTR result = run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result =
+        run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
     if (result < 0) {
         // No dialog came up to follow the build: it takes no further step.
         worker->cancel();

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "vexlo/loadbar_frames.h"
+#include "winui/dialog_font.h"
 #include "winui/app_messages.h"
 #include "winui/background_job.h"
 #include "winui/dialog_template.h"
@@ -75,10 +76,7 @@ void copy_project(duplicate_state& state) {
 }
 
 unique_font make_font(HWND dialog, int weight) {
-    const int height = -MulDiv(8, static_cast<int>(window_dpi(dialog)), 72);
-    return unique_font(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                   DEFAULT_PITCH, L"Tahoma"));
+    return dialog_font(dialog, 8, weight, L"Tahoma");
 }
 
 void show_frame(HWND dialog, duplicate_state& state, int frame) {

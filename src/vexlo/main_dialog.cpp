@@ -15,6 +15,7 @@
 #include "vexlo/main_window_controls.h"
 #include "vexlo/project_view.h"
 #include "vexlo/recent_projects_view.h"
+#include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
@@ -36,9 +37,7 @@ struct main_fonts {
 main_fonts g_fonts;
 
 unique_font make_font(const wchar_t* face, int points, int weight, UINT dpi) {
-    return unique_font(CreateFontW(-MulDiv(points, static_cast<int>(dpi), 72), 0, 0, 0, weight,
-                                   FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face));
+    return dialog_font(dpi, points, weight, face);
 }
 
 void create_controls(HWND dialog) {
@@ -46,9 +45,12 @@ void create_controls(HWND dialog) {
     const UINT dpi = window_dpi(dialog);
     g_fonts.bold = make_font(L"MS Sans Serif", 8, FW_BOLD, dpi);
     g_fonts.small = make_font(L"Arial", 7, FW_NORMAL, dpi);
-    SendMessageW(GetDlgItem(dialog, id_status), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
-    SendMessageW(GetDlgItem(dialog, id_warning), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
-    SendMessageW(GetDlgItem(dialog, id_discard), WM_SETFONT, reinterpret_cast<WPARAM>(g_fonts.small.get()), FALSE);
+    SendMessageW(GetDlgItem(dialog, id_status), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
+    SendMessageW(GetDlgItem(dialog, id_warning), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(g_fonts.bold.get()), FALSE);
+    SendMessageW(GetDlgItem(dialog, id_discard), WM_SETFONT,
+                 reinterpret_cast<WPARAM>(g_fonts.small.get()), FALSE);
 }
 
 void initialise(HWND dialog) {
@@ -116,7 +118,8 @@ INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam,
     switch (message) {
         case WM_INITDIALOG: initialise(dialog); return TRUE;
         case WM_SYSCOMMAND: save_window_position(dialog); return FALSE;
-        case WM_COMMAND: return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
+        case WM_COMMAND:
+            return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
         case WM_CTLCOLORSTATIC:
             if (GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) == id_warning) {
                 HDC dc = reinterpret_cast<HDC>(wparam);

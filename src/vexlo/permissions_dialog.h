@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/project/project_state.h"
+#include "winui/dialog_base.h"
 
-// Shows the permission choice; 1 when the user pressed OK (choice taken over), 2 for Cancel.
-INT_PTR run_permissions_dialog(HWND owner, project::permission_flags& choice);
+// Shows the permission choice; ok when the user pressed OK (the choice is then taken over).
+winui::dialog_answer run_permissions_dialog(HWND owner, project::permission_flags& choice);

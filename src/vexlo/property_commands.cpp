@@ -12,7 +12,8 @@
 using namespace shell;
 
 void edit_permissions(HWND dialog) {
-    const bool accepted = run_permissions_dialog(dialog, app().permission_choice) == 1;
+    const bool accepted =
+        run_permissions_dialog(dialog, app().permission_choice) == winui::dialog_answer::ok;
     if (app().project.changes_pending) return;
     if (accepted && app().permission_choice != app().project.saved_permissions)
         show_pending(dialog, true);

@@ -1,3 +1,4 @@
+#include "winui/dialog_font.h"
 #include "winui/keystore_dialog.h"
 
 #include <commctrl.h>
@@ -28,22 +29,19 @@ void initialise(HWND dialog, keystore_dialog_state& state) {
     create_control_du(dialog, WC_STATICW, build::keystore_prompt(state.mode), SS_LEFT, 0,
                       id_keystore_prompt, 8, 4, 229, 32);
     create_control_du(dialog, WC_STATICW, "Alias:", SS_LEFT, 0, 1001, 8, 39, 60, 16);
-    create_control_du(dialog, WC_EDITW, *state.alias, edit, WS_EX_CLIENTEDGE, id_keystore_alias,
-                      72, 37, 160, 20);
+    create_control_du(dialog, WC_EDITW, *state.alias, edit, WS_EX_CLIENTEDGE, id_keystore_alias, 72,
+                      37, 160, 20);
     create_control_du(dialog, WC_STATICW, "Password:", SS_LEFT, 0, 1002, 8, 61, 60, 16);
     create_control_du(dialog, WC_EDITW, *state.password, edit | ES_PASSWORD, WS_EX_CLIENTEDGE,
                       id_keystore_password, 72, 59, 160, 20);
     create_control_du(dialog, WC_STATICW, "Confirm:", SS_LEFT, 0, 1003, 8, 83, 60, 16);
     create_control_du(dialog, WC_EDITW, *state.password, edit | ES_PASSWORD, WS_EX_CLIENTEDGE,
                       id_keystore_confirm, 72, 81, 160, 20);
-    create_control_du(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 8, 105,
-                      168, 20);
+    create_control_du(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 8, 105, 168,
+                      20);
     create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 182,
                       105, 50, 20);
-    state.prompt_font = unique_font(CreateFontW(
-        -MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-        FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-        DEFAULT_PITCH, L"Arial"));
+    state.prompt_font = dialog_font(dialog, 8, FW_BOLD, L"Arial");
     SendMessageW(GetDlgItem(dialog, id_keystore_prompt), WM_SETFONT,
                  reinterpret_cast<WPARAM>(state.prompt_font.get()), FALSE);
     center_window(dialog, GetWindow(dialog, GW_OWNER));

@@ -7,6 +7,7 @@
 #include "core/shell/main_window_model.h"
 #include "core/shell/recent_projects.h"
 #include "gui/gui_driver.h"
+#include "vexlo/permissions_ids.h"
 #include "gui/ready_config.h"
 #include "platform/platform.h"
 #include "unit/test_support.h"
@@ -62,10 +63,10 @@ protected:
     std::unique_ptr<gui::running_program> program_;
 };
 
-const int kProjectControls[] = {id_duplicate, id_gitignore, id_picture, id_program,
-                                id_res_folder, id_src_folder, id_clean, id_batch, id_compile,
-                                id_package, id_app_name, id_version_name, id_version_code,
-                                id_permissions, id_min_updown, id_target_updown};
+const int kProjectControls[] = {id_duplicate,    id_gitignore,   id_picture,    id_program,
+                                id_res_folder,   id_src_folder,  id_clean,      id_batch,
+                                id_compile,      id_package,     id_app_name,   id_version_name,
+                                id_version_code, id_permissions, id_min_updown, id_target_updown};
 
 void click_updown(HWND window, int id, bool up) {
     HWND updown = GetDlgItem(window, id);
@@ -226,17 +227,19 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     gui::click(w, id_permissions);
     HWND d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(gui::is_checked(d, 1100));   // write external storage
-    EXPECT_FALSE(gui::is_checked(d, 1103));  // mock location stands in a comment
-    EXPECT_EQ(gui::item_text(d, 1120), "Change wifi state");
+    EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box));  // write external storage
+    EXPECT_FALSE(
+        gui::is_checked(d, permissions_ids::first_box + 3));  // mock location stands in a comment
+    EXPECT_EQ(gui::item_text(d, permissions_ids::first_box + 20), "Change wifi state");
     gui::screenshot(d, "permissions-dialog");
-    gui::click_sync(d, 1020);  // 19 checked: clears all
-    for (int i = 0; i < 21; ++i) EXPECT_FALSE(gui::is_checked(d, 1100 + i));
-    for (int i = 0; i < 10; ++i) SendMessageW(GetDlgItem(d, 1100 + i), BM_SETCHECK, BST_CHECKED, 0);
-    gui::click_sync(d, 1020);  // ten checked: checks all
-    for (int i = 0; i < 21; ++i) EXPECT_TRUE(gui::is_checked(d, 1100 + i));
-    SendMessageW(GetDlgItem(d, 1100), BM_SETCHECK, BST_UNCHECKED, 0);
-    gui::click(d, 1019);  // Cancel
+    gui::click_sync(d, permissions_ids::select_all);  // 19 checked: clears all
+    for (int i = 0; i < 21; ++i) EXPECT_FALSE(gui::is_checked(d, permissions_ids::first_box + i));
+    for (int i = 0; i < 10; ++i)
+        SendMessageW(GetDlgItem(d, permissions_ids::first_box + i), BM_SETCHECK, BST_CHECKED, 0);
+    gui::click_sync(d, permissions_ids::select_all);  // ten checked: checks all
+    for (int i = 0; i < 21; ++i) EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box + i));
+    SendMessageW(GetDlgItem(d, permissions_ids::first_box), BM_SETCHECK, BST_UNCHECKED, 0);
+    gui::click(d, permissions_ids::cancel);
     for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
@@ -377,12 +380,14 @@ TEST_F(MainWindow, LongRenameKeepsTheWindowDisabledAndCountsTheFiles) {
     // Until the report, no click can reach the window; its status line shows the progress.
     bool enabled_meanwhile = false, progress_shown = false;
     HWND report = nullptr;
-    ASSERT_TRUE(gui::wait_until([&] {
-        enabled_meanwhile |= IsWindowEnabled(w) != FALSE;
-        progress_shown |= gui::item_text(w, id_status).rfind("Applying changes... ", 0) == 0;
-        report = gui::wait_message_box(program_->pid(), 0);
-        return report && gui::window_text(report) == "Changes applied";
-    }, 60000));
+    ASSERT_TRUE(gui::wait_until(
+        [&] {
+            enabled_meanwhile |= IsWindowEnabled(w) != FALSE;
+            progress_shown |= gui::item_text(w, id_status).rfind("Applying changes... ", 0) == 0;
+            report = gui::wait_message_box(program_->pid(), 0);
+            return report && gui::window_text(report) == "Changes applied";
+        },
+        60000));
     EXPECT_FALSE(enabled_meanwhile);
     EXPECT_TRUE(progress_shown);
     gui::answer(report, IDOK);
