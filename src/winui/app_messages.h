@@ -6,8 +6,14 @@
 namespace winui {
 
 enum app_message : UINT {
+    // The configurator's windows. Other programs (the refresh benchmark) post the first one
+    // by its number: it stays WM_APP + 1.
+    msg_request_refresh = WM_APP + 1,  // anyone may post it to the main window
+    msg_refresh_done,
+    msg_api_check_done,
+
     // A build's worker to the progress dialog (wParam of build_finished: the result).
-    msg_compile_started = WM_APP + 1,
+    msg_compile_started = WM_APP + 20,
     msg_updating,
     msg_cleaning,
     msg_compiling,
@@ -16,16 +22,11 @@ enum app_message : UINT {
     msg_build_finished,
 
     // The duplicate's worker to its dialog (lParam of duplicate_range: the number of steps).
-    msg_duplicate_listing = WM_APP + 20,
+    msg_duplicate_listing = WM_APP + 40,
     msg_duplicate_range,
     msg_duplicate_step,
     msg_duplicate_copying,
     msg_duplicate_finished,
-
-    // The configurator's windows.
-    msg_request_refresh = WM_APP + 40,  // anyone may post it to the main window
-    msg_refresh_done,
-    msg_api_check_done,
 
     // The viewer: its first page is laid out.
     msg_first_page_ready = WM_APP + 60,
