@@ -9,7 +9,7 @@ build_native native -DVEXLO_BENCHMARKS=ON
   ${BENCH_FILTER:+--benchmark_filter="$BENCH_FILTER"}
 for extra in "$REPO_ROOT"/scripts/bench-*.sh; do [ -f "$extra" ] && bash "$extra"; done
 
-build_windows i686 Vexlo Vexlo-config Lumo
+build_windows i686 Vexlo Vexlo-config Lumo startup_bench layout_floor configurator_refresh_bench flush_bench
 [ "$WINE_ARCH" = i686 ] || build_windows "$WINE_ARCH"
 prepare_wine_prefix
 BIN=$BUILD_ROOT/$RUN_BUILD/bin
@@ -24,6 +24,8 @@ with_display bash -c "
   timeout 600 \"\$WINE\" startup_bench.exe Vexlo-config.exe 'Android Vexlo Configurator v3.6' 15
   timeout 600 \"\$WINE\" startup_bench.exe layout_floor.exe 'Layout floor' 15 config
   timeout 120 \"\$WINE\" configurator_refresh_bench.exe Vexlo-config.exe 200
+  echo 'Making 2,000 staged files durable (an Apply with a large rename):'
+  timeout 300 \"\$WINE\" flush_bench.exe 2000 5
   wineserver -k" || true
 echo "sizes of the shipped (32-bit) programs:"
 ls -l "$BUILD_ROOT"/win-i686/bin/*.exe | awk '{printf "  %-20s %8d bytes\n", $NF, $5}' | sed "s|$BUILD_ROOT/win-i686/bin/||"

@@ -89,7 +89,7 @@ bool profile_write_values(const std::string& file, const std::string& section,
 // ---- injected faults, for the tests ----------------------------------------------------------
 // Every step that changes a file first asks the hook, when one is set; true makes the step
 // fail the way a full disk or a locked file does (a failed write has written part of its bytes).
-enum class file_step { write, move, remove, flush, make_folder };
+enum class file_step { read, write, move, remove, flush, make_folder };
 using fault_hook = std::function<bool(file_step step, const std::string& path)>;
 
 inline fault_hook& injected_faults() {

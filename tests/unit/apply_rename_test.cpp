@@ -401,6 +401,29 @@ TEST(ApplyRename, SwapStoppedAtItsFirstFileLeavesNoJournal) {
     EXPECT_EQ(snapshot(dir.path()), before);
 }
 
+TEST(ApplyRename, SourceThatCannotBeReadStopsEverythingBeforeAnyWrite) {
+    scratch_folder dir;
+    write_project(dir);
+    const auto before = snapshot(dir.path());
+    project_state state = loaded(dir.path());
+    state.package_name = "org.demo.app";
+    // Another program holds the source without sharing it: moved unread, it would keep
+    // naming the old package in the new folder.
+    apply_result result;
+    {
+        fault_guard faults([](platform::file_step step, const std::string& path) {
+            return step == platform::file_step::read && ends_with(path, "Screen.java");
+        });
+        result = apply_project_changes(state);
+    }
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_EQ(result.problems[0].kind, apply_problem_kind::unreadable);
+    EXPECT_EQ(problems_text(result),
+              "Could not read " + dir.path() +
+                  "src\\com\\example\\app\\ui\\Screen.java: nothing was changed.");
+    EXPECT_EQ(snapshot(dir.path()), before);
+}
+
 TEST(ApplyRename, InterruptedNestedRenameCompletesToo) {
     scratch_folder dir, clean;
     write_project(dir);

@@ -66,7 +66,9 @@ public:
     explicit protected_folder(const std::string& folder)
         : hook_([inside = without_trailing(folder) + "\\"](platform::file_step step,
                                                            const std::string& path) {
-              return step != platform::file_step::flush && starts_with(path, inside);
+              // What is in it can still be read, and written data flushed.
+              return step != platform::file_step::flush && step != platform::file_step::read &&
+                     starts_with(path, inside);
           }) {}
 
 private:
@@ -96,7 +98,10 @@ class held_file : public fault_setup {
 public:
     explicit held_file(const std::string& file)
         : hook_([file](platform::file_step step, const std::string& path) {
-              return path == file && step != platform::file_step::make_folder;
+              // Reads stay possible, so the rows also cover the half-way stops that a file
+              // readable but not movable causes (Windows, a lock with shared reading).
+              return path == file && step != platform::file_step::make_folder &&
+                     step != platform::file_step::read;
           }) {}
 
 private:

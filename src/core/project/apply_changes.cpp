@@ -87,10 +87,11 @@ bool commit(const std::string& folder, const file_edits& edits, const rename_pla
 
 bool refused(const rename_plan& plan, apply_result& result) {
     if (plan.refusal == rename_refusal::none) return false;
-    result.problems.push_back({plan.refusal == rename_refusal::in_the_way
-                                   ? apply_problem_kind::in_the_way
-                                   : apply_problem_kind::behind_a_link,
-                               plan.refused_path});
+    const apply_problem_kind kind =
+        plan.refusal == rename_refusal::in_the_way      ? apply_problem_kind::in_the_way
+        : plan.refusal == rename_refusal::behind_a_link ? apply_problem_kind::behind_a_link
+                                                        : apply_problem_kind::unreadable;
+    result.problems.push_back({kind, plan.refused_path});
     return true;
 }
 

@@ -29,14 +29,14 @@ struct property_changes {
 property_changes changes_between(const project_state& before, const project_state& after);
 
 enum class apply_problem_kind {
-    unreadable,           // the manifest could not be read: nothing was applied
-    invalid_package,      // the new package name cannot be a package: nothing was applied
-    in_the_way,           // another file stands where a moved file must go: nothing was applied
-    behind_a_link,        // a folder on the way is a link out of the project: nothing was applied
-    not_written,          // the files could not be prepared: nothing was applied
-    interrupted,          // the swap stopped at this file: see the changed and unchanged files
-    stale,                // a moved file's old copy could not be removed
-    missing_place,        // the value has no place in the files (its element or string is missing)
+    unreadable,       // the manifest or a source to rename could not be read: nothing was applied
+    invalid_package,  // the new package name cannot be a package: nothing was applied
+    in_the_way,       // another file stands where a moved file must go: nothing was applied
+    behind_a_link,    // a folder on the way is a link out of the project: nothing was applied
+    not_written,      // the files could not be prepared: nothing was applied
+    interrupted,      // the swap stopped at this file: see the changed and unchanged files
+    stale,            // a moved file's old copy could not be removed
+    missing_place,    // the value has no place in the files (its element or string is missing)
     no_permission_place,  // the permission elements have no safe place in the manifest
 };
 

@@ -254,7 +254,10 @@ rename_plan plan_package_rename(const std::string& project_folder, std::string_v
         const bool link = platform::is_link(m.from);
         std::string original, renamed;
         bool rewritten = false;
-        if (!link && is_source_text(m.from) && platform::read_file(m.from, original)) {
+        if (!link && is_source_text(m.from)) {
+            // Moved unread, it would land in the new package still naming the old one.
+            if (!platform::read_file(m.from, original))
+                return refuse(rename_refusal::unreadable, m.from);
             renamed = renamed_package_text(original, old_package, new_package);
             rewritten = renamed != original;
         }

@@ -43,7 +43,8 @@ std::string journal_text(const rename_journal& journal);
 bool parse_journal(std::string_view text, rename_journal& journal);
 bool read_journal(const std::string& project_folder, rename_journal& journal);
 
-enum class rename_refusal { none, in_the_way, behind_a_link };
+// unreadable: a source whose package line must change cannot be read (another program holds it).
+enum class rename_refusal { none, in_the_way, behind_a_link, unreadable };
 
 struct rename_plan {
     rename_journal journal;

@@ -69,6 +69,7 @@ std::string fresh_suffix() {
 }  // namespace
 
 bool read_file(const std::string& path, std::string& bytes) {
+    if (fault_injected(file_step::read, path)) return false;
     FILE* f = std::fopen(native(path).c_str(), "rb");
     if (!f) return false;
     struct stat st {};
