@@ -215,7 +215,7 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     ASSERT_TRUE(MoveFileW(widen(staging + "\\ant").c_str(), widen(kAnt).c_str()));
     // The SDK holds several platforms (and an add-on and a preview): one must be chosen.
     std::string targets;
-    ASSERT_TRUE(text::read_whole_file(
+    ASSERT_TRUE(platform::read_file(
         testing_support::fixture("configurator\\platforms_addons_preview.txt"), targets));
     ASSERT_TRUE(
         platform::write_file(kSdk + "\\tools\\lib\\targets.txt", text::to_crlf_text(targets)));

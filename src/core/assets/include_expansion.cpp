@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 
 namespace assets {
 namespace {
@@ -63,7 +64,7 @@ public:
     // False once a bound ended the merged program: nothing more is added then.
     bool expand(const std::string& path, std::string& out) {
         std::string bytes;
-        if (holds_nul(path) || !text::read_whole_file(path, bytes)) {
+        if (holds_nul(path) || !platform::read_file(path, bytes)) {
             if (problems_ && !chain_.empty()) note(problems_->missing, shown(path));
             return add(out, "", path);  // an unreadable file counts as one empty line
         }

@@ -42,7 +42,7 @@ program_target find_program_target(const std::string& project_folder) {
         return target;
     }
     std::string xml;
-    text::read_whole_file(setup, xml);  // unreadable: as if both values were missing
+    platform::read_file(setup, xml);  // unreadable: as if both values were missing
     // Values written by older tools may be Windows-1252; paths are UTF-8 here.
     const std::string app_path =
         text::display_text(text::text_between(xml, "<string name=\"app_path\">", "</string>"));

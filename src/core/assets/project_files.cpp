@@ -18,6 +18,20 @@ std::string gitignore_failed_message(const std::string& path) {
     return "Unknown error while creating the .gitignore file:\r\"" + path + "\"";
 }
 
+void convert_to_crlf(const std::string& path) {
+    std::string bytes;
+    if (!platform::file_exists(path) || !platform::read_file(path, bytes)) return;
+    if (bytes.find('\r') != std::string::npos) return;
+    platform::write_file_safely(path, text::to_crlf_text(bytes));
+}
+
+void convert_to_lf(const std::string& path) {
+    std::string bytes;
+    if (!platform::file_exists(path) || !platform::read_file(path, bytes)) return;
+    if (bytes.find('\r') == std::string::npos) return;
+    platform::write_file_safely(path, text::to_lf_text(bytes));
+}
+
 bool edit_with_line_ends(const std::string& path,
                          const std::function<void(const std::string&)>& start_editor) {
     if (platform::is_link(path)) {
@@ -27,9 +41,9 @@ bool edit_with_line_ends(const std::string& path,
     std::string before, after;
     const bool lf_only =
         platform::read_file(path, before) && before.find('\r') == std::string::npos;
-    text::convert_to_crlf(path);
+    convert_to_crlf(path);
     start_editor(path);
-    text::convert_to_lf(path);
+    convert_to_lf(path);
     return !(lf_only && platform::read_file(path, after) && after.find('\r') != std::string::npos);
 }
 

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/text/text_helpers.h"
+
 namespace html {
 namespace {
 
@@ -17,9 +19,7 @@ int scaled(int size, double factor) {
 
 std::optional<align_kind> parse_align(const std::string* value) {
     if (!value) return std::nullopt;
-    std::string v = *value;
-    for (char& c : v)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    const std::string v = text::to_lower_ascii(*value);
     if (v == "center" || v == "middle") return align_kind::center;
     if (v == "right") return align_kind::right;
     if (v == "left" || v == "justify") return align_kind::left;

@@ -22,11 +22,6 @@ std::string dotted_to_folder(std::string_view package) {
     return out;
 }
 
-bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           text::iequals_ascii(text.substr(0, prefix.size()), prefix);
-}
-
 std::size_t depth(std::string_view path) {
     return std::count(path.begin(), path.end(), '\\');
 }
@@ -170,7 +165,7 @@ bool parse_journal(std::string_view text, rename_journal& journal) {
     const std::string new_folder = "src\\" + dotted_to_folder(journal.to) + "\\";
     for (const auto& [from, to] : journal.moves) {
         if (!assets::is_inside_relative_path(from) ||
-            !starts_with_ignoring_case(from, old_folder) ||
+            !text::starts_with_ignoring_case(from, old_folder) ||
             to != new_folder + from.substr(old_folder.size()))
             return false;
     }
@@ -221,11 +216,11 @@ rename_plan plan_package_rename(const std::string& project_folder, std::string_v
         }
     } else {
         for (const assets::file_record& f : files)
-            if (starts_with_ignoring_case(f.path, old_folder + "\\"))
+            if (text::starts_with_ignoring_case(f.path, old_folder + "\\"))
                 moves.push_back({f.path, new_folder + f.path.substr(old_folder.size())});
         // A target that is itself a source lies deeper when the new folder is inside the old
         // one (com.example.app to com.example.app.pro), higher when it is the other way round.
-        const bool deeper = starts_with_ignoring_case(new_folder, old_folder + "\\");
+        const bool deeper = text::starts_with_ignoring_case(new_folder, old_folder + "\\");
         std::stable_sort(
             moves.begin(), moves.end(), [deeper](const planned_move& a, const planned_move& b) {
                 return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
@@ -237,7 +232,7 @@ rename_plan plan_package_rename(const std::string& project_folder, std::string_v
     // The files that stay: their text takes the new name.
     for (const assets::file_record& f : files) {
         if (f.is_link || !is_source_text(f.path) ||
-            starts_with_ignoring_case(f.path, work_folder) ||
+            text::starts_with_ignoring_case(f.path, work_folder) ||
             text::iequals_ascii(f.path, journal) || sources.count(text::to_lower_ascii(f.path)))
             continue;
         if (progress) progress();

@@ -12,11 +12,11 @@
 namespace project {
 
 int decide_kind(const std::string& folder) {
-    const bool program = text::file_exists(folder + "res\\raw\\my_program") ||
-                         text::file_exists(folder + "res\\raw\\my_program.bas");
+    const bool program = platform::file_exists(folder + "res\\raw\\my_program") ||
+                         platform::file_exists(folder + "res\\raw\\my_program.bas");
     if (program) return kind_basic;
     std::string setup;
-    if (text::read_whole_file(folder + "res\\values\\setup.xml", setup) &&
+    if (platform::read_file(folder + "res\\values\\setup.xml", setup) &&
         setup.find("BASIC! for Android") != std::string::npos)
         return kind_basic;
     return kind_android;
@@ -50,9 +50,9 @@ std::string resolve_label(const std::string& folder, const std::string& label) {
 loaded_project load_project_files(const std::string& folder) {
     loaded_project out;
     std::string manifest;
-    if (!text::file_exists(folder + "AndroidManifest.xml")) return out;
+    if (!platform::file_exists(folder + "AndroidManifest.xml")) return out;
     out.kind = decide_kind(folder);
-    text::read_whole_file(folder + "AndroidManifest.xml", manifest);
+    platform::read_file(folder + "AndroidManifest.xml", manifest);
     out.package_name = field_value(manifest, manifest_field::package);
     out.version_name = field_value(manifest, manifest_field::version_name);
     out.version_code = field_value(manifest, manifest_field::version_code);
@@ -60,7 +60,7 @@ loaded_project load_project_files(const std::string& folder) {
     out.target_sdk = field_value(manifest, manifest_field::target_sdk);
     out.permissions = granted_permissions(manifest);
     out.app_name = resolve_label(folder, field_value(manifest, manifest_field::label));
-    out.has_gitignore = text::file_exists(folder + ".gitignore");
+    out.has_gitignore = platform::file_exists(folder + ".gitignore");
     rename_journal journal;
     out.unfinished_rename = read_journal(folder, journal);
     const std::string icon = field_value(manifest, manifest_field::icon);
