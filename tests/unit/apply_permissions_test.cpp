@@ -3,6 +3,7 @@
 
 #include "apply_support.h"
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "core/project/permission_block.h"
 #include "core/project/permissions.h"
 #include "core/project/project_loader.h"

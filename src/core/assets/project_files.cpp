@@ -1,5 +1,6 @@
 #include "core/assets/project_files.h"
 
+#include "core/assets/project_layout.h"
 #include "core/assets/project_writes.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -7,7 +8,7 @@
 namespace assets {
 
 std::string gitignore_path(const std::string& project_folder) {
-    return project_folder + ".gitignore";
+    return project_folder + kGitignoreFile;
 }
 
 std::string gitignore_created_message(const std::string& path) {
@@ -74,11 +75,11 @@ gitignore_outcome create_or_edit_gitignore(
 }
 
 std::string res_folder(const std::string& project_folder) {
-    return project_folder + "res\\";
+    return project_folder + kResFolder;
 }
 
 std::string src_folder(const std::string& project_folder, std::string_view package_name) {
-    return project_folder + "src\\" + text::replace_text(package_name, ".", "\\");
+    return project_folder + kSrcFolder + text::replace_text(package_name, ".", "\\");
 }
 
 std::string explorer_parameter(const std::string& folder) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/assets/project_layout.h"
 #include "core/assets/project_paths.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -126,7 +127,7 @@ file_edit* edit_of(file_edits& edits, const std::string& path) {
 }
 
 std::string journal_path(const std::string& project_folder) {
-    return project_folder + ".vexlo-rename";
+    return project_folder + assets::kRenameJournal;
 }
 
 std::string journal_text(const rename_journal& journal) {
@@ -161,8 +162,8 @@ bool parse_journal(std::string_view text, rename_journal& journal) {
     }
     if (!is_valid_package_name(journal.from) || !is_valid_package_name(journal.to)) return false;
     // A move goes from the old package's folder to the same place in the new one, nowhere else.
-    const std::string old_folder = "src\\" + dotted_to_folder(journal.from) + "\\";
-    const std::string new_folder = "src\\" + dotted_to_folder(journal.to) + "\\";
+    const std::string old_folder = assets::kSrcFolder + dotted_to_folder(journal.from) + "\\";
+    const std::string new_folder = assets::kSrcFolder + dotted_to_folder(journal.to) + "\\";
     for (const auto& [from, to] : journal.moves) {
         if (!assets::is_inside_relative_path(from) ||
             !text::starts_with_ignoring_case(from, old_folder) ||
@@ -185,7 +186,7 @@ rename_plan plan_package_rename(const std::string& project_folder, std::string_v
     rename_plan plan;
     plan.journal.from = std::string(old_package);
     plan.journal.to = std::string(new_package);
-    const std::string src = project_folder + "src";
+    const std::string src = text::without_trailing_backslashes(project_folder + assets::kSrcFolder);
     const std::string old_folder = src + "\\" + dotted_to_folder(old_package);
     const std::string new_folder = src + "\\" + dotted_to_folder(new_package);
     const auto refuse = [&plan](rename_refusal why, const std::string& path) {
@@ -201,7 +202,7 @@ rename_plan plan_package_rename(const std::string& project_folder, std::string_v
 
     std::vector<assets::file_record> files;
     assets::list_files(project_folder, files, "*.*", progress);
-    const std::string work_folder = project_folder + ".avlo\\";
+    const std::string work_folder = project_folder + assets::kWorkFolder;
     const std::string journal = journal_path(project_folder);
 
     std::vector<planned_move> moves;

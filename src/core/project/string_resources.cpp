@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/assets/project_layout.h"
 #include "core/text/utf8.h"
 #include "core/xml/xml_scan.h"
 #include "core/xml/xml_text.h"
@@ -123,7 +124,7 @@ bool label_key(std::string_view label, std::string& key) {
 
 label_source find_label_string(const std::string& folder, std::string_view key) {
     label_source out;
-    for (const char* file : {"res\\values\\strings.xml", "res\\values\\setup.xml"}) {
+    for (const char* file : assets::kValuesFiles) {
         std::string bytes;
         if (!platform::read_file(folder + file, bytes)) continue;
         const string_element element = find_string(bytes, key);
