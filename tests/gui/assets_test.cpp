@@ -14,14 +14,10 @@
 #include "core/shell/recent_projects.h"
 #include "gui/gui_driver.h"
 #include "gui/png_facts.h"
+#include "gui/ready_config.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
-
-#if __has_include("gui/ready_config.h")
-#include "gui/ready_config.h"
-#define ASSETS_TEST_READY_CONFIG 1
-#endif
 
 using namespace shell;
 
@@ -80,17 +76,13 @@ protected:
     void SetUp() override {
         platform::remove_file(user_file(".recent.projects"));
         platform::remove_file(user_file(".pos"));
-#ifdef ASSETS_TEST_READY_CONFIG
         gui::write_ready_config(tools_.path());
-#endif
     }
     void TearDown() override {
         program_.reset();
         platform::remove_file(user_file(".recent.projects"));
         platform::remove_file(user_file(".pos"));
-#ifdef ASSETS_TEST_READY_CONFIG
         gui::remove_config();
-#endif
     }
     // Starts Vexlo.exe with the folder as its only recent project and loads it.
     HWND start_with(const std::string& folder) {
