@@ -1,6 +1,5 @@
-// The Win32 implementation of the platform layer: every call goes through the W API.
+// The Win32 files and folders of the platform layer: every call goes through the W API.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <atomic>
@@ -20,7 +19,8 @@ bool write_all(HANDLE file, std::string_view bytes, const std::string& path) {
     if (fail) bytes = bytes.substr(0, bytes.size() / 2);
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
             return false;
@@ -42,12 +42,6 @@ std::string fresh_suffix() {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, ".%08x.vxtmp", mix);
     return buffer;
-}
-
-// The profile calls take no longer path: given one, they may write their text to a file of
-// another name in the current folder and still answer success.
-bool fits_profile_calls(const std::wstring& path) {
-    return path.size() < MAX_PATH;
 }
 
 std::wstring without_trailing_separators(const std::string& path) {
@@ -237,182 +231,6 @@ bool list_directory(const std::string& folder, std::vector<dir_entry>& entries) 
         entries.push_back(std::move(e));
     } while (FindNextFileW(find.get(), &data));
     return true;
-}
-
-std::string environment_variable(const std::string& name) {
-    const std::wstring w = widen(name);
-    const DWORD n = GetEnvironmentVariableW(w.c_str(), nullptr, 0);
-    if (n == 0) return "";
-    std::wstring value(n, L'\0');
-    const DWORD got = GetEnvironmentVariableW(w.c_str(), value.data(), n);
-    value.resize(got);
-    return narrow(value);
-}
-
-std::string program_path() {
-    std::wstring buffer(32768, L'\0');
-    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-    buffer.resize(n);
-    return narrow(buffer);
-}
-
-std::string program_folder() {
-    const std::string path = program_path();
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? ".\\" : path.substr(0, slash + 1);
-}
-
-std::string temp_folder() {
-    std::wstring buffer(MAX_PATH + 2, L'\0');
-    DWORD n = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
-    buffer.resize(n);
-    while (!buffer.empty() && buffer.back() == L'\\') buffer.pop_back();
-    return narrow(buffer);
-}
-
-std::string user_data_folder() {
-    wchar_t buffer[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer))) return "";
-    std::wstring w = buffer;
-    while (!w.empty() && w.back() == L'\\') w.pop_back();
-    return narrow(w);
-}
-
-bool batch_encoding(std::string_view utf8, std::string& bytes) {
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
-        bytes.assign(utf8);
-        return true;
-    }
-    const UINT code_page = GetOEMCP();
-    if (code_page == CP_UTF8) {
-        bytes.assign(utf8);
-        return true;
-    }
-    const std::wstring wide = widen(utf8);
-    if (wide.empty()) return false;  // not valid UTF-8
-    BOOL defaulted = FALSE;
-    const int size = static_cast<int>(wide.size());
-    const int n = WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
-                                      0, nullptr, &defaulted);
-    if (n <= 0 || defaulted) return false;
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(code_page, WC_NO_BEST_FIT_CHARS, wide.data(), size, out.data(), n, nullptr,
-                        &defaulted);
-    // Some code pages take no notice of the flag: only a faithful round trip counts.
-    std::wstring back(wide.size() + 1, L'\0');
-    const int m = MultiByteToWideChar(code_page, 0, out.data(), n, back.data(),
-                                      static_cast<int>(back.size()));
-    if (defaulted || m != size || back.compare(0, wide.size(), wide) != 0) return false;
-    bytes = std::move(out);
-    return true;
-}
-
-std::string batch_readable_path(const std::string& path) {
-    std::string bytes;
-    if (batch_encoding(path, bytes)) return path;
-    const std::wstring wide = widen(path);
-    const DWORD size = GetShortPathNameW(wide.c_str(), nullptr, 0);
-    if (size == 0) return path;  // it does not exist (yet)
-    std::wstring shorter(size, L'\0');
-    const DWORD n = GetShortPathNameW(wide.c_str(), shorter.data(), size);
-    if (n == 0 || n >= size) return path;
-    shorter.resize(n);
-    const std::string result = narrow(shorter);
-    return batch_encoding(result, bytes) ? result : path;
-}
-
-namespace {
-
-// UTF-8 text as it is, otherwise the bytes read in the given code page.
-std::string decoded_in(UINT code_page, std::string_view bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0) > 0)
-        return std::string(bytes);
-    const int n = MultiByteToWideChar(code_page, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(code_page, 0, bytes.data(), size, wide.data(), n);
-    return narrow(wide);
-}
-
-}  // namespace
-
-std::string batch_decoding(std::string_view bytes) { return decoded_in(GetOEMCP(), bytes); }
-
-std::string tool_log_decoding(std::string_view bytes) { return decoded_in(GetACP(), bytes); }
-
-double seconds_since_midnight() {
-    SYSTEMTIME t{};
-    GetLocalTime(&t);
-    return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
-}
-
-std::string profile_read(const std::string& file, const std::string& section,
-                         const std::string& key) {
-    // The call cuts a value that does not fit; grow the buffer until it does.
-    const std::wstring w_file = widen(file), w_section = widen(section), w_key = widen(key);
-    if (!fits_profile_calls(w_file)) return "";
-    std::wstring buffer(512, L'\0');
-    for (;;) {
-        const DWORD n = GetPrivateProfileStringW(w_section.c_str(), w_key.c_str(), L"",
-                                                 buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                 w_file.c_str());
-        if (n + 1 < buffer.size() || buffer.size() >= (1u << 20)) {
-            buffer.resize(n);
-            return narrow(buffer);
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
-bool profile_write_values(const std::string& file, const std::string& section,
-                          const std::vector<std::pair<std::string, std::string>>& values) {
-    // The profile calls keep Unicode only in a file that starts with the UTF-16LE byte order
-    // mark; any other file gets ANSI text, which loses characters outside the code page. So a
-    // new (or empty) file becomes Unicode, and an ANSI file written by an earlier version is
-    // converted to Unicode, all its text kept, before the keys are set. The keys are set in a
-    // copy beside the file, which replaces it only when every key is written: a failure (a
-    // full disk) leaves the file as it was.
-    std::string bytes;
-    if (GetFileAttributesW(widen(file).c_str()) != INVALID_FILE_ATTRIBUTES &&
-        !read_file(file, bytes))
-        return false;
-    const bool unicode = bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-                         static_cast<unsigned char>(bytes[1]) == 0xFE;
-    if (!unicode) {
-        std::wstring text;
-        if (!bytes.empty()) {
-            const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                              nullptr, 0);
-            text.resize(static_cast<std::size_t>(n));
-            MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                text.data(), n);
-        }
-        bytes = "\xFF\xFE";
-        bytes.append(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
-    }
-    const std::string staged = stage_file(file, bytes);
-    if (staged.empty()) return false;
-    const std::wstring w_staged = widen(staged);
-    if (!fits_profile_calls(w_staged)) {
-        DeleteFileW(w_staged.c_str());
-        return false;
-    }
-    bool ok = true;
-    for (const auto& [key, value] : values)
-        ok = ok && !fault_injected(file_step::write, staged) &&
-             WritePrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
-                                        widen(value).c_str(), w_staged.c_str()) != 0;
-    ok = ok && flush_files({staged}) && !fault_injected(file_step::move, file) &&
-         MoveFileExW(w_staged.c_str(), widen(file).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileW(w_staged.c_str());
-    return ok;
-}
-
-bool profile_write(const std::string& file, const std::string& section, const std::string& key,
-                   const std::string& value) {
-    return profile_write_values(file, section, {{key, value}});
 }
 
 }  // namespace platform
