@@ -641,15 +641,7 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     const std::string location = "Basic.java:" + std::to_string(state().broken_line) + "</a>";
     EXPECT_NE(index.find(location), std::string::npos) << index;
     // The viewer shows its start page again when it becomes active: that is waited for.
-    const DWORD viewer_thread = GetWindowThreadProcessId(viewer, nullptr);
-    gui::wait_until(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(viewer_thread, &info) && info.hwndActive == viewer;
-        },
-        3000);
-    gui::settle(viewer);
+    gui::wait_active(viewer);
     shot(viewer, "lumo-report");
 
     // The link of the error: the links are followed in page order with Tab.

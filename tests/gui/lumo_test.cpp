@@ -155,15 +155,7 @@ protected:
         view_ = FindWindowExW(window, nullptr, L"LumoHtmlView", nullptr);
         // Every activation shows the start page again: wait until the window's thread has taken
         // the activation, so that no late one undoes what a test does next.
-        const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-        gui::wait_until(
-            [&] {
-                GUITHREADINFO info{};
-                info.cbSize = sizeof info;
-                return GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
-            },
-            3000);
-        gui::settle(window);
+        gui::wait_active(window);
         return window;
     }
     std::string shown() const { return gui::window_text(view_); }

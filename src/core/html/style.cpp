@@ -61,12 +61,8 @@ struct style_rule {
     int margin_px = 0;           // or in pixels
     int indent_left = 0;
     int indent_right = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    bool preformatted = false;
-    bool centred = false;
+    bool bold = false, italic = false, underline = false, strike = false;
+    bool preformatted = false, centred = false;
     bool page_text = false;        // the page's text colour (the body)
     bool link_when_href = false;   // with an href: the page's link colour, underlined
     bool font_attributes = false;  // the color, face and size attributes of <font>
