@@ -15,28 +15,13 @@ constexpr std::string_view kPartialSuffix = ".vxdup~";
 // One spelling per folder for the comparisons: "/" as "\", "." and ".." resolved, no trailing
 // separators, letters folded (Windows names ignore their case).
 std::string folder_key(std::string_view path) {
-    std::vector<std::string> parts;
-    std::string part;
-    const auto flush = [&] {
+    std::string key = rejoined_path(path, [](std::string& part, std::vector<std::string>& parts) {
         if (part == "..") {
             if (parts.size() > 1) parts.pop_back();
         } else if (part != "." && !(part.empty() && !parts.empty())) {
             parts.push_back(part);
         }
-        part.clear();
-    };
-    for (char c : path) {
-        if (c == '\\' || c == '/')
-            flush();
-        else
-            part.push_back(c);
-    }
-    flush();
-    std::string key;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i) key.push_back('\\');
-        key += parts[i];
-    }
+    });
     while (!key.empty() && key.back() == '\\') key.pop_back();
     return text::to_lower_ascii(key);
 }
