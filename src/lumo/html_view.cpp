@@ -97,17 +97,16 @@ bool html_view::load(const std::string& path, const std::string& anchor) {
 }
 
 void html_view::clear() {
-    doc_ = html::document{};
-    picture_.reset();
-    path_.clear();
-    focused_link_ = -1;
-    after_new_content();
-    scroll_y_ = 0;
-    update_scroll_bar();
+    show_unnamed(html::document{});
 }
 
 void html_view::show_missing(const std::string& path) {
-    doc_ = html::document::from_bytes(viewer::missing_page_html(path));
+    show_unnamed(html::document::from_bytes(viewer::missing_page_html(path)));
+}
+
+// A page that is no file: no path, no picture, at its top.
+void html_view::show_unnamed(html::document doc) {
+    doc_ = std::move(doc);
     picture_.reset();
     path_.clear();
     focused_link_ = -1;

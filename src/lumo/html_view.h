@@ -50,6 +50,7 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
+    void show_unnamed(html::document doc);
     void lay_out();
     void after_new_content();
     void update_scroll_bar();
