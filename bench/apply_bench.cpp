@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "core/project/project_loader.h"
 #include "platform/platform.h"
 #include "unit/test_support.h"

@@ -11,6 +11,7 @@
 
 #include "core/html/document.h"
 #include "core/html/hit_test.h"
+#include "core/viewer/view_keys.h"
 #include "lumo/gdi_fonts.h"
 #include "lumo/picture.h"
 #include "winui/gdi_handles.h"
@@ -44,24 +45,19 @@ public:
     void scroll_by(int dy) { scroll_to(scroll_y_ + dy); }
     int scroll_position() const { return scroll_y_; }
     int content_height() const { return doc_.boxes.height; }
-    double last_load_ms() const { return last_load_ms_; }
-    double last_load_cpu_ms() const { return last_load_cpu_ms_; }
-    double last_paint_ms() const { return last_paint_ms_; }
-    double last_layout_ms() const { return last_layout_ms_; }
-    double last_read_ms() const { return last_read_ms_; }
-    double last_parse_ms() const { return last_parse_ms_; }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
+    void show_unnamed(html::document doc);
     void lay_out();
     void after_new_content();
     void update_scroll_bar();
     int view_width() const;  // in page pixels (96 DPI)
     int view_height() const;
     int max_scroll() const;
-    int line_step() const;
+    void scroll(viewer::scroll_request request);
     POINT to_page(int x, int y) const;  // client pixels to page coordinates
     void paint();
     void on_key(int virtual_key);
@@ -102,11 +98,4 @@ private:
     HDC buffer_dc_ = nullptr;
     unique_bitmap buffer_;
     SIZE buffer_size_{};
-
-    double last_load_ms_ = 0;
-    double last_load_cpu_ms_ = 0;
-    double last_paint_ms_ = 0;
-    double last_layout_ms_ = 0;
-    double last_read_ms_ = 0;
-    double last_parse_ms_ = 0;
 };

@@ -1,49 +1,9 @@
 // Lumo.exe: shows one local HTML page and hands the links it does not show to the shell.
 #include <windows.h>
-#include <objidl.h>  // before GDI+, which needs it and the lean Windows headers leave it out
-#include <gdiplus.h>
-#include <objbase.h>
-#include <shellapi.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "core/viewer/arguments.h"
-#include "lumo/measure.h"
-#include "lumo/viewer_window.h"
-#include "platform/win32/utf16.h"
-
-namespace {
-
-// The arguments after the program name, split as the shell splits a command line.
-std::vector<std::string> command_line_arguments() {
-    std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!list) return args;
-    for (int i = 1; i < count; ++i) args.push_back(narrow(list[i]));
-    LocalFree(list);
-    return args;
-}
-
-class gdiplus_session {
-public:
-    gdiplus_session() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    ~gdiplus_session() {
-        if (token_) Gdiplus::GdiplusShutdown(token_);
-    }
-    gdiplus_session(const gdiplus_session&) = delete;
-    gdiplus_session& operator=(const gdiplus_session&) = delete;
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-}  // namespace
+#include "lumo/viewer_program.h"
 
 // The viewer is a window program: a failure that ends it has no console to describe itself on,
 // so the standard library's describing handler (and the name demangler it brings along, a
@@ -55,22 +15,5 @@ void __verbose_terminate_handler() {
 }  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-    // The shell's "open" wants a single-threaded apartment on the calling thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    int result = 0;
-    {
-        gdiplus_session gdiplus;
-        viewer_window viewer(instance, viewer::parse_arguments(command_line_arguments()));
-        install_measurement(viewer);
-        if (viewer.create(show_command)) {
-            MSG msg;
-            while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            result = static_cast<int>(msg.wParam);
-        }
-    }
-    if (SUCCEEDED(com)) CoUninitialize();
-    return result;
+    return run_viewer(instance, show_command, nullptr);
 }

@@ -4,6 +4,7 @@
 #include <gdiplus.h>
 
 #include "platform/win32/utf16.h"
+#include "core/text/text_helpers.h"
 
 std::unique_ptr<picture> picture::load(const std::string& path) {
     HBITMAP handle = nullptr;
@@ -29,8 +30,6 @@ bool is_picture_file(const std::string& path) {
     const std::size_t dot = path.find_last_of('.');
     if (dot == std::string::npos || path.find_first_of("\\/", dot) != std::string::npos)
         return false;
-    std::string ext = path.substr(dot);
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    const std::string ext = text::to_lower_ascii(path.substr(dot));
     return ext == ".gif" || ext == ".jpg" || ext == ".jpeg" || ext == ".bmp" || ext == ".png";
 }

@@ -6,8 +6,8 @@
 
 #include "core/build/compile_messages.h"
 #include "core/shell/main_window_model.h"
-#include "platform/win32/utf16.h"
 #include "vexlo/compile_worker.h"
+#include "vexlo/loadbar_frames.h"
 #include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
@@ -16,40 +16,6 @@
 #include "winui/text_controls.h"
 
 using namespace winui;
-
-// The animation frames and the program-wide frame counter are shared with the duplication's
-// progress dialog; until that file is part of the build, a local equivalent stands in.
-#if __has_include("vexlo/loadbar_frames.h")
-#include "vexlo/loadbar_frames.h"
-#else
-namespace {
-
-int next_loadbar_frame() {
-    static int frame = 0;  // the dialogs that animate are never up at the same time
-    frame = build::next_loadbar_frame(frame);
-    return frame;
-}
-class loadbar_frames {
-public:
-    loadbar_frames() {
-        for (int i = 0; i < 10; ++i)
-            frames_[i] = static_cast<HBITMAP>(
-                LoadImageW(GetModuleHandleW(nullptr), widen(build::loadbar_frame_name(i)).c_str(),
-                           IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    }
-    ~loadbar_frames() {
-        for (HBITMAP f : frames_)
-            if (f) DeleteObject(f);
-    }
-    loadbar_frames(const loadbar_frames&) = delete;
-    loadbar_frames& operator=(const loadbar_frames&) = delete;
-    HBITMAP frame(int index) const { return frames_[index % 10]; }
-
-private:
-    HBITMAP frames_[10] = {};
-};
-}  // namespace
-#endif
 
 namespace {
 

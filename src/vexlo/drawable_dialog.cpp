@@ -4,6 +4,7 @@
 
 #include "core/assets/drawable_rules.h"
 #include "core/assets/icon_plan.h"
+#include "core/assets/project_layout.h"
 #include "core/shell/main_window_model.h"
 #include "platform/platform.h"
 #include "vexlo/app_state.h"
@@ -104,7 +105,7 @@ void initialise(HWND dialog, drawable_state& state) {
     const std::string& project = app().project.project_folder;
     for (int row = 0; row < 4; ++row) {
         const bool present = platform::is_directory(
-            project + "res\\" + densities[static_cast<std::size_t>(row)].folder);
+            project + assets::kResFolder + densities[static_cast<std::size_t>(row)].folder);
         CheckDlgButton(dialog, id_first_check + row, present ? BST_CHECKED : BST_UNCHECKED);
         follow_check(dialog, row);
     }

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "core/assets/project_layout.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
@@ -34,5 +35,5 @@ int open_in_editor(const std::string& path) {
 }
 
 void open_manifest_in_editor(HWND) {
-    open_in_editor(app().project.project_folder + "AndroidManifest.xml");
+    open_in_editor(app().project.project_folder + assets::kManifestFile);
 }

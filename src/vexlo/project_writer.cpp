@@ -1,11 +1,12 @@
 #include "vexlo/project_writer.h"
 
+#include "core/assets/project_layout.h"
 #include "core/project/package_rename.h"
 #include "core/project/project_loader.h"
 
 void delete_work_folder(const std::string& project_folder,
                         const assets::progress_callback& progress) {
-    assets::delete_folder_tree(project_folder + ".avlo", progress);
+    assets::delete_folder_tree(project_folder + assets::kWorkFolder, progress);
 }
 
 project::apply_result write_project_changes(project::project_state& state,

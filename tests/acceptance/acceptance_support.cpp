@@ -60,12 +60,14 @@ BOOL CALLBACK find_window(HWND window, LPARAM param) {
 }
 
 HWND wait_for(window_search s, int timeout_ms) {
-    for (int waited = 0;; waited += 50) {
-        s.found = nullptr;
-        EnumWindows(find_window, reinterpret_cast<LPARAM>(&s));
-        if (s.found || waited >= timeout_ms) return s.found;
-        gui::pause_ms(50);
-    }
+    gui::wait_until(
+        [&s] {
+            s.found = nullptr;
+            EnumWindows(find_window, reinterpret_cast<LPARAM>(&s));
+            return s.found != nullptr;
+        },
+        timeout_ms);
+    return s.found;
 }
 
 BOOL CALLBACK find_edit(HWND child, LPARAM param) {
@@ -253,10 +255,8 @@ bool shows_text(HWND window, const std::string& text) {
 }
 
 bool wait_gone(HWND window, int timeout_ms) {
-    for (int waited = 0; waited < timeout_ms && IsWindow(window) && IsWindowVisible(window);
-         waited += 20)
-        gui::pause_ms(20);
-    return !IsWindow(window) || !IsWindowVisible(window);
+    return gui::wait_until([window] { return !IsWindow(window) || !IsWindowVisible(window); },
+                           timeout_ms);
 }
 
 bool choose_in_folder_browser(HWND browser, const std::vector<std::string>& names) {

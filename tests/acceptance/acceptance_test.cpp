@@ -215,7 +215,7 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     ASSERT_TRUE(MoveFileW(widen(staging + "\\ant").c_str(), widen(kAnt).c_str()));
     // The SDK holds several platforms (and an add-on and a preview): one must be chosen.
     std::string targets;
-    ASSERT_TRUE(text::read_whole_file(
+    ASSERT_TRUE(platform::read_file(
         testing_support::fixture("configurator\\platforms_addons_preview.txt"), targets));
     ASSERT_TRUE(
         platform::write_file(kSdk + "\\tools\\lib\\targets.txt", text::to_crlf_text(targets)));
@@ -482,23 +482,25 @@ TEST_F(Vexlo, CompilesASignedApk) {
     // The batch just written names the keystore; should the program ask, the answer is the same.
     HWND next = nullptr;
     bool progress_seen = false;
-    for (int waited = 0; waited < 90000 && !next; waited += 100) {
-        if (HWND box = gui::wait_message_box(pid, 0)) {
-            if (gui::message_text(box).find("keystore ?") == std::string::npos) {
-                next = box;
-                break;
+    gui::wait_until(
+        [&] {
+            if (HWND box = gui::wait_message_box(pid, 0)) {
+                if (gui::message_text(box).find("keystore ?") == std::string::npos) {
+                    next = box;
+                    return true;
+                }
+                shot(box, "vexlo-keystore-question-again");
+                gui::answer(box, IDYES);
             }
-            shot(box, "vexlo-keystore-question-again");
-            gui::answer(box, IDYES);
-        }
-        if (!progress_seen) {
-            if (HWND progress = wait_window_titled(shell::kProgramCaption, 0)) {
-                shot(progress, "vexlo-compiling");
-                progress_seen = true;
+            if (!progress_seen) {
+                if (HWND progress = wait_window_titled(shell::kProgramCaption, 0)) {
+                    shot(progress, "vexlo-compiling");
+                    progress_seen = true;
+                }
             }
-        }
-        gui::pause_ms(100);
-    }
+            return false;
+        },
+        90000);
     ASSERT_NE(next, nullptr);
     const std::string text = gui::message_text(next);
     shot(next, "vexlo-apk-built");
@@ -613,16 +615,18 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
 
     gui::click(w, shell::id_compile);
     HWND viewer = nullptr;
-    for (int waited = 0; waited < 90000 && !viewer; waited += 100) {
-        if (HWND box = gui::wait_message_box(pid, 0)) {  // a new day: which keystore?
-            ASSERT_NE(gui::message_text(box).find("keystore ?"), std::string::npos)
-                << gui::message_text(box);
-            shot(box, "vexlo-keystore-question-new-day");
-            gui::answer(box, IDYES);
-        }
-        viewer = wait_window_titled("lumoview", 0);
-        gui::pause_ms(100);
-    }
+    gui::wait_until(
+        [&] {
+            if (HWND box = gui::wait_message_box(pid, 0)) {  // a new day: which keystore?
+                EXPECT_NE(gui::message_text(box).find("keystore ?"), std::string::npos)
+                    << gui::message_text(box);
+                shot(box, "vexlo-keystore-question-new-day");
+                gui::answer(box, IDYES);
+            }
+            viewer = wait_window_titled("lumoview", 0);
+            return viewer != nullptr;
+        },
+        90000);
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(gui::no_message_box(pid, 500));  // the report speaks for itself
     // The viewer Vexlo.exe wrote out is this version's, with its version block and icon.
@@ -636,8 +640,8 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     EXPECT_NE(index.find("Sorry, compiling has failed."), std::string::npos);
     const std::string location = "Basic.java:" + std::to_string(state().broken_line) + "</a>";
     EXPECT_NE(index.find(location), std::string::npos) << index;
-    for (int i = 0; i < 60 && GetForegroundWindow() != viewer; ++i) gui::pause_ms(50);
-    gui::pause_ms(300);
+    // The viewer shows its start page again when it becomes active: that is waited for.
+    gui::wait_active(viewer);
     shot(viewer, "lumo-report");
 
     // The link of the error: the links are followed in page order with Tab.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "core/project/manifest_fields.h"
 #include "core/project/package_rename.h"
 #include "core/project/project_loader.h"

@@ -9,7 +9,7 @@
 
 #include "core/build/scramble.h"
 #include "core/build/tool_config_reader.h"
-#include "core/text/profile_text.h"
+#include "platform/posix/profile_text.h"
 #include "core/text/text_helpers.h"
 #include "fuzz_support.h"
 #include "platform/platform.h"

@@ -2,14 +2,15 @@
 // a valid text to itself; boundaries step forwards and backwards through the same places;
 // whatever is shown of stored bytes is valid UTF-8 and stores back as those bytes; line-end
 // conversions and line splitting agree; the ASCII case helpers and searches agree with each
-// other; a Unicode profile file decodes to the text it was made from.
+// other; a Unicode profile file decodes to the text it was made from, and the POSIX layer's
+// profile conversions read any bytes as the programs' own decoders do.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
 #include <vector>
 
 #include "core/text/encoding.h"
-#include "core/text/profile_text.h"
+#include "platform/posix/profile_text.h"
 #include "core/text/text_helpers.h"
 #include "core/text/utf8.h"
 #include "fuzz_support.h"
@@ -28,6 +29,8 @@ void check_utf8(std::string_view bytes) {
         forward.push_back(pos);
     }
     fuzz::check(text::is_valid_utf8(again), "re-encoded text is not UTF-8");
+    fuzz::check(profile_text::decode_file(profile_text::encode_unicode_file(bytes)) == again,
+                "the profile stand-in decodes UTF-8 otherwise than the programs");
     if (valid) fuzz::check(again == bytes, "valid UTF-8 does not re-encode to itself");
     // Backwards through the same boundaries, one by one.
     for (std::size_t i = forward.size() - 1; i > 0; --i)
@@ -42,6 +45,9 @@ void check_encodings(std::string_view bytes) {
     fuzz::check(text::stored_text(shown, bytes) == bytes, "an unedited value stores otherwise");
     fuzz::check(profile_text::decode_file(profile_text::encode_unicode_file(shown)) == shown,
                 "Unicode profile file does not decode to its text");
+    if (!text::starts_with(bytes, "\xFF\xFE"))
+        fuzz::check(profile_text::decode_file(bytes) == text::cp1252_to_utf8(bytes),
+                    "the profile stand-in reads Windows-1252 otherwise than the programs");
 }
 
 void check_lines(std::string_view bytes) {

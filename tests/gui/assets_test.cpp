@@ -14,14 +14,10 @@
 #include "core/shell/recent_projects.h"
 #include "gui/gui_driver.h"
 #include "gui/png_facts.h"
+#include "gui/ready_config.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
-
-#if __has_include("gui/ready_config.h")
-#include "gui/ready_config.h"
-#define ASSETS_TEST_READY_CONFIG 1
-#endif
 
 using namespace shell;
 
@@ -57,8 +53,8 @@ struct window_search {
 
 // The message box after the file dialog is gone (the two are never open together).
 HWND wait_box_after(HWND file_dialog, DWORD pid) {
-    for (int i = 0; i < 200 && IsWindow(file_dialog) && IsWindowVisible(file_dialog); ++i)
-        gui::pause_ms(50);
+    gui::wait_until(
+        [file_dialog] { return !IsWindow(file_dialog) || !IsWindowVisible(file_dialog); });
     return gui::wait_message_box(pid);
 }
 
@@ -80,17 +76,13 @@ protected:
     void SetUp() override {
         platform::remove_file(user_file(".recent.projects"));
         platform::remove_file(user_file(".pos"));
-#ifdef ASSETS_TEST_READY_CONFIG
         gui::write_ready_config(tools_.path());
-#endif
     }
     void TearDown() override {
         program_.reset();
         platform::remove_file(user_file(".recent.projects"));
         platform::remove_file(user_file(".pos"));
-#ifdef ASSETS_TEST_READY_CONFIG
         gui::remove_config();
-#endif
     }
     // Starts Vexlo.exe with the folder as its only recent project and loads it.
     HWND start_with(const std::string& folder) {
@@ -403,8 +395,7 @@ TEST_F(Assets, DrawableDialogCancelAndCloseBoxWriteNothing) {
             PostMessageW(d, WM_CLOSE, 0, 0);
         else
             gui::click(d, closing);
-        for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
-        EXPECT_FALSE(IsWindow(d));
+        EXPECT_TRUE(gui::wait_until([d] { return !IsWindow(d); }, 2000));
         EXPECT_TRUE(gui::no_message_box(pid()));
     }
     EXPECT_FALSE(platform::file_exists(project + "res\\drawable-mdpi\\pic.png"));
@@ -525,10 +516,10 @@ TEST_F(Assets, ExistingGitignoreOpensInTheEditorAndKeepsLfLineEnds) {
     ASSERT_EQ(gui::item_text(w, id_gitignore), "Edit the .gitignore file");
     gui::click(w, id_gitignore);
     HWND editor = nullptr;
-    for (int i = 0; i < 200 && !editor; ++i) {
+    gui::wait_until([&editor] {
         EnumWindows(find_notepad, reinterpret_cast<LPARAM>(&editor));
-        if (!editor) gui::pause_ms(50);
-    }
+        return editor != nullptr;
+    });
     EXPECT_TRUE(gui::no_message_box(pid()));
     std::string after;
     platform::read_file(project + ".gitignore", after);
@@ -553,13 +544,14 @@ BOOL CALLBACK find_progress(HWND hwnd, LPARAM param) {
 }
 
 HWND wait_progress(DWORD pid, int timeout_ms = 10000) {
-    for (int waited = 0; waited < timeout_ms; waited += 20) {
-        window_search s{pid};
-        EnumWindows(find_progress, reinterpret_cast<LPARAM>(&s));
-        if (s.found) return s.found;
-        gui::pause_ms(20);
-    }
-    return nullptr;
+    window_search s{pid};
+    gui::wait_until(
+        [&s] {
+            EnumWindows(find_progress, reinterpret_cast<LPARAM>(&s));
+            return s.found != nullptr;
+        },
+        timeout_ms);
+    return s.found;
 }
 
 // Answers the "create this file?" question of a save dialog when one comes.
@@ -644,8 +636,8 @@ TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
     HWND progress = wait_progress(pid());
     ASSERT_NE(progress, nullptr);
     gui::screenshot(progress, "assets-duplicate-start");
-    for (int i = 0; i < 500 && gui::item_text(progress, 1002) != "Copying files..."; ++i)
-        gui::pause_ms(10);
+    gui::wait_until([progress] { return gui::item_text(progress, 1002) == "Copying files..."; },
+                    5000);
     PostMessageW(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // what Escape sends
 
     HWND box = gui::wait_message_box(pid(), 60000);

@@ -206,10 +206,8 @@ TEST_F(Compile, JavacFailureWritesTheReportAndOpensTheViewer) {
     const bool viewer_built = platform::file_exists(bin + "Lumo.exe");
     if (viewer_built) {
         // The report opens in the viewer and no message follows.
-        bool started = false;
-        for (int i = 0; i < 300 && !started; ++i, gui::pause_ms(100))
-            started = compile_support::processes_named("Lumo.exe") > 0;
-        EXPECT_TRUE(started);
+        EXPECT_TRUE(gui::wait_until([] { return compile_support::processes_named("Lumo.exe") > 0; },
+                                    30000));
         EXPECT_TRUE(gui::no_message_box(program_->pid(), 1000));
     } else {
         // Without a viewer to show it, the raw log is offered instead.
@@ -265,15 +263,12 @@ TEST_F(Compile, CancelDuringCompilingClosesAtOnceAndEndsTheTool) {
     use_configured_keystore();
     HWND p = progress();
     ASSERT_NE(p, nullptr);
-    bool compiling = false;
-    for (int i = 0; i < 300 && !compiling; ++i, gui::pause_ms(50))
-        compiling = gui::item_text(p, kProgressStep) == "Compiling...";
-    ASSERT_TRUE(compiling);
+    ASSERT_TRUE(
+        gui::wait_until([p] { return gui::item_text(p, kProgressStep) == "Compiling..."; }, 15000));
     gui::screenshot(p, "compile-progress");
     const auto pressed = std::chrono::steady_clock::now();
     gui::click(p, kProgressCancel);
-    for (int i = 0; i < 100 && IsWindow(p); ++i) gui::pause_ms(20);
-    EXPECT_FALSE(IsWindow(p));
+    EXPECT_TRUE(gui::wait_until([p] { return !IsWindow(p); }, 2000));
     EXPECT_LT(std::chrono::steady_clock::now() - pressed, std::chrono::seconds(2));
     EXPECT_TRUE(gui::no_message_box(program_->pid(), 1500));
     EXPECT_TRUE(gui::item_enabled(w, id_compile));
@@ -297,17 +292,21 @@ TEST_F(Compile, ProgressDialogNamesEachStepAndAnimates) {
     std::vector<std::string> steps;
     std::set<LRESULT> frames_during_update;
     std::string title;
-    while (IsWindow(p)) {
-        const std::string step = gui::item_text(p, kProgressStep);
-        if (!step.empty() && (steps.empty() || steps.back() != step)) steps.push_back(step);
-        if (step == "Updating Android project") {
-            title = gui::item_text(p, kProgressTitle);
-            frames_during_update.insert(
-                SendDlgItemMessageW(p, kProgressAnimation, STM_GETIMAGE, IMAGE_BITMAP, 0));
-            EXPECT_TRUE(gui::item_visible(p, kProgressAnimation));
-        }
-        gui::pause_ms(40);
-    }
+    // Watched until the dialog closes: each step's text and the frames shown while updating.
+    EXPECT_TRUE(gui::wait_until(
+        [&] {
+            if (!IsWindow(p)) return true;
+            const std::string step = gui::item_text(p, kProgressStep);
+            if (!step.empty() && (steps.empty() || steps.back() != step)) steps.push_back(step);
+            if (step == "Updating Android project") {
+                title = gui::item_text(p, kProgressTitle);
+                frames_during_update.insert(
+                    SendDlgItemMessageW(p, kProgressAnimation, STM_GETIMAGE, IMAGE_BITMAP, 0));
+                EXPECT_TRUE(gui::item_visible(p, kProgressAnimation));
+            }
+            return false;
+        },
+        120000));
     EXPECT_EQ(title, "Building Caf\xC3\xA9 Notes 12");
     EXPECT_EQ(steps, (std::vector<std::string>{"Updating Android project", "Cleaning...",
                                                "Compiling...", "Signing apk...", "Cleaning..."}));
@@ -353,7 +352,7 @@ TEST_F(Compile, WrongStorePasswordAsksAgainUntilTheDialogGetsItRight) {
     gui::set_item_text(dialog, 1012, "still-wrong");
     gui::set_item_text(dialog, 1013, "still-wrong");
     gui::click(dialog, IDOK);
-    for (int i = 0; i < 200 && IsWindow(dialog); ++i) gui::pause_ms(20);
+    gui::wait_until([dialog] { return !IsWindow(dialog); }, 4000);
     dialog = gui::wait_window(program_->pid(), "Keystore", 30000);  // checked, asked again
     ASSERT_NE(dialog, nullptr);
     gui::set_item_text(dialog, 1011, "demo");

@@ -142,7 +142,7 @@ protected:
     // The canned output of "android list targets" (a fixture, printed with CR LF).
     void targets_from(const char* fixture) {
         std::string text;
-        ASSERT_TRUE(text::read_whole_file(
+        ASSERT_TRUE(platform::read_file(
             testing_support::fixture(std::string("configurator\\") + fixture), text));
         const std::string file = scratch_.write(fixture, text::to_crlf_text(text));
         SetEnvironmentVariableW(L"FAKE_ANDROID_TARGETS", widen(file).c_str());

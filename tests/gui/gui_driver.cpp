@@ -182,6 +182,19 @@ bool wait_until(const std::function<bool()>& condition, int timeout_ms) {
     return condition();
 }
 
+bool wait_active(HWND window, int timeout_ms) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const bool active = wait_until(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
+        },
+        timeout_ms);
+    settle(window);
+    return active;
+}
+
 int combo_selection(HWND dialog, int id) {
     return static_cast<int>(SendMessageW(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
 }

@@ -50,6 +50,9 @@ void settle(HWND window);
 void pause_ms(int ms);
 // Polls the condition every 50 ms until it holds or the time is up; gives its last answer.
 bool wait_until(const std::function<bool()>& condition, int timeout_ms = 10000);
+// Waits until the window's thread has taken the activation (its active window is this one)
+// and has handled what is queued: what a window does on activation is done by then.
+bool wait_active(HWND window, int timeout_ms = 3000);
 
 // Combo box helpers.
 std::vector<std::string> combo_items(HWND dialog, int id);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,7 +86,16 @@ public:
                                   0, width, 80, nullptr, bar, nullptr, nullptr);
         ShowWindow(window_, SW_SHOWNOACTIVATE);
         UpdateWindow(window_);
-        gui::pause_ms(200);
+        // Drawn once the bar shows its items (more than one colour) and two reads agree.
+        std::vector<COLORREF> last;
+        gui::wait_until([&] {
+            std::vector<COLORREF> now = menu_bar_pixels(window_);
+            const bool drawn =
+                now == last &&
+                std::adjacent_find(now.begin(), now.end(), std::not_equal_to<>()) != now.end();
+            last = std::move(now);
+            return drawn;
+        });
     }
     ~reference_menu() { DestroyWindow(window_); }
     reference_menu(const reference_menu&) = delete;
@@ -105,11 +115,11 @@ const std::vector<COLORREF>& reference_pixels(bool back_enabled) {
     return back_enabled ? enabled : disabled;
 }
 
-// True when the viewer's menu bar looks like "File", "Home", "Back" with Back in this state.
+// True once the viewer's menu bar looks like "File", "Home", "Back" with Back in this state: the
+// bar is redrawn after the message that changed it.
 bool menus_look_like(HWND viewer, bool back_enabled) {
-    gui::settle(viewer);
-    gui::pause_ms(100);  // the menu bar is redrawn after the message that changed it
-    return menu_bar_pixels(viewer) == reference_pixels(back_enabled);
+    return gui::wait_until(
+        [&] { return menu_bar_pixels(viewer) == reference_pixels(back_enabled); });
 }
 
 class Lumo : public testing::Test {
@@ -128,7 +138,11 @@ protected:
     }
     void TearDown() override {
         program_.reset();
-        gui::pause_ms(200);  // let the ended program let go of its folder
+        // The ended program lets go of its folder a moment later.
+        EXPECT_TRUE(gui::wait_until([this] {
+            return platform::remove_file(folder_ + "Lumo.exe") ||
+                   !platform::file_exists(folder_ + "Lumo.exe");
+        }));
     }
 
     // Starts the copy of Lumo in the scratch folder and waits for its window.
@@ -139,11 +153,9 @@ protected:
         EXPECT_NE(window, nullptr);
         if (!window) return window;
         view_ = FindWindowExW(window, nullptr, L"LumoHtmlView", nullptr);
-        // Every activation shows the start page again: wait until the window has become the
-        // active one, so that no late activation undoes what a test does next.
-        for (int i = 0; i < 60 && GetForegroundWindow() != window; ++i) gui::pause_ms(50);
-        gui::pause_ms(200);
-        gui::settle(window);
+        // Every activation shows the start page again: wait until the window's thread has taken
+        // the activation, so that no late one undoes what a test does next.
+        gui::wait_active(window);
         return window;
     }
     std::string shown() const { return gui::window_text(view_); }
@@ -162,12 +174,8 @@ protected:
         for (int i = 0; i <= link; ++i) key(VK_TAB);
         key(VK_RETURN);
     }
-    // Back's state as the menu bar shows it (in a window of the report's width, 720).
-    bool back_enabled(HWND window) const {
-        const bool enabled = menus_look_like(window, true);
-        EXPECT_TRUE(enabled || menus_look_like(window, false)) << "menu bar not as expected";
-        return enabled;
-    }
+    // Whether the menu bar shows Back in this state (in a window of the report's width, 720).
+    static bool back_shown(HWND window, bool enabled) { return menus_look_like(window, enabled); }
 
     testing_support::scratch_folder scratch_;
     std::string folder_;
@@ -189,7 +197,7 @@ TEST_F(Lumo, ReportCommandLineShowsIndexCentredWithTheMenus) {
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 400) / 2);
     EXPECT_NE(GetMenu(window), nullptr);
     EXPECT_TRUE(menus_look_like(window, false));  // "File", "Home", "Back" disabled
-    EXPECT_FALSE(menus_look_like(window, true));
+    EXPECT_NE(menu_bar_pixels(window), reference_pixels(true));
     EXPECT_FALSE(gui::item_visible(window, kStripId));
     EXPECT_FALSE(IsZoomed(window));
 }
@@ -231,10 +239,10 @@ TEST_F(Lumo, PageLinkShowsThePageAndBackReturns) {
     HWND window = start();
     follow(0);
     EXPECT_EQ(shown(), page("p1.htm"));
-    EXPECT_TRUE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, true));
     gui::click_sync(window, kMenuBack);
     EXPECT_EQ(shown(), page("index.htm"));
-    EXPECT_FALSE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, false));
 }
 
 TEST_F(Lumo, SixPageChangesKeepFiveForBack) {
@@ -243,10 +251,12 @@ TEST_F(Lumo, SixPageChangesKeepFiveForBack) {
     for (int n = 1; n <= 6; ++n) follow(0);
     EXPECT_EQ(shown(), page("p7.htm"));
     std::vector<std::string> visited;
-    while (back_enabled(window) && visited.size() < 10) {
+    for (int n = 0; n < 5; ++n) {
+        EXPECT_TRUE(back_shown(window, true)) << "after " << n << " steps back";
         key(VK_LEFT);
         visited.push_back(shown());
     }
+    EXPECT_TRUE(back_shown(window, false));  // five pages back, no more
     EXPECT_EQ(visited, (std::vector<std::string>{page("p6.htm"), page("p5.htm"), page("p4.htm"),
                                                  page("p3.htm"), page("p2.htm")}));
 }
@@ -257,7 +267,7 @@ TEST_F(Lumo, HomeKeyAndMenuShowTheIndexBesideTheProgram) {
     EXPECT_EQ(shown(), page("sub\\other.htm"));
     key(VK_HOME);
     EXPECT_EQ(shown(), page("index.htm"));
-    EXPECT_TRUE(back_enabled(window));  // Home leaves the history as it was
+    EXPECT_TRUE(back_shown(window, true));  // Home leaves the history as it was
     follow(0);
     gui::click_sync(window, kMenuHome);
     EXPECT_EQ(shown(), page("index.htm"));
@@ -267,22 +277,22 @@ TEST_F(Lumo, LeftArrowDoesNothingWhileBackIsDisabled) {
     HWND window = start();
     key(VK_LEFT);
     EXPECT_EQ(shown(), page("index.htm"));
-    EXPECT_FALSE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, false));
 }
 
 TEST_F(Lumo, BatchLinkRunsInThePageFolderAndLeavesThePage) {
     HWND window = start();
     follow(1);
     std::string marker;  // complete once its line has ended
-    for (int i = 0; i < 100 && marker.find('\n') == std::string::npos; ++i) {
-        gui::pause_ms(100);
+    gui::wait_until([&] {
         platform::read_file(page("marker.txt"), marker);
-    }
+        return marker.find('\n') != std::string::npos;
+    });
     ASSERT_FALSE(marker.empty()) << "the batch file did not run";
     std::string folder = folder_.substr(0, folder_.size() - 1);
     EXPECT_EQ(text::to_lower_ascii(marker.substr(0, folder.size())), text::to_lower_ascii(folder));
     EXPECT_EQ(shown(), page("index.htm"));
-    EXPECT_FALSE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, false));
 }
 
 TEST_F(Lumo, PageWithCapitalExtensionGoesToTheShell) {
@@ -291,7 +301,7 @@ TEST_F(Lumo, PageWithCapitalExtensionGoesToTheShell) {
     follow(0);
     EXPECT_EQ(gui::item_text(window, kStripId), "attempting to execute: p1.HTM");
     EXPECT_EQ(shown(), page("upper.htm"));
-    EXPECT_FALSE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, false));
 }
 
 TEST_F(Lumo, QuitLinkCloses) {
@@ -304,7 +314,7 @@ TEST_F(Lumo, MissingPageLeavesTheViewEmptyAndBackWorks) {
     HWND window = start();
     follow(3);
     EXPECT_EQ(shown(), "");
-    EXPECT_TRUE(back_enabled(window));
+    EXPECT_TRUE(back_shown(window, true));
     key(VK_LEFT);
     EXPECT_EQ(shown(), page("index.htm"));
 }
@@ -332,12 +342,10 @@ TEST_F(Lumo, ActivationReloadsTheStartPage) {
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
-    gui::pause_ms(300);
+    EXPECT_TRUE(gui::wait_until([&] { return GetForegroundWindow() == other; }));
     SetForegroundWindow(window);
-    gui::pause_ms(300);
-    gui::settle(window);
+    EXPECT_TRUE(gui::wait_until([&] { return shown() == page("index.htm"); })) << shown();
     DestroyWindow(other);
-    EXPECT_EQ(shown(), page("index.htm"));
 }
 
 namespace {
@@ -369,6 +377,35 @@ std::vector<COLORREF> view_pixels(HWND view) {
     return pixels;
 }
 
+// The view's picture once the screen shows what it painted: what waits to be painted is painted
+// now, and the picture counts once two reads in a row agree.
+std::vector<COLORREF> settled_pixels(HWND view) {
+    UpdateWindow(view);
+    std::vector<COLORREF> last = view_pixels(view);
+    gui::wait_until([&] {
+        std::vector<COLORREF> now = view_pixels(view);
+        const bool same = now == last;
+        last = std::move(now);
+        return same;
+    });
+    return last;
+}
+
+// The view's next settled picture that differs from this one (this one when none comes).
+std::vector<COLORREF> next_picture(HWND view, const std::vector<COLORREF>& before) {
+    std::vector<COLORREF> now = before;
+    gui::wait_until([&] {
+        now = settled_pixels(view);
+        return now != before;
+    });
+    return now;
+}
+
+// True once the view shows exactly this picture.
+bool shows(HWND view, const std::vector<COLORREF>& picture) {
+    return gui::wait_until([&] { return view_pixels(view) == picture; });
+}
+
 // Rows of the view holding anything but the background colour: more when lines wrap.
 int ink_rows(HWND view) {
     RECT r{};
@@ -394,7 +431,6 @@ void send_mouse(HWND view, UINT message, int x, int y, WPARAM buttons) {
 void click_at(HWND view, int x, int y) {
     send_mouse(view, WM_LBUTTONDOWN, x, y, MK_LBUTTON);
     send_mouse(view, WM_LBUTTONUP, x, y, 0);
-    gui::pause_ms(200);  // let the new picture reach the screen
 }
 
 // Presses keys as the keyboard would, into the window that has the focus.
@@ -414,7 +450,6 @@ void press(std::initializer_list<WORD> keys) {
         inputs.push_back(in);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    gui::pause_ms(300);
 }
 
 std::string clipboard_text() {
@@ -447,12 +482,11 @@ TEST_F(Lumo, MouseClickOnALinkFollowsIt) {
 TEST_F(Lumo, CheckBoxTicksAndUnticks) {
     scratch_.write("box.htm", "<html><body><input type=checkbox> tick</body></html>");
     start("- box.htm - - - - 300 400");
-    const auto before = view_pixels(view_);
+    const auto before = settled_pixels(view_);
     click_at(view_, 15, 15);
-    const auto ticked = view_pixels(view_);
-    EXPECT_NE(ticked, before);
+    EXPECT_NE(next_picture(view_, before), before);
     click_at(view_, 15, 15);
-    EXPECT_EQ(view_pixels(view_), before);
+    EXPECT_TRUE(shows(view_, before));
 }
 
 TEST_F(Lumo, SelectAllAndCopy) {
@@ -461,7 +495,8 @@ TEST_F(Lumo, SelectAllAndCopy) {
     clear_clipboard();
     press({VK_CONTROL, 'A'});
     press({VK_CONTROL, 'C'});
-    const std::string copied = clipboard_text();
+    std::string copied;
+    EXPECT_TRUE(gui::wait_until([&] { return !(copied = clipboard_text()).empty(); }));
     EXPECT_NE(copied.find("FIRST\r\nrun the batch\r\nclose\r\n"), std::string::npos) << copied;
     EXPECT_NE(copied.find("tick me"), std::string::npos);
 }
@@ -476,7 +511,8 @@ TEST_F(Lumo, DraggingSelectsTextThatCopies) {
     send_mouse(view_, WM_MOUSEMOVE, 500, 30, MK_LBUTTON);
     send_mouse(view_, WM_LBUTTONUP, 500, 30, 0);
     press({VK_CONTROL, 'C'});
-    EXPECT_EQ(clipboard_text(), "alpha beta");
+    EXPECT_TRUE(gui::wait_until([] { return clipboard_text() == "alpha beta"; }))
+        << clipboard_text();
 }
 
 TEST_F(Lumo, ScrollsWithKeysAndWheel) {
@@ -484,44 +520,41 @@ TEST_F(Lumo, ScrollsWithKeysAndWheel) {
     for (int i = 0; i < 200; ++i) long_page += "line " + std::to_string(i) + "<br>";
     scratch_.write("long.htm", long_page + "</body></html>");
     start("- long.htm - - - - 400 500");
-    const auto top = view_pixels(view_);
+    const auto top = settled_pixels(view_);
     key(VK_NEXT);
-    gui::pause_ms(200);
-    const auto paged = view_pixels(view_);
-    EXPECT_NE(paged, top);
+    EXPECT_NE(next_picture(view_, top), top);
     key(VK_PRIOR);
-    gui::pause_ms(200);
-    EXPECT_EQ(view_pixels(view_), top);
+    EXPECT_TRUE(shows(view_, top));
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(view_, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0, SMTO_ABORTIFHUNG,
                         5000, &ignored);
-    gui::pause_ms(200);
-    EXPECT_NE(view_pixels(view_), top);
+    const auto wheeled = next_picture(view_, top);
+    EXPECT_NE(wheeled, top);
     key(VK_END);
-    gui::pause_ms(200);
-    const auto bottom = view_pixels(view_);
-    key(VK_DOWN);  // already at the end: nothing moves
-    gui::pause_ms(200);
-    EXPECT_EQ(view_pixels(view_), bottom);
+    const auto bottom = next_picture(view_, wheeled);
+    EXPECT_NE(bottom, wheeled);
     key(VK_UP);
-    gui::pause_ms(200);
-    EXPECT_NE(view_pixels(view_), bottom);
+    const auto line_up = next_picture(view_, bottom);
+    EXPECT_NE(line_up, bottom);
+    key(VK_DOWN);
+    EXPECT_TRUE(shows(view_, bottom));
+    // Already at the end: Down moves nothing, so Up comes back to the line above the end.
+    key(VK_DOWN);
+    key(VK_UP);
+    EXPECT_TRUE(shows(view_, line_up));
 }
 
 TEST_F(Lumo, ResizingLaysThePageOutAgain) {
     scratch_.write("wrap.htm", "<html><body>" + std::string(40, 'x') + " " + std::string(40, 'y') +
                                    " " + std::string(40, 'z') + "</body></html>");
     HWND window = start("- wrap.htm - - - - 300 700");
-    const auto wide = view_pixels(view_);
+    const auto wide = settled_pixels(view_);
     const int wide_rows = ink_rows(view_);
     SetWindowPos(window, nullptr, 0, 0, 350, 300, SWP_NOMOVE | SWP_NOZORDER);
-    gui::settle(window);
-    gui::pause_ms(200);
-    EXPECT_GT(ink_rows(view_), wide_rows);  // the words now take a line each
+    // The words now take a line each.
+    EXPECT_TRUE(gui::wait_until([&] { return ink_rows(view_) > wide_rows; }));
     SetWindowPos(window, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER);
-    gui::settle(window);
-    gui::pause_ms(200);
-    EXPECT_EQ(view_pixels(view_), wide);  // the same width gives the same picture back
+    EXPECT_TRUE(shows(view_, wide));  // the same width gives the same picture back
     EXPECT_EQ(shown(), page("wrap.htm"));
 }
 
@@ -599,10 +632,11 @@ TEST_F(Lumo, PictureLinkShowsThePicture) {
     HWND window = start("- pics.htm - - - - 300 400");
     follow(0);
     EXPECT_EQ(shown(), page("pic.bmp"));
-    gui::pause_ms(200);
-    const auto pixels = view_pixels(view_);
-    EXPECT_TRUE(std::any_of(pixels.begin(), pixels.end(),
-                            [](COLORREF p) { return (p & 0xFFFFFF) == 0x008000; }));
+    EXPECT_TRUE(gui::wait_until([&] {
+        const auto pixels = view_pixels(view_);
+        return std::any_of(pixels.begin(), pixels.end(),
+                           [](COLORREF p) { return (p & 0xFFFFFF) == 0x008000; });
+    }));
     gui::screenshot(window, "lumo-picture");
     key(VK_LEFT);
     EXPECT_EQ(shown(), page("pics.htm"));
@@ -613,16 +647,15 @@ TEST_F(Lumo, AnchorInTheStartPageScrollsToIt) {
     for (int i = 0; i < 150; ++i) long_page += "line " + std::to_string(i) + "<br>";
     scratch_.write("anchor.htm", long_page + "<a name='end'>the end</a></body></html>");
     start("- anchor.htm - - - - 400 500");
-    const auto top = view_pixels(view_);
+    const auto top = settled_pixels(view_);
     program_.reset();
     start("- anchor.htm#end - - - - 400 500");
     EXPECT_EQ(shown(), page("anchor.htm"));
-    EXPECT_NE(view_pixels(view_), top);
+    EXPECT_NE(settled_pixels(view_), top);
     key(VK_HOME | 0x100);  // not a key: nothing changes
     key(VK_PRIOR);
     for (int i = 0; i < 20; ++i) key(VK_PRIOR);
-    gui::pause_ms(200);
-    EXPECT_EQ(view_pixels(view_), top);  // the same page, scrolled up to its top
+    EXPECT_TRUE(shows(view_, top));  // the same page, scrolled up to its top
 }
 
 namespace {
@@ -630,15 +663,31 @@ namespace {
 HCURSOR cursor_at(HWND view, int x, int y) {
     POINT at{x, y};
     ClientToScreen(view, &at);
-    // Moved there and one pixel on: the shape shown follows the pointer a move behind.
     SetCursorPos(at.x, at.y);
-    gui::pause_ms(200);
-    SetCursorPos(at.x + 1, at.y);
-    gui::pause_ms(300);
-    CURSORINFO info{};
-    info.cbSize = sizeof info;
-    GetCursorInfo(&info);
-    return info.hCursor;
+    // The pointer's moves reach the view late, and a late one may put the pointer back where an
+    // earlier move left it: the shape counts once the pointer stands here and the view, asked
+    // for its shape, gives the same one twice in a row.
+    HCURSOR last = nullptr;
+    EXPECT_TRUE(gui::wait_until([&] {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x != at.x || now.y != at.y) {
+            SetCursorPos(at.x, at.y);
+            last = nullptr;
+            return false;
+        }
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(view, WM_SETCURSOR, reinterpret_cast<WPARAM>(view),
+                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), SMTO_ABORTIFHUNG, 5000, &ignored);
+        CURSORINFO info{};
+        info.cbSize = sizeof info;
+        GetCursorInfo(&info);
+        const bool steady = last && info.hCursor == last;
+        last = info.hCursor;
+        return steady;
+    })) << "no steady cursor at "
+        << x << "," << y;
+    return last;
 }
 
 }  // namespace

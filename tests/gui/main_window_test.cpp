@@ -240,7 +240,7 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     for (int i = 0; i < 21; ++i) EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box + i));
     SendMessageW(GetDlgItem(d, permissions_ids::first_box), BM_SETCHECK, BST_UNCHECKED, 0);
     gui::click(d, permissions_ids::cancel);
-    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    gui::wait_until([d] { return !IsWindow(d); }, 2000);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
     gui::click(w, id_permissions);  // OK without change marks nothing
@@ -248,7 +248,7 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(gui::is_checked(d, 1100));
     gui::click(d, 1018);
-    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    gui::wait_until([d] { return !IsWindow(d); }, 2000);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
     gui::click(w, id_permissions);  // OK with a change marks pending
@@ -256,7 +256,7 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     ASSERT_NE(d, nullptr);
     SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);
     gui::click(d, 1018);
-    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    gui::wait_until([d] { return !IsWindow(d); }, 2000);
     gui::settle(w);
     EXPECT_TRUE(gui::item_enabled(w, id_apply));
 }
@@ -329,7 +329,7 @@ TEST_F(MainWindow, ApplyWritesTheProjectFilesAndReportsWhatChanged) {
     ASSERT_NE(d, nullptr);
     SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);  // DUMP
     gui::click(d, 1018);
-    for (int i = 0; i < 100 && IsWindow(d); ++i) gui::pause_ms(20);
+    gui::wait_until([d] { return !IsWindow(d); }, 2000);
 
     gui::click(w, id_apply);
     HWND box = gui::wait_message_box(program_->pid());
@@ -443,7 +443,7 @@ TEST_F(MainWindow, LoadButtonOpensTheFolderBrowserAndCancelChangesNothing) {
         titled = titled || gui::window_text(c) == "Load project";
     EXPECT_TRUE(titled);
     gui::click(browser, IDCANCEL);
-    for (int i = 0; i < 100 && IsWindow(browser); ++i) gui::pause_ms(20);
+    gui::wait_until([browser] { return !IsWindow(browser); }, 2000);
     gui::settle(w);
     EXPECT_EQ(gui::item_text(w, id_status), "Please load a project with the \"Load\" button");
     EXPECT_EQ(gui::item_text(w, id_load), "Load");

@@ -3,6 +3,7 @@
 
 #include "apply_support.h"
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "core/project/project_loader.h"
 #include "platform/platform.h"
 #include "test_support.h"

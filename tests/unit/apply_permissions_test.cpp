@@ -3,10 +3,12 @@
 
 #include "apply_support.h"
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "core/project/permission_block.h"
 #include "core/project/permissions.h"
 #include "core/project/project_loader.h"
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 #include "test_support.h"
 
 using namespace project;
@@ -173,7 +175,7 @@ TEST(ApplyPermissions, RealBasicManifestKeepsInstallShortcutAndComments) {
     scratch_folder dir;
     const std::string project = testing_support::copy_fixture("basic-project", dir);
     std::string before;
-    ASSERT_TRUE(text::read_whole_file(project + "AndroidManifest.xml", before));
+    ASSERT_TRUE(platform::read_file(project + "AndroidManifest.xml", before));
     const project_state loaded = testing_support::loaded_record(project);
     ASSERT_FALSE(loaded.saved_permissions[3]);  // MOCK_LOCATION stands only in a comment
     project_state state = loaded;

@@ -123,3 +123,20 @@ TEST(AssetsPictureFilter, TwentyThreeEntriesAllImagesFirst) {
     ASSERT_EQ(program_filter().size(), 1u);
     EXPECT_EQ(program_filter()[0].pattern, "*.BAS");
 }
+
+TEST(LineEndConversion, CrlfLeavesFilesWithAnyCrAlone) {
+    scratch_folder dir;
+    const std::string lf = dir.write("lf.txt", "a\nb\n");
+    const std::string mixed = dir.write("mixed.txt", "a\r\nb\n");
+    convert_to_crlf(lf);
+    convert_to_crlf(mixed);
+    EXPECT_EQ(dir.read("lf.txt"), "a\r\nb\r\n");
+    EXPECT_EQ(dir.read("mixed.txt"), "a\r\nb\n");
+    convert_to_lf(lf);
+    EXPECT_EQ(dir.read("lf.txt"), "a\nb\n");
+    const std::string cr = dir.write("cr.txt", "a\rb\r\n");
+    convert_to_lf(cr);
+    EXPECT_EQ(dir.read("cr.txt"), "a\nb\n");
+    convert_to_lf(dir.path() + "missing.txt");  // silently nothing
+    EXPECT_FALSE(platform::file_exists(dir.path() + "missing.txt"));
+}

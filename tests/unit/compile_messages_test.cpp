@@ -1,6 +1,8 @@
 // The outcome messages of a build and the progress dialog's texts.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/build/compile_messages.h"
 #include "core/text/text_helpers.h"
 
@@ -32,11 +34,18 @@ TEST(CompileMessages, ExplorerSelectsTheQuotedFile) {
     EXPECT_EQ(explorer_select_parameters("C:\\my p\\A1.apk"), "/select,\"C:\\my p\\A1.apk\"");
 }
 
-TEST(CompileMessages, BatchQuestions) {
-    EXPECT_EQ(batch_exists_question(), "A compiling batch already exists.\rOverwrite it ?");
-    EXPECT_EQ(batch_launch_question(), "Launch the compiling batch ?");
-    EXPECT_EQ(batch_created_question(),
-              "The compiling batch has been correctly created.\rLaunch it ?");
+TEST(CompileMessages, BatchQuestionsAskOneThingEachInMessageBoxLines) {
+    const std::string questions[] = {batch_exists_question(), batch_launch_question(),
+                                     batch_created_question()};
+    for (const std::string& q : questions) {
+        ASSERT_FALSE(q.empty());
+        EXPECT_EQ(q.back(), '?') << q;  // answered with Yes or No
+        EXPECT_EQ(q.find('\n'), std::string::npos) << q;  // message boxes break at CR
+    }
+    EXPECT_EQ(std::set<std::string>(std::begin(questions), std::end(questions)).size(), 3u);
+    // Only the question about an existing batch may lead to replacing it.
+    EXPECT_NE(batch_exists_question().find("Overwrite"), std::string::npos);
+    EXPECT_EQ(batch_created_question().find("Overwrite"), std::string::npos);
 }
 
 TEST(CompileMessages, KeystoreInsideTheProjectFolderIsRecognised) {
@@ -57,13 +66,3 @@ TEST(ProgressTexts, TitlesAndStepLines) {
     EXPECT_EQ(progress_step_text(build_step::signing), "Signing apk...");
 }
 
-TEST(ProgressTexts, FramesCycleThroughTenBitmaps) {
-    EXPECT_EQ(loadbar_frame_name(0), "LOADBAR00");
-    EXPECT_EQ(loadbar_frame_name(9), "LOADBAR09");
-    EXPECT_EQ(loadbar_frame_name(12), "LOADBAR02");
-    int frame = 0;
-    for (int i = 0; i < 10; ++i) frame = next_loadbar_frame(frame);
-    EXPECT_EQ(frame, 0);
-    EXPECT_EQ(next_loadbar_frame(9), 0);
-    EXPECT_EQ(next_loadbar_frame(4), 5);
-}

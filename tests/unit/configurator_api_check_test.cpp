@@ -2,6 +2,7 @@
 
 #include "core/configurator/api_check.h"
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 #include "test_support.h"
 
 using namespace configurator;
@@ -54,7 +55,7 @@ build::tool_config complete_config() {
 
 std::string fixture_text(const char* name) {
     std::string bytes;
-    text::read_whole_file(testing_support::fixture(std::string("configurator\\") + name), bytes);
+    platform::read_file(testing_support::fixture(std::string("configurator\\") + name), bytes);
     return text::to_crlf_text(bytes);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/configurator/api_targets.h"
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 #include "test_support.h"
 
 using namespace configurator;
@@ -10,7 +11,7 @@ namespace {
 
 std::string output_of(const char* name) {
     std::string bytes;
-    EXPECT_TRUE(text::read_whole_file(testing_support::fixture(std::string("configurator\\") + name),
+    EXPECT_TRUE(platform::read_file(testing_support::fixture(std::string("configurator\\") + name),
                                       bytes))
         << name;
     return bytes;

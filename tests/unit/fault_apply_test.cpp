@@ -4,6 +4,7 @@
 
 #include "apply_support.h"
 #include "core/project/apply_changes.h"
+#include "core/project/apply_report.h"
 #include "unit/fault_scenarios.h"
 
 using namespace project;

@@ -6,7 +6,6 @@
 #include "test_support.h"
 
 using namespace text;
-using testing_support::scratch_folder;
 
 TEST(TextBetween, FirstStartThenNextEnd) {
     EXPECT_EQ(text_between("a=\"1\" a=\"2\"", "a=\"", "\""), "1");
@@ -61,29 +60,40 @@ TEST(SplitLines, AllLineEndsGiveTheSameLines) {
     EXPECT_EQ(split_lines(""), std::vector<std::string>{""});
 }
 
-TEST(LineEndConversion, CrlfLeavesFilesWithAnyCrAlone) {
-    scratch_folder dir;
-    const std::string lf = dir.write("lf.txt", "a\nb\n");
-    const std::string mixed = dir.write("mixed.txt", "a\r\nb\n");
-    convert_to_crlf(lf);
-    convert_to_crlf(mixed);
-    EXPECT_EQ(dir.read("lf.txt"), "a\r\nb\r\n");
-    EXPECT_EQ(dir.read("mixed.txt"), "a\r\nb\n");
-    convert_to_lf(lf);
-    EXPECT_EQ(dir.read("lf.txt"), "a\nb\n");
-    const std::string cr = dir.write("cr.txt", "a\rb\r\n");
-    convert_to_lf(cr);
-    EXPECT_EQ(dir.read("cr.txt"), "a\nb\n");
-    convert_to_lf(dir.path() + "missing.txt");  // silently nothing
-    EXPECT_FALSE(file_exists(dir.path() + "missing.txt"));
+TEST(LfLineViews, CrStaysAndAFinalLfEndsTheLastLine) {
+    using views = std::vector<std::string_view>;
+    EXPECT_EQ(lf_line_views("a\r\nb"), (views{"a\r", "b"}));
+    EXPECT_EQ(lf_line_views("a\n\nb\n"), (views{"a", "", "b"}));
+    EXPECT_EQ(lf_line_views("\n"), views{""});
+    EXPECT_EQ(lf_line_views(""), views{});
 }
 
-TEST(ReadTextLines, MissingFileLeavesOutputsUntouched) {
-    std::string t = "keep";
-    std::vector<std::string> lines = {"keep"};
-    EXPECT_FALSE(read_text_lines("Z:\\no\\such\\file.txt", t, lines));
-    EXPECT_EQ(t, "keep");
-    EXPECT_EQ(lines.size(), 1u);
+TEST(IgnoringCase, AsciiLettersOnlyAndNoShorterText) {
+    struct row {
+        std::string_view text, prefix;
+        bool starts, equal;
+    };
+    const row rows[] = {
+        {"C:\\Proj\\src", "c:\\proj", true, false},
+        {"C:\\PROJ", "c:\\proj", true, true},
+        {"c:\\pro", "c:\\proj", false, false},  // shorter than the prefix
+        {"\xC3\x89t\xC3\xA9", "\xC3\xA9t\xC3\xA9", false, false},  // no folding beyond ASCII
+        {"a@b", "A`b", false, false},  // '@' and '`' sit beside the letters, not among them
+        {"", "", true, true},
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(starts_with_ignoring_case(r.text, r.prefix), r.starts) << r.text;
+        EXPECT_EQ(iequals_ascii(r.text, r.prefix), r.equal) << r.text;
+    }
+}
+
+TEST(TrimView, OnlyTheGivenCharactersAtEitherEnd) {
+    EXPECT_EQ(trim_view(" \t a b \t ", " \t"), "a b");
+    EXPECT_EQ(trim_view("\r\nx\n", " \t"), "\r\nx\n");
+    EXPECT_EQ(trim_view(" \t ", " \t"), "");
+    EXPECT_TRUE(consists_of(" \t\r", " \t\r"));
+    EXPECT_TRUE(consists_of("", " "));
+    EXPECT_FALSE(consists_of(" \n", " \t\r"));
 }
 
 TEST(Folders, ExactlyOneTrailingBackslash) {

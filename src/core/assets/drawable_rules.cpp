@@ -1,5 +1,6 @@
 #include "core/assets/drawable_rules.h"
 
+#include "core/assets/project_layout.h"
 #include "core/text/text_helpers.h"
 
 namespace assets {
@@ -87,7 +88,7 @@ std::string size_problem_message(std::string_view density_folder) {
 
 std::string drawable_file(const std::string& project_folder, std::string_view density_folder,
                           std::string_view name) {
-    return project_folder + "res\\" + std::string(density_folder) + "\\" + std::string(name) +
+    return project_folder + kResFolder + std::string(density_folder) + "\\" + std::string(name) +
            ".png";
 }
 

@@ -6,10 +6,6 @@
 namespace assets {
 namespace {
 
-char lower_ascii(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
 // One pattern without ";": "*" and "?" with backtracking to the last star.
 bool wildcard_match(std::string_view name, std::string_view pattern) {
     std::size_t n = 0, p = 0;
@@ -19,7 +15,7 @@ bool wildcard_match(std::string_view name, std::string_view pattern) {
             star = p++;
             resume = n;
         } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || lower_ascii(pattern[p]) == lower_ascii(name[n]))) {
+                   (pattern[p] == '?' || text::lower_ascii(pattern[p]) == text::lower_ascii(name[n]))) {
             ++p;
             ++n;
         } else if (star != std::string_view::npos) {

@@ -1,5 +1,6 @@
 #include "core/assets/icon_plan.h"
 
+#include "core/assets/project_layout.h"
 #include "platform/platform.h"
 
 namespace assets {
@@ -19,7 +20,7 @@ const std::array<icon_output, 6>& app_icon_outputs() {
 std::vector<planned_icon> plan_app_icons(const std::string& project_folder) {
     std::vector<planned_icon> plan;
     for (const icon_output& output : app_icon_outputs()) {
-        const std::string folder = project_folder + "res\\" + output.density_folder;
+        const std::string folder = project_folder + kResFolder + output.density_folder;
         if (platform::is_directory(folder)) plan.push_back({folder + "\\icon.png", output.size});
     }
     return plan;

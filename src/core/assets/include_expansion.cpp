@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/assets/project_paths.h"
 #include "core/text/text_helpers.h"
+#include "platform/platform.h"
 
 namespace assets {
 namespace {
@@ -11,33 +13,19 @@ namespace {
 // folded (Windows names ignore their case), and trailing dots and spaces of each name dropped
 // (Windows opens "main.bas." as "main.bas").
 std::string file_key(const std::string& path) {
-    std::vector<std::string> parts;
-    std::string part;
-    const auto flush = [&] {
-        if (part != "." && part != "..")
-            while (!part.empty() && (part.back() == '.' || part.back() == ' ')) part.pop_back();
-        if (part == "..") {
-            if (!parts.empty() && parts.back() != "..")
-                parts.pop_back();
-            else
+    const std::string key =
+        rejoined_path(path, [](std::string& part, std::vector<std::string>& parts) {
+            if (part != "." && part != "..")
+                while (!part.empty() && (part.back() == '.' || part.back() == ' ')) part.pop_back();
+            if (part == "..") {
+                if (!parts.empty() && parts.back() != "..")
+                    parts.pop_back();
+                else
+                    parts.push_back(part);
+            } else if (part != "." && !(part.empty() && !parts.empty())) {
                 parts.push_back(part);
-        } else if (part != "." && !(part.empty() && !parts.empty())) {
-            parts.push_back(part);
-        }
-        part.clear();
-    };
-    for (char c : path) {
-        if (c == '\\' || c == '/')
-            flush();
-        else
-            part.push_back(c);
-    }
-    flush();
-    std::string key;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i) key.push_back('\\');
-        key += parts[i];
-    }
+            }
+        });
     return text::to_lower_ascii(key);
 }
 
@@ -63,7 +51,7 @@ public:
     // False once a bound ended the merged program: nothing more is added then.
     bool expand(const std::string& path, std::string& out) {
         std::string bytes;
-        if (holds_nul(path) || !text::read_whole_file(path, bytes)) {
+        if (holds_nul(path) || !platform::read_file(path, bytes)) {
             if (problems_ && !chain_.empty()) note(problems_->missing, shown(path));
             return add(out, "", path);  // an unreadable file counts as one empty line
         }

@@ -1,5 +1,6 @@
 #include "core/assets/program_target.h"
 
+#include "core/assets/project_layout.h"
 #include "core/assets/project_paths.h"
 #include "core/text/encoding.h"
 #include "core/text/text_helpers.h"
@@ -27,7 +28,7 @@ bool reached_without_links(const std::string& project_folder, const std::string&
 
 program_target find_program_target(const std::string& project_folder) {
     program_target target;
-    for (const char* candidate : {"res\\raw\\my_program", "res\\raw\\my_program.bas"}) {
+    for (const char* candidate : kProgramFiles) {
         const std::string path = project_folder + candidate;
         if (is_file(path)) {
             if (!reached_without_links(project_folder, path)) return outside(candidate);
@@ -36,19 +37,19 @@ program_target find_program_target(const std::string& project_folder) {
             return target;
         }
     }
-    const std::string setup = project_folder + "res\\values\\setup.xml";
+    const std::string setup = project_folder + kSetupFile;
     if (!platform::file_exists(setup)) {
         target.message = "We didn't find a \"res\\raw\\my_program\" or my_program.bas to replace!";
         return target;
     }
     std::string xml;
-    text::read_whole_file(setup, xml);  // unreadable: as if both values were missing
+    platform::read_file(setup, xml);  // unreadable: as if both values were missing
     // Values written by older tools may be Windows-1252; paths are UTF-8 here.
     const std::string app_path =
         text::display_text(text::text_between(xml, "<string name=\"app_path\">", "</string>"));
     const std::string program =
         text::display_text(text::text_between(xml, "<string name=\"my_program\">", "</string>"));
-    const std::string relative = "assets\\" + app_path + "\\source\\" + program;
+    const std::string relative = kAssetsFolder + app_path + "\\source\\" + program;
     // Values that would leave the project are refused, whether or not such a file exists.
     for (const std::string* value : {&app_path, &program})
         if (!value->empty() && !assets::is_inside_relative_path(*value)) return outside(relative);

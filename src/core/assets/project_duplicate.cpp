@@ -13,28 +13,13 @@ namespace {
 // One spelling per folder for the comparisons: "/" as "\", "." and ".." resolved, no trailing
 // separators, letters folded (Windows names ignore their case).
 std::string folder_key(std::string_view path) {
-    std::vector<std::string> parts;
-    std::string part;
-    const auto flush = [&] {
+    std::string key = rejoined_path(path, [](std::string& part, std::vector<std::string>& parts) {
         if (part == "..") {
             if (parts.size() > 1) parts.pop_back();
         } else if (part != "." && !(part.empty() && !parts.empty())) {
             parts.push_back(part);
         }
-        part.clear();
-    };
-    for (char c : path) {
-        if (c == '\\' || c == '/')
-            flush();
-        else
-            part.push_back(c);
-    }
-    flush();
-    std::string key;
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (i) key.push_back('\\');
-        key += parts[i];
-    }
+    });
     while (!key.empty() && key.back() == '\\') key.pop_back();
     return text::to_lower_ascii(key);
 }
@@ -132,16 +117,34 @@ duplicate_plan plan_duplicate(std::string_view project_folder, std::string_view 
     return plan;
 }
 
+namespace {
+
+// Into a new folder every file is new and is copied straight to its name (a copy that fails is
+// removed). Into an existing folder a file may replace one of the same name, so it is copied
+// under a temporary name and renamed into place: the old file stays whole until the new one is.
+bool copied_into_place(const std::string& from, const std::string& to, bool fresh_target) {
+    if (fresh_target) {
+        const bool copied = platform::copy_file(from, to);
+        if (!copied) platform::remove_file(to);
+        return copied;
+    }
+    // The copy goes to a fresh name first, so an older file is only ever replaced whole; a name
+    // planted beside it is never opened.
+    const std::string partial = platform::stage_copy(from, to);
+    const bool copied = !partial.empty() && platform::move_file(partial, to);
+    if (!copied && !partial.empty()) platform::remove_file(partial);
+    return copied;
+}
+
+}  // namespace
+
 duplicate_result duplicate_project(std::string_view project_folder, std::string_view target,
                                    duplicate_observer& observer) {
     duplicate_result result;
     observer.listing();
     const duplicate_plan plan = plan_duplicate(project_folder, target);
 
-    // Into a new folder every file is new and is copied straight to its name (a copy that
-    // fails is removed). Into an existing folder a file may replace one of the same name, so it
-    // is copied under a temporary name and renamed into place: the old file stays whole until
-    // the new one is.
+    // A new folder takes its files straight; an existing one by a rename into place.
     const bool fresh_target = !platform::file_exists(plan.target);
     platform::make_directories(plan.target);  // an existing folder is used as it is
     result.target_created = platform::is_directory(plan.target);
@@ -176,21 +179,10 @@ duplicate_result duplicate_project(std::string_view project_folder, std::string_
         }
         observer.step();
         ++result.steps_done;
-        const std::string from = plan.source + "\\" + file;
         const std::string to = plan.target + "\\" + file;
-        bool copied = false;
-        if (through_link(to) || platform::is_read_only(to)) {
-            copied = false;  // a read-only file is the user's to keep
-        } else if (fresh_target) {
-            copied = platform::copy_file(from, to);
-            if (!copied) platform::remove_file(to);
-        } else {
-            // The copy goes to a fresh name first, so an older file is only ever replaced
-            // whole; a name planted beside it is never opened.
-            const std::string partial = platform::stage_copy(from, to);
-            copied = !partial.empty() && platform::move_file(partial, to);
-            if (!copied && !partial.empty()) platform::remove_file(partial);
-        }
+        // A read-only file is the user's to keep.
+        const bool copied = !through_link(to) && !platform::is_read_only(to) &&
+                            copied_into_place(plan.source + "\\" + file, to, fresh_target);
         if (copied)
             ++result.files_copied;
         else

@@ -1,5 +1,6 @@
 #include "core/assets/project_files.h"
 
+#include "core/assets/project_layout.h"
 #include "core/assets/project_writes.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -7,7 +8,7 @@
 namespace assets {
 
 std::string gitignore_path(const std::string& project_folder) {
-    return project_folder + ".gitignore";
+    return project_folder + kGitignoreFile;
 }
 
 std::string gitignore_created_message(const std::string& path) {
@@ -16,6 +17,20 @@ std::string gitignore_created_message(const std::string& path) {
 
 std::string gitignore_failed_message(const std::string& path) {
     return "Unknown error while creating the .gitignore file:\r\"" + path + "\"";
+}
+
+void convert_to_crlf(const std::string& path) {
+    std::string bytes;
+    if (!platform::file_exists(path) || !platform::read_file(path, bytes)) return;
+    if (bytes.find('\r') != std::string::npos) return;
+    platform::write_file_safely(path, text::to_crlf_text(bytes));
+}
+
+void convert_to_lf(const std::string& path) {
+    std::string bytes;
+    if (!platform::file_exists(path) || !platform::read_file(path, bytes)) return;
+    if (bytes.find('\r') == std::string::npos) return;
+    platform::write_file_safely(path, text::to_lf_text(bytes));
 }
 
 bool edit_with_line_ends(const std::string& path,
@@ -27,9 +42,9 @@ bool edit_with_line_ends(const std::string& path,
     std::string before, after;
     const bool lf_only =
         platform::read_file(path, before) && before.find('\r') == std::string::npos;
-    text::convert_to_crlf(path);
+    convert_to_crlf(path);
     start_editor(path);
-    text::convert_to_lf(path);
+    convert_to_lf(path);
     return !(lf_only && platform::read_file(path, after) && after.find('\r') != std::string::npos);
 }
 
@@ -60,11 +75,11 @@ gitignore_outcome create_or_edit_gitignore(
 }
 
 std::string res_folder(const std::string& project_folder) {
-    return project_folder + "res\\";
+    return project_folder + kResFolder;
 }
 
 std::string src_folder(const std::string& project_folder, std::string_view package_name) {
-    return project_folder + "src\\" + text::replace_text(package_name, ".", "\\");
+    return project_folder + kSrcFolder + text::replace_text(package_name, ".", "\\");
 }
 
 std::string explorer_parameter(const std::string& folder) {

@@ -12,6 +12,11 @@ inline constexpr const char* kEditGitignoreCaption = "Edit the .gitignore file";
 std::string gitignore_created_message(const std::string& path);
 std::string gitignore_failed_message(const std::string& path);
 
+// Line-end conversions done in place around an edit in a Windows editor: to CR LF unless the
+// file holds a CR already, back to LF (lone CRs too). A missing file stays missing.
+void convert_to_crlf(const std::string& path);
+void convert_to_lf(const std::string& path);
+
 // Opens an existing .gitignore for editing: its LF line ends become CR LF for the Windows
 // editor, the editor is started (it does not wait), then the file goes back to LF line ends.
 // A link is opened as it is: the file it leads to is not the project's to convert. False when

@@ -38,4 +38,24 @@ std::string link_on_the_way(const std::string& folder, const std::string& path, 
     }
 }
 
+std::string rejoined_path(std::string_view path, const path_part_rule& add_part) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char c : path) {
+        if (c == '\\' || c == '/') {
+            add_part(part, parts);
+            part.clear();
+        } else {
+            part.push_back(c);
+        }
+    }
+    add_part(part, parts);
+    std::string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i) joined.push_back('\\');
+        joined += parts[i];
+    }
+    return joined;
+}
+
 }  // namespace assets

@@ -109,11 +109,4 @@ std::string progress_step_text(build_step step) {
     return "";
 }
 
-std::string loadbar_frame_name(int counter) {
-    const int frame = ((counter % 10) + 10) % 10;
-    return "LOADBAR0" + std::to_string(frame);
-}
-
-int next_loadbar_frame(int counter) { return (((counter + 1) % 10) + 10) % 10; }
-
 }  // namespace build

@@ -29,12 +29,9 @@ std::string batch_created_question();
 std::string keystore_in_project_message(std::string_view keystore_file);
 bool keystore_in_folder(std::string_view keystore_file, std::string_view project_folder);
 
-// The progress dialog: the title line for a compile or a clean, the step line of each step,
-// and the name of the animation frame (counter 0 to 9).
+// The progress dialog: the title line for a compile or a clean and the step line of each step.
 std::string progress_title(build_step step, std::string_view app_name,
                            std::string_view version_code);
 std::string progress_step_text(build_step step);
-std::string loadbar_frame_name(int counter);
-int next_loadbar_frame(int counter);
 
 }  // namespace build

@@ -16,16 +16,9 @@ constexpr std::string_view kLevelMarker = "(API ";
 // The lines of the output without their line ends: LF, CR LF, or the CR CR LF that a console
 // program in text mode makes of a CR LF it prints.
 std::vector<std::string_view> lines_of(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(at, end - at);
+    std::vector<std::string_view> lines = text::lf_line_views(text);
+    for (std::string_view& line : lines)
         while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        at = end + 1;
-    }
     return lines;
 }
 

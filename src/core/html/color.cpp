@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "core/text/text_helpers.h"
+
 namespace html {
 namespace {
 
@@ -53,9 +55,7 @@ std::optional<rgb> parse_color(std::string_view text) {
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     if (text.empty()) return std::nullopt;
     if (text.front() == '#') return parse_hex(text.substr(1));
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    const std::string lower = text::to_lower_ascii(text);
     for (const named_color& n : kNames)
         if (n.name == lower) return n.value;
     if (text.size() != 6) return std::nullopt;  // without the hash only the full form

@@ -1,26 +1,12 @@
 #include "core/html/parser.h"
 
 #include "core/html/tokenizer.h"
+#include "core/text/text_helpers.h"
 
 namespace html {
 namespace {
 
-bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
-bool all_space(std::string_view text) {
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\f') return false;
-    return true;
-}
+bool all_space(std::string_view text) { return text::consists_of(text, " \t\n\r\f"); }
 
 bool belongs_in_head(tag t) {
     return t == tag::title || t == tag::meta || t == tag::link || t == tag::script ||
@@ -104,7 +90,7 @@ public:
             }
         } else if (kind == tag::input) {
             const std::string* type = n.attr("type");
-            if (type && iequals(*type, "checkbox")) {
+            if (type && text::iequals_ascii(*type, "checkbox")) {
                 n.checkbox = static_cast<int>(d_.checkboxes.size());
                 d_.checkboxes.push_back(n.attr("checked") != nullptr);
             }

@@ -1,7 +1,10 @@
 #include "core/html/style.h"
 
+#include <array>
 #include <cmath>
 #include <string>
+
+#include "core/text/text_helpers.h"
 
 namespace html {
 namespace {
@@ -17,9 +20,7 @@ int scaled(int size, double factor) {
 
 std::optional<align_kind> parse_align(const std::string* value) {
     if (!value) return std::nullopt;
-    std::string v = *value;
-    for (char& c : v)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    const std::string v = text::to_lower_ascii(*value);
     if (v == "center" || v == "middle") return align_kind::center;
     if (v == "right") return align_kind::right;
     if (v == "left" || v == "justify") return align_kind::left;
@@ -48,11 +49,160 @@ std::string first_face(const std::string& faces) {
     return start == std::string::npos ? std::string() : face.substr(start, end - start + 1);
 }
 
-void heading(computed_style& s, double size_factor, double margin_factor) {
-    s.display = display_kind::block;
-    s.font.bold = true;
-    s.font.size = scaled(s.font.size, size_factor);
-    s.margin_top = s.margin_bottom = scaled(s.font.size, margin_factor);
+// What a tag does to the style it inherits: the engine's default style sheet. Margins are
+// set in pixels or in the element's own font size (after the tag has changed it).
+struct style_rule {
+    tag kind = tag::unknown;
+    display_kind display = display_kind::inline_box;
+    const char* face = nullptr;  // the font family, when the tag sets one
+    int size_px = 0;             // a font size of its own, when not 0
+    double size_factor = 1.0;    // otherwise the inherited size times this
+    double margin_em = 0;        // margins above and below, in font sizes
+    int margin_px = 0;           // or in pixels
+    int indent_left = 0;
+    int indent_right = 0;
+    bool bold = false, italic = false, underline = false, strike = false;
+    bool preformatted = false, centred = false;
+    bool page_text = false;        // the page's text colour (the body)
+    bool link_when_href = false;   // with an href: the page's link colour, underlined
+    bool font_attributes = false;  // the color, face and size attributes of <font>
+    bool align_attribute = false;  // the align attribute of paragraphs, divisions and headings
+};
+
+using d = display_kind;
+constexpr const char* kMonospace = "Courier New";
+
+constexpr style_rule kDefaultSheet[] = {
+    {.kind = tag::document, .display = d::block},
+    {.kind = tag::html, .display = d::block},
+    {.kind = tag::body,
+     .display = d::block,
+     .margin_px = 8,
+     .indent_left = 8,
+     .indent_right = 8,
+     .page_text = true},
+    {.kind = tag::head, .display = d::none},
+    {.kind = tag::title, .display = d::none},
+    {.kind = tag::meta, .display = d::none},
+    {.kind = tag::link, .display = d::none},
+    {.kind = tag::script, .display = d::none},
+    {.kind = tag::style, .display = d::none},
+    {.kind = tag::p, .display = d::block, .margin_em = 1, .align_attribute = true},
+    {.kind = tag::div, .display = d::block, .align_attribute = true},
+    {.kind = tag::center, .display = d::block, .centred = true},
+    {.kind = tag::blockquote,
+     .display = d::block,
+     .margin_em = 1,
+     .indent_left = 40,
+     .indent_right = 40},
+    {.kind = tag::pre,
+     .display = d::block,
+     .face = kMonospace,
+     .size_px = 13,
+     .margin_px = 13,
+     .preformatted = true},
+    {.kind = tag::hr, .display = d::block, .margin_px = 8},
+    {.kind = tag::h1,
+     .display = d::block,
+     .size_factor = 2.0,
+     .margin_em = 0.67,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::h2,
+     .display = d::block,
+     .size_factor = 1.5,
+     .margin_em = 0.83,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::h3,
+     .display = d::block,
+     .size_factor = 1.17,
+     .margin_em = 1.0,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::h4,
+     .display = d::block,
+     .size_factor = 1.0,
+     .margin_em = 1.33,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::h5,
+     .display = d::block,
+     .size_factor = 0.83,
+     .margin_em = 1.67,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::h6,
+     .display = d::block,
+     .size_factor = 0.67,
+     .margin_em = 2.33,
+     .bold = true,
+     .align_attribute = true},
+    {.kind = tag::ol, .display = d::block, .margin_em = 1, .indent_left = 40},
+    {.kind = tag::ul, .display = d::block, .margin_em = 1, .indent_left = 40},
+    {.kind = tag::dl, .display = d::block, .margin_em = 1},
+    {.kind = tag::li, .display = d::list_item},
+    {.kind = tag::dt, .display = d::block},
+    {.kind = tag::dd, .display = d::block, .indent_left = 40},
+    {.kind = tag::a, .link_when_href = true},
+    {.kind = tag::font, .font_attributes = true},
+    {.kind = tag::b, .bold = true},
+    {.kind = tag::strong, .bold = true},
+    {.kind = tag::i, .italic = true},
+    {.kind = tag::em, .italic = true},
+    {.kind = tag::u, .underline = true},
+    {.kind = tag::s, .strike = true},
+    {.kind = tag::strike, .strike = true},
+    {.kind = tag::tt, .face = kMonospace, .size_factor = 0.8125},
+    {.kind = tag::code, .face = kMonospace, .size_factor = 0.8125},
+    {.kind = tag::kbd, .face = kMonospace, .size_factor = 0.8125},
+    {.kind = tag::small, .size_factor = 5.0 / 6.0},
+    {.kind = tag::big, .size_factor = 1.2},
+};
+
+constexpr std::size_t kTagCount = static_cast<std::size_t>(tag::unknown) + 1;
+
+// The sheet by tag; a tag it does not name only inherits.
+constexpr std::array<style_rule, kTagCount> kRuleOfTag = [] {
+    std::array<style_rule, kTagCount> rules{};
+    for (const style_rule& r : kDefaultSheet) rules[static_cast<std::size_t>(r.kind)] = r;
+    return rules;
+}();
+
+void apply_font_attributes(const node& e, computed_style& s) {
+    if (const std::string* v = e.attr("color")) s.color = parse_color(*v).value_or(s.color);
+    if (const std::string* v = e.attr("face")) {
+        const std::string face = first_face(*v);
+        if (!face.empty()) s.font.face = face;
+    }
+    if (const std::string* v = e.attr("size"))
+        if (auto n = parse_font_size(*v)) s.font.size = kFontSizes[*n - 1];
+}
+
+void apply_rule(const style_rule& r, const node& e, const page_colors& colors, computed_style& s) {
+    s.display = r.display;
+    if (r.face) s.font.face = r.face;
+    if (r.size_px)
+        s.font.size = r.size_px;
+    else if (r.size_factor != 1.0)
+        s.font.size = scaled(s.font.size, r.size_factor);
+    s.margin_top = s.margin_bottom = r.margin_em ? scaled(s.font.size, r.margin_em) : r.margin_px;
+    s.indent_left = r.indent_left;
+    s.indent_right = r.indent_right;
+    s.font.bold = s.font.bold || r.bold;
+    s.font.italic = s.font.italic || r.italic;
+    s.underline = s.underline || r.underline;
+    s.strike = s.strike || r.strike;
+    s.preformatted = s.preformatted || r.preformatted;
+    if (r.centred) s.align = align_kind::center;
+    if (r.page_text) s.color = colors.text;
+    if (r.link_when_href && e.attr("href")) {
+        s.color = colors.link;
+        s.underline = true;
+    }
+    if (r.font_attributes) apply_font_attributes(e, s);
+    if (r.align_attribute)
+        if (auto a = parse_align(e.attr("align"))) s.align = *a;
 }
 
 }  // namespace
@@ -86,134 +236,7 @@ computed_style compute_style(const node& e, const computed_style& parent,
     s.strike = parent.strike;
     s.preformatted = parent.preformatted;
     s.align = parent.align;
-
-    switch (e.kind) {
-        case tag::document:
-        case tag::html:
-            s.display = display_kind::block;
-            break;
-        case tag::body:
-            s.display = display_kind::block;
-            s.margin_top = s.margin_bottom = s.indent_left = s.indent_right = 8;
-            s.color = colors.text;
-            break;
-        case tag::head:
-        case tag::title:
-        case tag::meta:
-        case tag::link:
-        case tag::script:
-        case tag::style:
-            s.display = display_kind::none;
-            break;
-        case tag::p:
-            s.display = display_kind::block;
-            s.margin_top = s.margin_bottom = s.font.size;
-            break;
-        case tag::div:
-            s.display = display_kind::block;
-            break;
-        case tag::center:
-            s.display = display_kind::block;
-            s.align = align_kind::center;
-            break;
-        case tag::blockquote:
-            s.display = display_kind::block;
-            s.margin_top = s.margin_bottom = s.font.size;
-            s.indent_left = s.indent_right = 40;
-            break;
-        case tag::pre:
-            s.display = display_kind::block;
-            s.preformatted = true;
-            s.font.face = "Courier New";
-            s.font.size = 13;
-            s.margin_top = s.margin_bottom = 13;
-            break;
-        case tag::hr:
-            s.display = display_kind::block;
-            s.margin_top = s.margin_bottom = 8;
-            break;
-        case tag::h1:
-            heading(s, 2.0, 0.67);
-            break;
-        case tag::h2:
-            heading(s, 1.5, 0.83);
-            break;
-        case tag::h3:
-            heading(s, 1.17, 1.0);
-            break;
-        case tag::h4:
-            heading(s, 1.0, 1.33);
-            break;
-        case tag::h5:
-            heading(s, 0.83, 1.67);
-            break;
-        case tag::h6:
-            heading(s, 0.67, 2.33);
-            break;
-        case tag::ol:
-        case tag::ul:
-        case tag::dl:
-            s.display = display_kind::block;
-            s.margin_top = s.margin_bottom = s.font.size;
-            if (e.kind != tag::dl) s.indent_left = 40;
-            break;
-        case tag::li:
-            s.display = display_kind::list_item;
-            break;
-        case tag::dt:
-            s.display = display_kind::block;
-            break;
-        case tag::dd:
-            s.display = display_kind::block;
-            s.indent_left = 40;
-            break;
-        case tag::a:
-            if (e.attr("href")) {
-                s.color = colors.link;
-                s.underline = true;
-            }
-            break;
-        case tag::font:
-            if (const std::string* v = e.attr("color")) s.color = parse_color(*v).value_or(s.color);
-            if (const std::string* v = e.attr("face")) {
-                const std::string face = first_face(*v);
-                if (!face.empty()) s.font.face = face;
-            }
-            if (const std::string* v = e.attr("size"))
-                if (auto n = parse_font_size(*v)) s.font.size = kFontSizes[*n - 1];
-            break;
-        case tag::b:
-        case tag::strong:
-            s.font.bold = true;
-            break;
-        case tag::i:
-        case tag::em:
-            s.font.italic = true;
-            break;
-        case tag::u:
-            s.underline = true;
-            break;
-        case tag::s:
-        case tag::strike:
-            s.strike = true;
-            break;
-        case tag::tt:
-        case tag::code:
-        case tag::kbd:
-            s.font.face = "Courier New";
-            s.font.size = scaled(s.font.size, 0.8125);
-            break;
-        case tag::small:
-            s.font.size = scaled(s.font.size, 5.0 / 6.0);
-            break;
-        case tag::big:
-            s.font.size = scaled(s.font.size, 1.2);
-            break;
-        default:
-            break;
-    }
-    if (e.kind == tag::p || e.kind == tag::div || is_heading(e.kind))
-        if (auto a = parse_align(e.attr("align"))) s.align = *a;
+    apply_rule(kRuleOfTag[static_cast<std::size_t>(e.kind)], e, colors, s);
     if (s.font.size < 1) s.font.size = 1;
     if (s.font.size > kMaxFontSize) s.font.size = kMaxFontSize;
     return s;

@@ -1,6 +1,7 @@
 #include "core/html/tokenizer.h"
 
 #include "core/html/entities.h"
+#include "core/text/text_helpers.h"
 
 namespace html {
 namespace {
@@ -11,16 +12,13 @@ bool is_letter(char c) {
 bool is_space(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
-char lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
 
 // Position of "</name" (any letter case) followed by a space, "/" or ">", or npos.
 std::size_t find_closing(std::string_view page, std::size_t from, std::string_view name) {
     for (std::size_t at = page.find("</", from); at != std::string_view::npos;
          at = page.find("</", at + 2)) {
         std::size_t i = 0;
-        while (i < name.size() && at + 2 + i < page.size() && lower(page[at + 2 + i]) == name[i])
+        while (i < name.size() && at + 2 + i < page.size() && text::lower_ascii(page[at + 2 + i]) == name[i])
             ++i;
         const std::size_t after = at + 2 + i;
         if (i == name.size() && (after >= page.size() || is_space(page[after]) ||
@@ -113,7 +111,7 @@ bool tokenizer::read_tag(token& out) {
     }
     std::string name;
     while (i < page_.size() && !is_space(page_[i]) && page_[i] != '/' && page_[i] != '>')
-        name += lower(page_[i++]);
+        name += text::lower_ascii(page_[i++]);
     pos_ = i;
     out.name = std::move(name);
     if (closing) {
@@ -156,7 +154,7 @@ void tokenizer::read_attributes(token& out) {
         attribute a;
         while (i < n && !is_space(page_[i]) && page_[i] != '/' && page_[i] != '>' &&
                page_[i] != '=')
-            a.name += lower(page_[i++]);
+            a.name += text::lower_ascii(page_[i++]);
         if (a.name.empty()) a.name += page_[i++];  // a stray "=" becomes a name, as in browsers
         while (i < n && is_space(page_[i])) ++i;
         if (i < n && page_[i] == '=') {

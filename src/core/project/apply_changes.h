@@ -65,7 +65,4 @@ struct apply_result {
 apply_result apply_project_changes(const project_state& state, const property_changes& changes,
                                    const assets::progress_callback& progress = {});
 
-// The problems as lines for the user, joined with CR; "" when there are none.
-std::string problems_text(const apply_result& result);
-
 }  // namespace project

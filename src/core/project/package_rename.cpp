@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/assets/project_layout.h"
 #include "core/assets/project_paths.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -20,11 +21,6 @@ std::string dotted_to_folder(std::string_view package) {
     std::string out(package);
     std::replace(out.begin(), out.end(), '.', '\\');
     return out;
-}
-
-bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           text::iequals_ascii(text.substr(0, prefix.size()), prefix);
 }
 
 std::size_t depth(std::string_view path) {
@@ -131,7 +127,7 @@ file_edit* edit_of(file_edits& edits, const std::string& path) {
 }
 
 std::string journal_path(const std::string& project_folder) {
-    return project_folder + ".vexlo-rename";
+    return project_folder + assets::kRenameJournal;
 }
 
 std::string journal_text(const rename_journal& journal) {
@@ -166,11 +162,11 @@ bool parse_journal(std::string_view text, rename_journal& journal) {
     }
     if (!is_valid_package_name(journal.from) || !is_valid_package_name(journal.to)) return false;
     // A move goes from the old package's folder to the same place in the new one, nowhere else.
-    const std::string old_folder = "src\\" + dotted_to_folder(journal.from) + "\\";
-    const std::string new_folder = "src\\" + dotted_to_folder(journal.to) + "\\";
+    const std::string old_folder = assets::kSrcFolder + dotted_to_folder(journal.from) + "\\";
+    const std::string new_folder = assets::kSrcFolder + dotted_to_folder(journal.to) + "\\";
     for (const auto& [from, to] : journal.moves) {
         if (!assets::is_inside_relative_path(from) ||
-            !starts_with_ignoring_case(from, old_folder) ||
+            !text::starts_with_ignoring_case(from, old_folder) ||
             to != new_folder + from.substr(old_folder.size()))
             return false;
     }
@@ -183,129 +179,200 @@ bool read_journal(const std::string& project_folder, rename_journal& journal) {
            parse_journal(bytes, journal);
 }
 
+namespace {
+
+// What the steps of one rename plan share.
+struct rename_context {
+    const std::string& project_folder;
+    std::string_view old_package;
+    std::string_view new_package;
+    const rename_journal* resume;
+    const assets::progress_callback& progress;
+    std::string src;         // the project's source folder, without its backslash
+    std::string old_folder;  // the old package's folder, without its backslash
+    std::string new_folder;
+};
+
+// The moves to make: a resumed journal's, or every file below the old package's folder, in an
+// order where no target is a source still to move. "" or the link a move would go through.
+std::string planned_moves(const rename_context& r, const std::vector<assets::file_record>& files,
+                          std::vector<planned_move>& moves) {
+    if (r.resume) {
+        for (const auto& [from, to] : r.resume->moves) {
+            const planned_move m{r.project_folder + from, r.project_folder + to};
+            for (const std::string* p : {&m.from, &m.to}) {
+                const std::string link = assets::link_on_the_way(r.project_folder, *p, false);
+                if (!link.empty()) return link;
+            }
+            moves.push_back(m);
+        }
+        return "";
+    }
+    for (const assets::file_record& f : files)
+        if (text::starts_with_ignoring_case(f.path, r.old_folder + "\\"))
+            moves.push_back({f.path, r.new_folder + f.path.substr(r.old_folder.size())});
+    // A target that is itself a source lies deeper when the new folder is inside the old one
+    // (com.example.app to com.example.app.pro), higher when it is the other way round.
+    const bool deeper = text::starts_with_ignoring_case(r.new_folder, r.old_folder + "\\");
+    std::stable_sort(
+        moves.begin(), moves.end(), [deeper](const planned_move& a, const planned_move& b) {
+            return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
+        });
+    return "";
+}
+
+// The files that stay: their text takes the new name.
+void rename_in_staying_files(const rename_context& r, const std::vector<assets::file_record>& files,
+                             const std::set<std::string>& sources, file_edits& edits) {
+    const std::string work_folder = r.project_folder + assets::kWorkFolder;
+    const std::string journal = journal_path(r.project_folder);
+    for (const assets::file_record& f : files) {
+        if (f.is_link || !is_source_text(f.path) ||
+            text::starts_with_ignoring_case(f.path, work_folder) ||
+            text::iequals_ascii(f.path, journal) || sources.count(text::to_lower_ascii(f.path)))
+            continue;
+        if (r.progress) r.progress();
+        if (file_edit* e = edit_of(edits, f.path))
+            e->text = renamed_package_text(e->text, r.old_package, r.new_package);
+    }
+}
+
+// One file that moves, its new text read and made.
+struct moving_file {
+    bool link = false;
+    bool unreadable = false;  // a source that could not be read
+    bool rewritten = false;
+    std::string original;
+    std::string renamed;
+};
+
+moving_file read_moving_file(const rename_context& r, const planned_move& m) {
+    moving_file f;
+    f.link = platform::is_link(m.from);
+    if (f.link || !is_source_text(m.from)) return f;
+    // Moved unread, a source would land in the new package still naming the old one.
+    f.unreadable = !platform::read_file(m.from, f.original);
+    if (f.unreadable) return f;
+    f.renamed = renamed_package_text(f.original, r.old_package, r.new_package);
+    f.rewritten = f.renamed != f.original;
+    return f;
+}
+
+// A move that stopped before the old place was left: the new file stands already, as it would.
+bool moved_but_not_left(const planned_move& m, const moving_file& f) {
+    std::string there;
+    std::string expected = f.rewritten ? f.renamed : f.original;
+    return !f.link && platform::read_file(m.to, there) &&
+           (f.rewritten || platform::read_file(m.from, expected)) && there == expected;
+}
+
+// The files that move, with their new texts; false, with the refusal in the plan, when a file
+// stands in the way of one.
+bool plan_moves(const rename_context& r, const std::vector<planned_move>& moves,
+                const std::set<std::string>& sources, rename_plan& plan,
+                std::set<std::string>& emptied) {
+    const auto noted = [&](const planned_move& m) {
+        plan.journal.moves.emplace_back(m.from.substr(r.project_folder.size()),
+                                        m.to.substr(r.project_folder.size()));
+    };
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const planned_move& m = moves[i];
+        if (!platform::file_exists(m.from)) continue;  // moved already
+        if (r.progress) r.progress();
+        moving_file f = read_moving_file(r, m);
+        if (f.unreadable) {
+            plan.refusal = rename_refusal::unreadable;
+            plan.refused_path = m.from;
+            return false;
+        }
+        emptied.insert(parent_folder(m.from));
+        if (platform::file_exists(m.to) && !sources.count(text::to_lower_ascii(m.to))) {
+            if (moved_but_not_left(m, f)) {
+                plan.leftovers.push_back(m.from);
+                noted(m);
+                continue;
+            }
+            // Resumed: the old place was taken by a later move, so this one was done.
+            const bool taken =
+                r.resume &&
+                std::any_of(moves.begin() + i + 1, moves.end(), [&m](const planned_move& later) {
+                    return text::iequals_ascii(later.to, m.from);
+                });
+            if (taken) continue;
+            plan.refusal = rename_refusal::in_the_way;
+            plan.refused_path = m.to;
+            return false;
+        }
+        assets::file_change change;
+        change.target = m.to;
+        change.from = m.from;
+        change.rewritten = f.rewritten;
+        if (f.rewritten) change.bytes = std::move(f.renamed);
+        plan.moves.push_back(std::move(change));
+        noted(m);
+    }
+    return true;
+}
+
+// Folders: empty ones of the old package come along; the old ones go when emptied, deepest
+// first.
+void plan_folders(const rename_context& r, std::set<std::string>& emptied, rename_plan& plan) {
+    if (!r.resume) {
+        std::vector<std::string> subfolders;
+        assets::list_folders(r.old_folder, subfolders, r.progress);
+        for (std::size_t k = 1; k < subfolders.size(); ++k) {
+            plan.new_folders.push_back(r.new_folder + subfolders[k].substr(r.old_folder.size()));
+            emptied.insert(subfolders[k]);
+        }
+    }
+    for (std::string f = r.old_folder; f.size() > r.src.size(); f = parent_folder(f))
+        emptied.insert(f);
+    plan.emptied_folders.assign(emptied.begin(), emptied.end());
+    std::stable_sort(
+        plan.emptied_folders.begin(), plan.emptied_folders.end(),
+        [](const std::string& a, const std::string& b) { return depth(a) > depth(b); });
+}
+
+}  // namespace
+
 rename_plan plan_package_rename(const std::string& project_folder, std::string_view old_package,
                                 std::string_view new_package, file_edits& edits,
                                 const rename_journal* resume,
                                 const assets::progress_callback& progress) {
+    const std::string src = text::without_trailing_backslashes(project_folder + assets::kSrcFolder);
+    const rename_context r{project_folder,
+                           old_package,
+                           new_package,
+                           resume,
+                           progress,
+                           src,
+                           src + "\\" + dotted_to_folder(old_package),
+                           src + "\\" + dotted_to_folder(new_package)};
     rename_plan plan;
     plan.journal.from = std::string(old_package);
     plan.journal.to = std::string(new_package);
-    const std::string src = project_folder + "src";
-    const std::string old_folder = src + "\\" + dotted_to_folder(old_package);
-    const std::string new_folder = src + "\\" + dotted_to_folder(new_package);
     const auto refuse = [&plan](rename_refusal why, const std::string& path) {
         plan.refusal = why;
         plan.refused_path = path;
         return plan;
     };
     // Nothing is moved out of, or into, a folder that is a link out of the project.
-    for (const std::string& f : {old_folder, new_folder}) {
+    for (const std::string& f : {r.old_folder, r.new_folder}) {
         const std::string link = assets::link_on_the_way(project_folder, f, true);
         if (!link.empty()) return refuse(rename_refusal::behind_a_link, link);
     }
-
     std::vector<assets::file_record> files;
     assets::list_files(project_folder, files, "*.*", progress);
-    const std::string work_folder = project_folder + ".avlo\\";
-    const std::string journal = journal_path(project_folder);
-
     std::vector<planned_move> moves;
-    if (resume) {
-        for (const auto& [from, to] : resume->moves) {
-            const planned_move m{project_folder + from, project_folder + to};
-            for (const std::string* p : {&m.from, &m.to}) {
-                const std::string link = assets::link_on_the_way(project_folder, *p, false);
-                if (!link.empty()) return refuse(rename_refusal::behind_a_link, link);
-            }
-            moves.push_back(m);
-        }
-    } else {
-        for (const assets::file_record& f : files)
-            if (starts_with_ignoring_case(f.path, old_folder + "\\"))
-                moves.push_back({f.path, new_folder + f.path.substr(old_folder.size())});
-        // A target that is itself a source lies deeper when the new folder is inside the old
-        // one (com.example.app to com.example.app.pro), higher when it is the other way round.
-        const bool deeper = starts_with_ignoring_case(new_folder, old_folder + "\\");
-        std::stable_sort(
-            moves.begin(), moves.end(), [deeper](const planned_move& a, const planned_move& b) {
-                return deeper ? depth(a.from) > depth(b.from) : depth(a.from) < depth(b.from);
-            });
-    }
+    const std::string link = planned_moves(r, files, moves);
+    if (!link.empty()) return refuse(rename_refusal::behind_a_link, link);
     std::set<std::string> sources;
     for (const planned_move& m : moves) sources.insert(text::to_lower_ascii(m.from));
 
-    // The files that stay: their text takes the new name.
-    for (const assets::file_record& f : files) {
-        if (f.is_link || !is_source_text(f.path) ||
-            starts_with_ignoring_case(f.path, work_folder) ||
-            text::iequals_ascii(f.path, journal) || sources.count(text::to_lower_ascii(f.path)))
-            continue;
-        if (progress) progress();
-        if (file_edit* e = edit_of(edits, f.path))
-            e->text = renamed_package_text(e->text, old_package, new_package);
-    }
-
-    // The files that move, with their new texts.
+    rename_in_staying_files(r, files, sources, edits);
     std::set<std::string> emptied;
-    for (std::size_t i = 0; i < moves.size(); ++i) {
-        const planned_move& m = moves[i];
-        if (!platform::file_exists(m.from)) continue;  // moved already
-        if (progress) progress();
-        const bool link = platform::is_link(m.from);
-        std::string original, renamed;
-        bool rewritten = false;
-        if (!link && is_source_text(m.from)) {
-            // Moved unread, it would land in the new package still naming the old one.
-            if (!platform::read_file(m.from, original))
-                return refuse(rename_refusal::unreadable, m.from);
-            renamed = renamed_package_text(original, old_package, new_package);
-            rewritten = renamed != original;
-        }
-        emptied.insert(parent_folder(m.from));
-        if (platform::file_exists(m.to) && !sources.count(text::to_lower_ascii(m.to))) {
-            // A move that stopped before the old place was left: the new file stands already.
-            std::string there;
-            std::string expected = rewritten ? renamed : original;
-            if (!link && platform::read_file(m.to, there) &&
-                (rewritten || platform::read_file(m.from, expected)) && there == expected) {
-                plan.leftovers.push_back(m.from);
-                plan.journal.moves.emplace_back(m.from.substr(project_folder.size()),
-                                                m.to.substr(project_folder.size()));
-                continue;
-            }
-            // Resumed: the old place was taken by a later move, so this one was done.
-            const bool taken =
-                resume &&
-                std::any_of(moves.begin() + i + 1, moves.end(), [&m](const planned_move& later) {
-                    return text::iequals_ascii(later.to, m.from);
-                });
-            if (taken) continue;
-            return refuse(rename_refusal::in_the_way, m.to);
-        }
-        assets::file_change change;
-        change.target = m.to;
-        change.from = m.from;
-        change.rewritten = rewritten;
-        if (rewritten) change.bytes = std::move(renamed);
-        plan.moves.push_back(std::move(change));
-        plan.journal.moves.emplace_back(m.from.substr(project_folder.size()),
-                                        m.to.substr(project_folder.size()));
-    }
-
-    // Folders: empty ones of the old package come along; the old ones go when emptied.
-    if (!resume) {
-        std::vector<std::string> subfolders;
-        assets::list_folders(old_folder, subfolders, progress);
-        for (std::size_t k = 1; k < subfolders.size(); ++k) {
-            plan.new_folders.push_back(new_folder + subfolders[k].substr(old_folder.size()));
-            emptied.insert(subfolders[k]);
-        }
-    }
-    for (std::string f = old_folder; f.size() > src.size(); f = parent_folder(f)) emptied.insert(f);
-    plan.emptied_folders.assign(emptied.begin(), emptied.end());
-    std::stable_sort(
-        plan.emptied_folders.begin(), plan.emptied_folders.end(),
-        [](const std::string& a, const std::string& b) { return depth(a) > depth(b); });
+    if (!plan_moves(r, moves, sources, plan, emptied)) return plan;
+    plan_folders(r, emptied, plan);
     return plan;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/project/permissions.h"
+#include "core/text/text_helpers.h"
 #include "core/xml/xml_scan.h"
 
 namespace project {
@@ -14,17 +15,12 @@ struct span {
     std::size_t end;
 };
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
+// Blank inside a line; a space is a blank or a line break.
+constexpr std::string_view kBlanks = " \t\r";
 
-bool all_blank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), is_blank);
-}
+bool all_blank(std::string_view text) { return text::consists_of(text, kBlanks); }
 
-bool is_space(char c) {
-    return is_blank(c) || c == '\n';
-}
+bool is_space(char c) { return c == '\n' || kBlanks.find(c) != std::string_view::npos; }
 
 std::size_t line_start(std::string_view text, std::size_t pos) {
     const std::size_t lf = pos == 0 ? std::string_view::npos : text.rfind('\n', pos - 1);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/assets/project_layout.h"
 #include "core/project/manifest_fields.h"
 #include "core/project/package_rename.h"
 #include "core/project/permissions.h"
@@ -12,11 +13,11 @@
 namespace project {
 
 int decide_kind(const std::string& folder) {
-    const bool program = text::file_exists(folder + "res\\raw\\my_program") ||
-                         text::file_exists(folder + "res\\raw\\my_program.bas");
+    const bool program = platform::file_exists(folder + assets::kProgramFiles[0]) ||
+                         platform::file_exists(folder + assets::kProgramFiles[1]);
     if (program) return kind_basic;
     std::string setup;
-    if (text::read_whole_file(folder + "res\\values\\setup.xml", setup) &&
+    if (platform::read_file(folder + assets::kSetupFile, setup) &&
         setup.find("BASIC! for Android") != std::string::npos)
         return kind_basic;
     return kind_android;
@@ -50,9 +51,9 @@ std::string resolve_label(const std::string& folder, const std::string& label) {
 loaded_project load_project_files(const std::string& folder) {
     loaded_project out;
     std::string manifest;
-    if (!text::file_exists(folder + "AndroidManifest.xml")) return out;
+    if (!platform::file_exists(folder + assets::kManifestFile)) return out;
     out.kind = decide_kind(folder);
-    text::read_whole_file(folder + "AndroidManifest.xml", manifest);
+    platform::read_file(folder + assets::kManifestFile, manifest);
     out.package_name = field_value(manifest, manifest_field::package);
     out.version_name = field_value(manifest, manifest_field::version_name);
     out.version_code = field_value(manifest, manifest_field::version_code);
@@ -60,7 +61,7 @@ loaded_project load_project_files(const std::string& folder) {
     out.target_sdk = field_value(manifest, manifest_field::target_sdk);
     out.permissions = granted_permissions(manifest);
     out.app_name = resolve_label(folder, field_value(manifest, manifest_field::label));
-    out.has_gitignore = text::file_exists(folder + ".gitignore");
+    out.has_gitignore = platform::file_exists(folder + assets::kGitignoreFile);
     rename_journal journal;
     out.unfinished_rename = read_journal(folder, journal);
     const std::string icon = field_value(manifest, manifest_field::icon);
@@ -68,7 +69,7 @@ loaded_project load_project_files(const std::string& folder) {
         const std::string name = icon.substr(10);
         for (const char* density : {"xhdpi", "hdpi", "mdpi", "ldpi"}) {
             const std::string file =
-                first_named(folder + "res\\drawable-" + density + "\\", name);
+                first_named(folder + assets::kResFolder + "drawable-" + density + "\\", name);
             if (!file.empty()) out.icon_files.push_back(file);
         }
     }

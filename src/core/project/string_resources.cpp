@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/assets/project_layout.h"
 #include "core/text/text_helpers.h"
 #include "core/text/utf8.h"
 #include "core/xml/xml_scan.h"
@@ -128,7 +129,7 @@ namespace {
 // The values files in the order their strings are looked for: strings.xml and setup.xml first,
 // then the others by name. Links are left out: they may lead out of the project.
 std::vector<std::string> values_files(const std::string& folder) {
-    std::vector<std::string> files = {"res\\values\\strings.xml", "res\\values\\setup.xml"};
+    std::vector<std::string> files(std::begin(assets::kValuesFiles), std::end(assets::kValuesFiles));
     std::vector<platform::dir_entry> entries;
     if (!platform::list_directory(folder + "res\\values", entries)) return files;
     std::vector<std::string> others;

@@ -1,5 +1,6 @@
 #include "core/shell/main_window_model.h"
 
+#include "core/project/apply_report.h"
 #include "core/text/encoding.h"
 
 namespace shell {

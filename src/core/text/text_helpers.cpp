@@ -1,15 +1,10 @@
 #include "core/text/text_helpers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "platform/platform.h"
-
 namespace text {
-
-bool read_whole_file(const std::string& path, std::string& bytes) {
-    return platform::read_file(path, bytes);
-}
 
 std::vector<std::string> split_lines(std::string_view text) {
     std::vector<std::string> lines;
@@ -33,15 +28,15 @@ std::vector<std::string> split_lines(std::string_view text) {
     return lines;
 }
 
-bool read_text_lines(const std::string& path, std::string& text, std::vector<std::string>& lines) {
-    std::string bytes;
-    if (!read_whole_file(path, bytes)) return false;
-    lines = split_lines(bytes);
-    text = std::move(bytes);
-    return true;
+std::vector<std::string_view> lf_line_views(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t lf = std::min(text.find('\n', from), text.size());
+        lines.push_back(text.substr(from, lf - from));
+        from = lf + 1;
+    }
+    return lines;
 }
-
-bool file_exists(const std::string& path) { return platform::file_exists(path); }
 
 std::string to_crlf_text(std::string_view text) {
     if (text.find('\r') != std::string_view::npos) return std::string(text);
@@ -50,20 +45,6 @@ std::string to_crlf_text(std::string_view text) {
 
 std::string to_lf_text(std::string_view text) {
     return replace_text(replace_text(text, "\r\n", "\n"), "\r", "\n");
-}
-
-void convert_to_crlf(const std::string& path) {
-    std::string bytes;
-    if (!file_exists(path) || !read_whole_file(path, bytes)) return;
-    if (bytes.find('\r') != std::string::npos) return;
-    platform::write_file_safely(path, to_crlf_text(bytes));
-}
-
-void convert_to_lf(const std::string& path) {
-    std::string bytes;
-    if (!file_exists(path) || !read_whole_file(path, bytes)) return;
-    if (bytes.find('\r') == std::string::npos) return;
-    platform::write_file_safely(path, to_lf_text(bytes));
 }
 
 std::string text_between(std::string_view text, std::string_view start, std::string_view end) {
@@ -167,19 +148,21 @@ std::string elapsed_text(double seconds) {
     return out;
 }
 
-std::string trim_spaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return "";
-    const std::size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+bool consists_of(std::string_view text, std::string_view set) {
+    return text.find_first_not_of(set) == std::string_view::npos;
 }
 
+std::string_view trim_view(std::string_view text, std::string_view set) {
+    const std::size_t first = text.find_first_not_of(set);
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(set);
+    return text.substr(first, last - first + 1);
+}
+
+std::string trim_spaces(std::string_view text) { return std::string(trim_view(text, " ")); }
+
 std::string trim_whitespace(std::string_view text) {
-    constexpr std::string_view ws = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(ws);
-    if (first == std::string_view::npos) return "";
-    const std::size_t last = text.find_last_not_of(ws);
-    return std::string(text.substr(first, last - first + 1));
+    return std::string(trim_view(text, " \t\r\n"));
 }
 
 std::string to_upper_ascii(std::string_view text) {
@@ -191,21 +174,33 @@ std::string to_upper_ascii(std::string_view text) {
 
 std::string to_lower_ascii(std::string_view text) {
     std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : out) c = lower_ascii(c);
     return out;
 }
 
+namespace {
+
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower_ascii(a[i]) != lower_ascii(b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
 bool iequals_ascii(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && to_lower_ascii(a) == to_lower_ascii(b);
+    return a.size() == b.size() && same_ignoring_case(a, b);
+}
+
+bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && same_ignoring_case(text.substr(0, prefix.size()), prefix);
 }
 
 std::size_t ifind(std::string_view text, std::string_view find, std::size_t from) {
     if (find.empty()) return from <= text.size() ? from : std::string_view::npos;
-    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
     for (std::size_t i = from; i + find.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < find.size() && lower(text[i + k]) == lower(find[k])) ++k;
+        while (k < find.size() && lower_ascii(text[i + k]) == lower_ascii(find[k])) ++k;
         if (k == find.size()) return i;
     }
     return std::string_view::npos;

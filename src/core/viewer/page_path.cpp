@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/text/text_helpers.h"
+
 namespace viewer {
 
 std::string folder_of(std::string_view path) {
@@ -79,9 +81,7 @@ page_target split_anchor(std::string_view target) {
 bool same_path(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
+        char x = text::lower_ascii(a[i]), y = text::lower_ascii(b[i]);
         if (x == '/') x = '\\';
         if (y == '/') y = '\\';
         if (x != y) return false;

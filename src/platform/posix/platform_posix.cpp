@@ -15,7 +15,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "core/text/profile_text.h"
+#include "platform/posix/profile_text.h"
 
 namespace platform {
 namespace {

@@ -1,16 +1,66 @@
-#include "core/text/profile_text.h"
+#include "platform/posix/profile_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
-
-#include "core/text/encoding.h"
-#include "core/text/text_helpers.h"
-#include "core/text/utf8.h"
 
 namespace profile_text {
 namespace {
 
 constexpr std::string_view kUtf16Bom = "\xFF\xFE";
+
+// The conversions below are what Windows does inside the profile calls; this layer stands in
+// for the system, so it carries them itself rather than reaching up into the programs' code.
+// They read malformed text as the programs' own UTF-8 decoder does.
+
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned ones, kept as their C1 code.
+constexpr std::uint16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void append_utf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+        return;
+    }
+    const int extra = cp < 0x800 ? 1 : cp < 0x10000 ? 2 : 3;
+    out += static_cast<char>((0xFF00 >> (extra + 1)) | (cp >> (6 * extra)));  // C0, E0 or F0
+    for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((cp >> (6 * k)) & 0x3F));
+}
+
+// The code point at text[pos], advancing pos past it. A byte that does not start a whole,
+// shortest, non-surrogate sequence is U+FFFD, one byte long.
+std::uint32_t take_code_point(std::string_view text, std::size_t& pos) {
+    static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const auto lead = static_cast<std::uint8_t>(text[pos]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    std::uint32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    bool whole = length > 0 && pos + length <= text.size();
+    for (std::size_t k = 1; whole && k < length; ++k) {
+        const auto next = static_cast<std::uint8_t>(text[pos + k]);
+        whole = (next & 0xC0) == 0x80;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    whole = whole && cp >= kSmallest[length] && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+    pos += whole ? length : 1;
+    return whole ? cp : 0xFFFD;
+}
+
+std::string cp1252_to_utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (char ch : bytes) {
+        const auto c = static_cast<std::uint8_t>(ch);
+        const bool mapped = c >= 0x80 && c <= 0x9F && kCp1252High[c - 0x80] != 0;
+        append_utf8(out, mapped ? kCp1252High[c - 0x80] : c);
+    }
+    return out;
+}
 
 // What the profile calls count as blank around lines, names and values.
 bool is_blank(char c) {
@@ -58,7 +108,13 @@ bool key_line(std::string_view line, std::string_view& key, std::string_view& va
 }
 
 bool same_name(std::string_view stored, std::string_view wanted) {
-    return text::iequals_ascii(stored, trim_blanks(wanted));
+    wanted = trim_blanks(wanted);
+    const auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    };
+    return stored.size() == wanted.size() &&
+           std::equal(stored.begin(), stored.end(), wanted.begin(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 std::string strip_quotes(std::string_view v) {
@@ -82,7 +138,7 @@ std::string utf16le_to_utf8(std::string_view bytes) {
             }
         }
         if (unit >= 0xD800 && unit <= 0xDFFF) unit = 0xFFFD;  // a lone surrogate
-        text::append_utf8(out, unit);
+        append_utf8(out, unit);
     }
     return out;
 }
@@ -97,7 +153,7 @@ std::string utf8_to_utf16le(std::string_view text) {
     out.reserve(text.size() * 2);
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::uint32_t cp = text::next_code_point(text, i);
+        const std::uint32_t cp = take_code_point(text, i);
         if (cp >= 0x10000) {
             append_unit(out, 0xD800 + ((cp - 0x10000) >> 10));
             append_unit(out, 0xDC00 + ((cp - 0x10000) & 0x3FF));
@@ -111,8 +167,9 @@ std::string utf8_to_utf16le(std::string_view text) {
 }  // namespace
 
 std::string decode_file(std::string_view file_bytes) {
-    if (text::starts_with(file_bytes, kUtf16Bom)) return utf16le_to_utf8(file_bytes.substr(2));
-    return text::cp1252_to_utf8(file_bytes);
+    if (file_bytes.substr(0, kUtf16Bom.size()) == kUtf16Bom)
+        return utf16le_to_utf8(file_bytes.substr(2));
+    return cp1252_to_utf8(file_bytes);
 }
 
 std::string encode_unicode_file(std::string_view text) {
