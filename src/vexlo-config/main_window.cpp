@@ -8,6 +8,7 @@
 
 #include "core/configurator/configurator_config.h"
 #include "core/configurator/configurator_texts.h"
+#include "core/configurator/tool_versions.h"
 #include "platform/win32/utf16.h"
 #include "vexlo-config/api_check_dialog.h"
 #include "vexlo-config/api_chooser_dialog.h"
@@ -78,8 +79,14 @@ void set_face(HWND window, int id, const char* face) {
 }
 
 void show_chooser(HWND window) {
+    const int before = app().config.api_target_id;
     show_api_chooser(window);
     request_status_refresh(window);
+    // A new target brings its own build-tools: say what the build would miss among them.
+    if (app().config.api_target_id == before) return;
+    const std::string problem = configurator::chosen_build_tools_problem(
+        app().config.android_sdk_path, app().targets, app().config.api_target_id);
+    if (!problem.empty()) tell(window, problem, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void on_tick(HWND window) {

@@ -68,7 +68,15 @@ int main() {
     // What the real installations say of their versions: a JDK 8, the SDK Tools 25.2.5.
     ok = platform::write_file(jdk + "\\release", "JAVA_VERSION=\"1.8.0_202\"\r\n") && ok;
     ok = platform::write_file(sdk + "\\tools\\source.properties",
-                              "Pkg.Desc=Android SDK Tools\r\nPkg.Revision=25.2.5\r\n") && ok;
+                              "Pkg.Desc=Android SDK Tools\r\nPkg.Revision=25.2.5\r\n") &&
+         ok;
+    // The build-tools hold the dex compiler the Ant scripts take; Ant names its version.
+    ok = platform::write_file(build_tools + "\\lib\\dx.jar", "") && ok;
+    ok = platform::write_file(build_tools + "\\source.properties",
+                              std::string("Pkg.Revision=") + kBuildToolsVersion + "\r\n") &&
+         ok;
+    ok =
+        platform::write_file(ant + "\\WHATSNEW", "Changes from Ant 1.9.15 TO Ant 1.9.16\r\n") && ok;
 
     const std::string keystore_file = root + "\\release.keystore";
     fake::keystore ks;

@@ -493,6 +493,16 @@ TEST_F(Configurator, SeveralApisWithoutAChoiceBlinkUntilTheUserChooses) {
     gui::combo_choose(chooser, chooser_list, 1);
     gui::click(chooser, chooser_button);
     EXPECT_TRUE(wait_until([&] { return !IsWindow(chooser); }));
+    // The stand-in SDK holds build-tools for API 23 only: the build would miss them.
+    HWND advice = gui::wait_message_box(pid());
+    ASSERT_NE(advice, nullptr);
+    EXPECT_EQ(gui::message_text(advice).rfind("The Android SDK has no build-tools for API 19 (a "
+                                              "folder \"19.x.x\" in its \"build-tools\" folder)",
+                                              0),
+              0u)
+        << gui::message_text(advice);
+    gui::screenshot(advice, "configurator-build-tools-advice");
+    gui::answer(advice, IDOK);
     EXPECT_TRUE(shows(w, sdk_stripe, kGreen));
     EXPECT_TRUE(wait_until([&] { return gui::item_enabled(w, ready); }));
     EXPECT_EQ(distinct_looks(w, configure_sdk, 1100), 1);

@@ -64,9 +64,11 @@ TEST(ConfiguratorDetection, CurrentJdk8BuildsAndJavaHomeAreFoundAndJdk8IsPreferr
     const std::string java17 = jdk("Program Files\\Java\\jdk-17", "17.0.9");
     EXPECT_EQ(detect_jdk(m.places), java17);
     // A JDK 8 where a vendor installs it is preferred, also under "(x86)".
-    const std::string corretto = jdk("Program Files (x86)\\Amazon Corretto\\jdk1.8.0_392", "1.8.0_392");
+    const std::string corretto =
+        jdk("Program Files (x86)\\Amazon Corretto\\jdk1.8.0_392", "1.8.0_392");
     EXPECT_EQ(detect_jdk(m.places), corretto);
-    const std::string adoptium = jdk("Program Files\\Eclipse Adoptium\\jdk-8.0.392.8-hotspot", "1.8.0_392");
+    const std::string adoptium =
+        jdk("Program Files\\Eclipse Adoptium\\jdk-8.0.392.8-hotspot", "1.8.0_392");
     EXPECT_EQ(detect_jdk(m.places), adoptium);
     // JAVA_HOME, even with a trailing backslash, is looked at too.
     fake_machine n;
@@ -98,6 +100,64 @@ TEST(ConfiguratorDetection, ToolVersionsAndWhatAWrongOneMeans) {
               std::string::npos);
 }
 
+TEST(ConfiguratorDetection, AntVersionFromItsNotesOrItsFolderName) {
+    struct row {
+        const char* whatsnew;
+        const char* folder;
+        const char* version;
+        bool problem;
+    };
+    const row rows[] = {
+        {"Changes from Ant 1.10.13 TO Ant 1.10.14\r\n=====\r\n", "ant", "1.10.14", false},
+        {"\n  Changes from Ant 1.7.0 TO Ant 1.7.1\nChanges from Ant 1.6 TO Ant 1.7.0\n",
+         "apache-ant-1.9.0", "1.7.1", true},
+        {"Changes from Ant 1.9 TO Ant\n", "Apache-Ant-1.8.0", "1.8.0", false},
+        {"", "apache-ant-1.6.5", "1.6.5", true},
+        {"", "apache-ant-", "", false},
+        {"\x01\xff binary", "ant", "", false},
+    };
+    for (const row& r : rows) {
+        SCOPED_TRACE(r.folder);
+        EXPECT_EQ(ant_version(r.whatsnew, r.folder), r.version);
+        EXPECT_EQ(!ant_version_problem(r.version).empty(), r.problem);
+    }
+    EXPECT_EQ(ant_version_problem("1.6.5"),
+              "This is Apache Ant 1.6.5: the Android SDK Tools' build scripts need Ant 1.8.0 or "
+              "later.");
+    EXPECT_TRUE(revision_before("9.0.0", "30.0.3"));
+    EXPECT_TRUE(revision_before("30.0.2", "30.0.3"));
+    EXPECT_TRUE(revision_before("30", "30.0.1"));
+    EXPECT_FALSE(revision_before("31.0.0 rc1", "31.0.0"));
+    EXPECT_FALSE(revision_before("34.0.0", "30.0.3"));
+}
+
+TEST(ConfiguratorDetection, BuildToolsTheBuildNeeds) {
+    fake_machine m;
+    const std::string sdk = m.path("sdk");
+    m.file("sdk\\build-tools\\23.0.3\\zipalign.exe");
+    m.file("sdk\\build-tools\\23.0.3\\lib\\dx.jar");
+    m.file("sdk\\build-tools\\25.0.3\\zipalign.exe");
+    m.file("sdk\\build-tools\\25.0.3\\apksigner.bat");
+    m.file("sdk\\build-tools\\25.0.3\\lib\\dx.jar");
+    const auto problem = [&sdk](const std::string& chosen, const char* level) {
+        return build_tools_problem(build_tools_facts_of(sdk, chosen), level);
+    };
+    EXPECT_EQ(problem(sdk + "\\build-tools\\25.0.3", "25"), "");
+    EXPECT_EQ(problem(sdk + "\\build-tools\\23.0.3", "23"),
+              "The build-tools in " + sdk +
+                  "\\build-tools\\23.0.3 have no apksigner, which signs it (it came with the "
+                  "build-tools 24.0.3). Choose a target of API 24 or later whose build-tools are "
+                  "installed.");
+    EXPECT_EQ(problem(sdk + "\\build-tools\\", "28")
+                  .rfind("The Android SDK has no build-tools for API 28 (a folder \"28.x.x\"", 0),
+              0u);
+    // A newer build-tools without dx (named 9 to 34 out of order, revision from its properties).
+    m.dir.write("sdk\\build-tools\\android-15\\source.properties", "Pkg.Revision=34.0.0\r\n");
+    const std::string text = problem(sdk + "\\build-tools\\25.0.3", "25");
+    EXPECT_EQ(text.rfind("The newest build-tools of the SDK, 34.0.0, have no dx", 0), 0u) << text;
+    EXPECT_EQ(build_tools_facts_of(m.path("nothing"), "").newest_revision, "");
+}
+
 TEST(ConfiguratorDetection, X86JdkOnlyWhenNothingWasFoundFirst) {
     fake_machine m;
     m.file("Program Files (x86)\\Java\\jdk1.8.0_111\\bin\\javac.exe");
@@ -121,9 +181,13 @@ TEST(ConfiguratorDetection, NoJdkAnywhere) {
 
 TEST(ConfiguratorDetection, TheSevenSdkCandidatesInTheirOrder) {
     const char* layouts[] = {
-        "Program Files\\Android\\android-sdk", "Program Files\\android-sdk",
-        "Program Files (x86)\\Android\\android-sdk", "Program Files (x86)\\android-sdk",
-        "app\\Android\\android-sdk", "app\\android-sdk", "app",
+        "Program Files\\Android\\android-sdk",
+        "Program Files\\android-sdk",
+        "Program Files (x86)\\Android\\android-sdk",
+        "Program Files (x86)\\android-sdk",
+        "app\\Android\\android-sdk",
+        "app\\android-sdk",
+        "app",
     };
     // Installing the candidates from the last to the first, each newly installed one wins.
     fake_machine m;
