@@ -204,7 +204,8 @@ std::string build_tools_problem(const build_tools_facts& facts, std::string_view
 std::string chosen_build_tools_problem(const std::string& sdk_folder,
                                        const std::vector<api_target>& targets, int target_id) {
     const api_target* target = find_target(targets, target_id);
-    if (sdk_folder.empty() || !target) return "";
+    // A target too low for any build has had its own warning.
+    if (sdk_folder.empty() || !target || !api_level_ok(target->description, targets)) return "";
     // The folder the configuration will name, found the way it is written.
     const std::string level = build::api_level_of(target->description);
     const std::string chosen = build::build_tools_folder_for(sdk_folder, level);

@@ -51,7 +51,7 @@ std::string ant_version_problem(std::string_view version);
 // api_level: the chosen target's level, named in the advice.
 std::string build_tools_problem(const build_tools_facts& facts, std::string_view api_level);
 // What the build would miss among the build-tools of the SDK for the target with that id ("" when
-// nothing, or when the id is not among the targets).
+// nothing, or when the id is not among the targets or names a level too low to build with).
 std::string chosen_build_tools_problem(const std::string& sdk_folder,
                                        const std::vector<api_target>& targets, int target_id);
 // The problem of the tool in that folder, for the section that found or was given it.
