@@ -60,6 +60,7 @@ std::string program_folder();  // its folder, with a trailing separator
 std::string temp_folder();     // the per-user temporary folder, without trailing separator
 std::string user_data_folder();  // per-user local application data, without trailing separator
 double seconds_since_midnight();
+std::string local_date();  // today, "YYYY-MM-DD"
 
 // ---- the command interpreter ------------------------------------------------------------------
 // The UTF-8 text in the code page that cmd.exe reads batch files and its standard input with:

@@ -78,9 +78,11 @@ const std::string& stored_value_of(int id) {
 
 void on_property_edited(HWND dialog, int id) {
     const std::string typed = get_item_text(dialog, id);
-    if (id == id_min_sdk || id == id_target_sdk)
+    if (id == id_min_sdk || id == id_target_sdk) {
         set_item_text(dialog, id == id_min_sdk ? id_min_label : id_target_label,
                       text::trim_spaces(typed));
+        show_sdk_advice(dialog);
+    }
     if (starts_pending(app().project.changes_pending, typed, stored_value_of(id)))
         show_pending(dialog, true);
 }

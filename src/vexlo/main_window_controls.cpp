@@ -27,7 +27,8 @@ void create_main_window_controls(HWND dialog) {
                 break;
             case control_kind::label: cls = WC_STATICW, style = SS_LEFTNOWORDWRAP; break;
             case control_kind::sunken_label:
-                cls = WC_STATICW, style = SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE;
+                // SS_NOTIFY: the label takes the mouse, so its tool-tip shows.
+                cls = WC_STATICW, style = SS_CENTER | SS_SUNKEN | SS_CENTERIMAGE | SS_NOTIFY;
                 break;
             case control_kind::notify_label:
                 cls = WC_STATICW, style = SS_LEFTNOWORDWRAP | SS_NOTIFY;

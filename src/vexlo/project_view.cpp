@@ -1,7 +1,9 @@
 #include "vexlo/project_view.h"
 
 #include "core/project/project_loader.h"
+#include "core/project/sdk_advice.h"
 #include "core/text/encoding.h"
+#include "platform/platform.h"
 #include "vexlo/app_state.h"
 #include "vexlo/recent_projects_view.h"
 #include "winui/pictures.h"
@@ -31,6 +33,17 @@ void show_properties(HWND dialog) {
     set_item_text(dialog, id_version_code, text::display_text(p.version_code));
     set_item_text(dialog, id_min_sdk, text::display_text(p.min_sdk));
     set_item_text(dialog, id_target_sdk, text::display_text(p.target_sdk));
+}
+
+void show_sdk_advice(HWND dialog) {
+    const project::sdk_advice advice = project::advice_for_levels(
+        get_item_text(dialog, id_min_sdk), get_item_text(dialog, id_target_sdk),
+        platform::local_date());
+    const std::string min_tip = project::min_sdk_tooltip(advice);
+    const std::string target_tip = project::target_sdk_tooltip(advice);
+    for (int id : {id_min_label, id_min_updown}) add_tooltip(GetDlgItem(dialog, id), min_tip);
+    for (int id : {id_target_label, id_target_updown})
+        add_tooltip(GetDlgItem(dialog, id), target_tip);
 }
 
 void show_pending(HWND dialog, bool pending) {

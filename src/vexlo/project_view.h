@@ -12,3 +12,5 @@ void show_display_state(HWND dialog, const shell::display_state& state);
 // Puts the project record's six properties into the property boxes.
 void show_properties(HWND dialog);
 void show_pending(HWND dialog, bool pending);
+// What the SDK levels in the boxes mean for phones and publishing, in the boxes' tool-tips.
+void show_sdk_advice(HWND dialog);

@@ -6,6 +6,7 @@
 #include "core/project/package_rename.h"
 #include "core/project/permission_block.h"
 #include "core/project/permissions.h"
+#include "core/project/sdk_advice.h"
 #include "core/project/string_resources.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
@@ -128,6 +129,12 @@ apply_result apply_project_changes(const project_state& state, const property_ch
         result.reloaded = load_project_files(folder);
         return result;
     };
+    if ((changes.min_sdk || changes.target_sdk) &&
+        !sdk_levels_problem(state.min_sdk, state.target_sdk).empty()) {
+        result.problems.push_back({apply_problem_kind::sdk_levels,
+                                   sdk_levels_problem(state.min_sdk, state.target_sdk)});
+        return finish();
+    }
     if (!complete_unfinished_rename(folder, result, progress)) return finish();
 
     const std::string manifest_path = folder + assets::kManifestFile;

@@ -31,6 +31,7 @@ property_changes changes_between(const project_state& before, const project_stat
 enum class apply_problem_kind {
     unreadable,       // the manifest or a source to rename could not be read: nothing was applied
     invalid_package,  // the new package name cannot be a package: nothing was applied
+    sdk_levels,       // the min SDK is above the target SDK (path: the reason): nothing applied
     in_the_way,       // another file stands where a moved file must go: nothing was applied
     behind_a_link,    // a folder on the way is a link out of the project: nothing was applied
     not_written,      // the files could not be prepared: nothing was applied

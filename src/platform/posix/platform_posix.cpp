@@ -331,6 +331,15 @@ double seconds_since_midnight() {
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + tv.tv_usec / 1e6;
 }
 
+std::string local_date() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[16];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d", &local);
+    return buffer;
+}
+
 std::string profile_read(const std::string& file, const std::string& section,
                          const std::string& key) {
     std::string bytes;

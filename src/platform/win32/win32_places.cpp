@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <string>
 
 #include "platform/platform.h"
@@ -53,6 +54,14 @@ double seconds_since_midnight() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
     return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
+}
+
+std::string local_date() {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04u-%02u-%02u", t.wYear, t.wMonth, t.wDay);
+    return buffer;
 }
 
 }  // namespace platform
