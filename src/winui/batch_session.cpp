@@ -1,6 +1,10 @@
 #include "winui/batch_session.h"
 
 #include <atomic>
+#include <cstdlib>
+#include <string_view>
+#include <utility>
+#include <vector>
 #include <memory>
 #include <random>
 
@@ -39,22 +43,52 @@ void remove_session_files(const std::string& folder) {
 
 // An interpreter that has been told to end, and its folder, removed once it has gone.
 struct leftover {
-    HANDLE process;
+    HANDLE process;  // owned; may be null
     std::string folder;
+    DWORD wait_ms;
 };
 
+// On the system's thread pool nobody waits for it, and the program may end before it does.
 DWORD WINAPI remove_when_gone(LPVOID parameter) {
     std::unique_ptr<leftover> gone(static_cast<leftover*>(parameter));
-    WaitForSingleObject(gone->process, 10000);
-    CloseHandle(gone->process);
-    remove_session_files(gone->folder);
+    if (gone->process) {
+        WaitForSingleObject(gone->process, gone->wait_ms);
+        CloseHandle(gone->process);
+    }
+    if (gone->folder.empty()) return 0;
+    // The system may let go of an ended interpreter's folder (its current folder) a moment
+    // after the process has ended.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        remove_session_files(gone->folder);
+        if (!platform::file_exists(gone->folder)) break;
+        Sleep(50);
+    }
     return 0;
+}
+
+// A program that ended while its interpreter was still going (the spare one kept for the next
+// build, say) left that interpreter's folder behind. Each folder names its program's process;
+// those of processes that are gone are removed whenever an interpreter starts (once per build).
+void remove_folders_of_ended_programs() {
+    static constexpr std::string_view kPrefix = "vexlo-runner-";
+    const std::string temp = platform::temp_folder() + "\\";
+    std::vector<platform::dir_entry> entries;
+    if (!platform::list_directory(temp, entries)) return;
+    for (const platform::dir_entry& e : entries) {
+        if (!e.is_directory || e.is_link || e.name.rfind(kPrefix, 0) != 0) continue;
+        const DWORD pid = std::strtoul(e.name.c_str() + kPrefix.size(), nullptr, 10);
+        if (pid == 0 || pid == GetCurrentProcessId()) continue;
+        unique_file_handle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
+        const bool alive = process.valid() && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+        if (!alive) remove_session_files(temp + e.name + "\\");
+    }
 }
 
 }  // namespace
 
 bool batch_session::start(process_group& group) {
     end();
+    remove_folders_of_ended_programs();
     static std::atomic<unsigned> counter{0};
     const std::string stem =
         "vexlo-runner-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
@@ -163,21 +197,17 @@ void batch_session::end(bool wait_here) {
     input_.reset();  // its "set /p" sees the end of its input and it ends
     output_.reset();
     read_done_.reset();
-    if (process_.valid() && !wait_here && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-        // It ends within moments, but its batch file can only be removed once it has: a
-        // thread of its own waits for that, so that no caller (a window's thread among them)
-        // is held up.
-        auto* gone = new leftover{process_.get(), folder_};
-        if (HANDLE thread = CreateThread(nullptr, 0, remove_when_gone, gone, 0, nullptr)) {
-            CloseHandle(thread);
-            process_.release();
-            folder_.clear();
-            return;
-        }
-        delete gone;
-        WaitForSingleObject(process_.get(), 2000);
-    }
+    if (!process_.valid() && folder_.empty()) return;
+    HANDLE process = process_.valid() ? process_.release() : nullptr;
     process_.reset();
-    if (!folder_.empty()) remove_session_files(folder_);
-    folder_.clear();
+    auto gone = std::make_unique<leftover>(
+        leftover{process, std::exchange(folder_, std::string()), wait_here ? 2000u : 10000u});
+    // It ends within moments, but its files can only be removed once it has: the thread pool
+    // waits for that, so that no caller (a window's thread among them) is held up, unless the
+    // caller waits itself.
+    if (!wait_here && QueueUserWorkItem(remove_when_gone, gone.get(), WT_EXECUTELONGFUNCTION)) {
+        gone.release();
+        return;
+    }
+    remove_when_gone(gone.release());
 }

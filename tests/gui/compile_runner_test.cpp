@@ -10,6 +10,7 @@
 
 #include "winui/command_runner.h"
 #include "gui/compile_support.h"
+#include "gui/gui_driver.h"
 #include "core/text/text_helpers.h"
 #include "unit/test_support.h"
 
@@ -36,7 +37,8 @@ protected:
 
 TEST_F(CommandRunner, EmptyFolderRunsInTheProgramFolder) {
     const std::string out = run("cd", "");
-    EXPECT_TRUE(text::iequals_ascii(out, testing_support::without_trailing(platform::program_folder())))
+    EXPECT_TRUE(
+        text::iequals_ascii(out, testing_support::without_trailing(platform::program_folder())))
         << out;
     EXPECT_FALSE(platform::file_exists(platform::program_folder() + "temp.bat"));
     EXPECT_FALSE(platform::file_exists(platform::program_folder() + "temp.txt"));
@@ -51,9 +53,10 @@ TEST_F(CommandRunner, SeveralTrailingBackslashesAndAnotherDriveReachTheFolder) {
 }
 
 TEST_F(CommandRunner, ToolFoldersAreOnThePath) {
-    const std::string out = run("keytool -changealias -keystore nothing.jks -alias a -destalias b "
-                                "-storepass x -keypass x",
-                                scratch_.path());
+    const std::string out =
+        run("keytool -changealias -keystore nothing.jks -alias a -destalias b "
+            "-storepass x -keypass x",
+            scratch_.path());
     EXPECT_NE(out.find("Keystore file does not exist"), std::string::npos) << out;
     // echo keeps the space before the runner's redirection.
     EXPECT_EQ(text::trim_whitespace(run("echo %JAVA_HOME%", scratch_.path())), tools_.jdk_path);
@@ -97,7 +100,9 @@ TEST_F(CommandRunner, VariablesReachTheCommandIntact) {
 
 namespace {
 int g_ticks = 0;
-void CALLBACK count_tick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+void CALLBACK count_tick(HWND, UINT, UINT_PTR, DWORD) {
+    ++g_ticks;
+}
 }  // namespace
 
 TEST_F(CommandRunner, CallingThreadKeepsServingItsMessagesWhileAToolRuns) {
@@ -165,7 +170,8 @@ TEST_F(CommandRunner, AToolThatEndsTheInterpreterEndsOnlyItsOwnRun) {
     EXPECT_EQ(run_tool(tools_, {"call quit.bat", scratch_.path(), 0, {}, {}}, &job).text,
               "leaving");
     // The next run of the job gets a new interpreter.
-    const build::run_outcome next = run_tool(tools_, {"echo next", scratch_.path(), 0, {}, {}}, &job);
+    const build::run_outcome next =
+        run_tool(tools_, {"echo next", scratch_.path(), 0, {}, {}}, &job);
     EXPECT_EQ(next.status, build::run_status::finished);
     EXPECT_EQ(text::trim_whitespace(next.text), "next");
 }
@@ -195,4 +201,28 @@ TEST_F(CommandRunner, FoldersAreWrittenInTheConsoleCodePageByShortNameOrRefused)
     EXPECT_EQ(outcome.status, build::run_status::cannot_encode);
     EXPECT_EQ(outcome.text, "**ERROR WRITING**");
     EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
+}
+
+TEST_F(CommandRunner, TheInterpreterLeavesNoFolderBehind) {
+    // Each interpreter works in a folder "vexlo-runner-<process id>-<n>" of TEMP, removed by the
+    // thread pool once it has gone; one that a program leaves as it ends is removed by the next.
+    const auto runner_folders = [] {
+        std::vector<platform::dir_entry> entries;
+        platform::list_directory(platform::temp_folder(), entries);
+        std::vector<std::string> names;
+        for (const auto& e : entries)
+            if (e.name.rfind("vexlo-runner-", 0) == 0) names.push_back(e.name);
+        return names;
+    };
+    const std::string stale = platform::temp_folder() + "\\vexlo-runner-999999-1\\";
+    platform::make_directories(stale);
+    {
+        tool_job job;
+        EXPECT_EQ(run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
+                  build::run_status::finished);
+        EXPECT_FALSE(platform::file_exists(stale));
+        EXPECT_EQ(runner_folders().size(), 1u);
+        job.end_session();
+    }
+    EXPECT_TRUE(gui::wait_until([&] { return runner_folders().empty(); }, 5000));
 }
