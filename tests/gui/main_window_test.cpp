@@ -448,3 +448,58 @@ TEST_F(MainWindow, LoadButtonOpensTheFolderBrowserAndCancelChangesNothing) {
     EXPECT_EQ(gui::item_text(w, id_status), "Please load a project with the \"Load\" button");
     EXPECT_EQ(gui::item_text(w, id_load), "Load");
 }
+
+namespace {
+
+struct tip_search {
+    DWORD pid;
+    std::string text;
+};
+
+BOOL CALLBACK find_shown_tip(HWND window, LPARAM parameter) {
+    auto* s = reinterpret_cast<tip_search*>(parameter);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t cls[64] = {};
+    GetClassNameW(window, cls, 64);
+    if (pid == s->pid && IsWindowVisible(window) && std::wstring(cls) == L"tooltips_class32") {
+        s->text = gui::window_text(window);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The text of the tool-tip that shows while the mouse rests on the control.
+std::string tip_over(DWORD pid, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    tip_search s{pid, ""};
+    gui::wait_until([&s] {
+        EnumWindows(find_shown_tip, reinterpret_cast<LPARAM>(&s));
+        return !s.text.empty();
+    });
+    return s.text;
+}
+
+}  // namespace
+
+TEST_F(MainWindow, SdkToolTipsSayWhatTheLevelsMean) {
+    const std::string basic = fixture_copy("basic-project");  // min SDK 9, target SDK 19
+    write_recent(basic + "\r\n");
+    HWND w = start();
+    ASSERT_NE(w, nullptr);
+    choose(w, basic);
+    const std::string target = tip_over(program_->pid(), GetDlgItem(w, id_target_label));
+    EXPECT_NE(target.find("A target SDK below 23: Android 14 and later refuse to install the app."),
+              std::string::npos)
+        << target;
+    EXPECT_NE(target.find("Google Play"), std::string::npos) << target;
+    gui::screenshot(w, "main-window-target-sdk-tip");
+    // Raised above the min SDK, the levels the build refuses are named on both boxes.
+    gui::set_item_text(w, id_min_sdk, "30");
+    gui::set_item_text(w, id_target_sdk, "29");
+    SetCursorPos(0, 0);
+    const std::string min = tip_over(program_->pid(), GetDlgItem(w, id_min_updown));
+    EXPECT_NE(min.find("The min SDK (30) is above the target SDK (29)"), std::string::npos) << min;
+}
