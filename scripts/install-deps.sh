@@ -2,7 +2,7 @@
 # Installs everything the build and the tests need on a fresh Debian machine.
 set -euo pipefail
 need=0
-for tool in i686-w64-mingw32-g++-posix x86_64-w64-mingw32-g++-posix wine xvfb-run cmake import makensis rsvg-convert zip clang++; do
+for tool in i686-w64-mingw32-g++-posix x86_64-w64-mingw32-g++-posix wine xvfb-run cmake import makensis rsvg-convert zip clang++ clang-format; do
   command -v "$tool" >/dev/null 2>&1 || need=1
 done
 dpkg -s wine32:i386 >/dev/null 2>&1 || need=1
@@ -20,6 +20,6 @@ if [ "$need" = 1 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32:i386 wine64 xvfb xauth imagemagick nsis \
     cmake make g++ googletest libgtest-dev libbenchmark-dev librsvg2-bin zip unzip fonts-wine fonts-wqy-microhei \
-    ninja-build clang libclang-rt-dev >/dev/null
+    ninja-build clang libclang-rt-dev clang-format >/dev/null
 fi
 echo "dependencies ready"
