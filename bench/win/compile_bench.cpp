@@ -26,6 +26,10 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
+#include "bench_clock.h"
+
+using bench::median;
+
 namespace {
 
 using clock_type = std::chrono::steady_clock;
@@ -39,8 +43,8 @@ DWORD run_and_wait(const std::string& command_line, const std::string& folder) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                        nullptr, folder.empty() ? nullptr : widen(folder).c_str(), &si, &pi))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        folder.empty() ? nullptr : widen(folder).c_str(), &si, &pi))
         return 1;
     WaitForSingleObject(pi.hProcess, INFINITE);
     DWORD code = 1;
@@ -148,11 +152,6 @@ void press(HWND window, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -161,7 +160,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::string root = platform::temp_folder() + "\\vexlo-compile-bench\\";
     std::string parent = bin.substr(0, bin.size() - 1);
     parent = parent.substr(0, parent.rfind('\\') + 1);
-    if (run_and_wait("\"" + parent + "fake-tools\\fake_toolchain.exe\" \"" + root + "tools\"", "") != 0) {
+    if (run_and_wait("\"" + parent + "fake-tools\\fake_toolchain.exe\" \"" + root + "tools\"",
+                     "") != 0) {
         std::printf("cannot lay out the stand-in tools\n");
         return 1;
     }
@@ -193,9 +193,9 @@ int wmain(int argc, wchar_t** argv) {
 
     // Vexlo.exe with the project in its recent list.
     platform::make_directories(platform::user_data_folder());
-    platform::write_file(shell::per_user_file(platform::user_data_folder(), "Vexlo.exe",
-                                              ".recent.projects"),
-                         project.substr(0, project.size() - 1) + "\r\n");
+    platform::write_file(
+        shell::per_user_file(platform::user_data_folder(), "Vexlo.exe", ".recent.projects"),
+        project.substr(0, project.size() - 1) + "\r\n");
     std::wstring command = L"\"" + widen(bin + "Vexlo.exe") + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -232,16 +232,18 @@ int wmain(int argc, wchar_t** argv) {
                 const auto start = clock_type::now();
                 DWORD_PTR r = 0;
                 SendMessageTimeoutW(target, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &r);
-                const long long us = std::chrono::duration_cast<std::chrono::microseconds>(
-                                         clock_type::now() - start)
-                                         .count();
+                const long long us =
+                    std::chrono::duration_cast<std::chrono::microseconds>(clock_type::now() - start)
+                        .count();
                 if (probing && us > longest) longest = us;
                 if (probing && us > 50000) {
                     const long long at =
-                        std::chrono::duration_cast<std::chrono::microseconds>(start - epoch).count() -
+                        std::chrono::duration_cast<std::chrono::microseconds>(start - epoch)
+                            .count() -
                         click_us;
                     char line[128];
-                    std::snprintf(line, sizeof line, "%s answered in %.0f ms, %.0f ms after a click",
+                    std::snprintf(line, sizeof line,
+                                  "%s answered in %.0f ms, %.0f ms after a click",
                                   front ? "dialog" : "main window", us / 1000.0, at / 1000.0);
                     std::lock_guard<std::mutex> lock(slow_lock);
                     slow.push_back(line);
@@ -303,7 +305,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("in-app compiles, click to success message (ms):%s\n", list(compiles).c_str());
     std::printf("medians: batch file %.0f ms, in-app %.0f ms, ratio %.2f\n", b, c,
                 b > 0 ? c / b : 0.0);
-    std::printf("longest answer during the compiles: main window %.1f ms, dialog in front %.1f ms\n",
-                longest_main_us / 1000.0, longest_front_us / 1000.0);
+    std::printf(
+        "longest answer during the compiles: main window %.1f ms, dialog in front %.1f ms\n",
+        longest_main_us / 1000.0, longest_front_us / 1000.0);
     return compiles.size() == static_cast<std::size_t>(runs) ? 0 : 1;
 }

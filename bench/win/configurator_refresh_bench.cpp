@@ -15,20 +15,13 @@
 #include <thread>
 #include <vector>
 
+#include "bench_clock.h"
+
+using bench::now_ms;
+
 namespace {
 
 constexpr UINT kRequestRefresh = WM_APP + 1;  // the configurator's own request message
-
-double now_ms() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return 1000.0 * double(c.QuadPart) / double(frequency.QuadPart);
-}
 
 struct search {
     DWORD pid;
@@ -135,9 +128,9 @@ int wmain(int argc, wchar_t** argv) {
             return;
         }
         std::sort(took.begin(), took.end());
-        std::printf("%s: %zu round trips, median %.2f ms, 99th percentile %.2f ms, longest %.2f ms\n",
-                    what, took.size(), took[took.size() / 2], took[took.size() * 99 / 100],
-                    took.back());
+        std::printf(
+            "%s: %zu round trips, median %.2f ms, 99th percentile %.2f ms, longest %.2f ms\n", what,
+            took.size(), took[took.size() / 2], took[took.size() * 99 / 100], took.back());
     };
     report(check_seen ? "after the start-up check (its refresh repaints)" : "after start-up",
            check_done, check_done + 300);

@@ -12,18 +12,12 @@
 
 #include "platform/platform.h"
 
-namespace {
+#include "bench_clock.h"
 
-double now_ms() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER c;
-    QueryPerformanceCounter(&c);
-    return 1000.0 * double(c.QuadPart) / double(frequency.QuadPart);
-}
+using bench::median;
+using bench::now_ms;
+
+namespace {
 
 // The baseline: each file opened and flushed in turn.
 void flush_one_by_one(const std::vector<std::string>& paths) {
@@ -35,11 +29,6 @@ void flush_one_by_one(const std::vector<std::string>& paths) {
         FlushFileBuffers(file);
         CloseHandle(file);
     }
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace

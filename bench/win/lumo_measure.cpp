@@ -15,6 +15,10 @@
 #include "platform/platform.h"
 #include "winui/dpi.h"
 
+#include "bench_clock.h"
+
+using bench::now_ms;
+
 namespace {
 
 // Processor time this thread has used, in milliseconds.
@@ -25,13 +29,6 @@ double thread_cpu_ms() {
         return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
     };
     return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-double now_ms() {
-    LARGE_INTEGER f{}, t{};
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
 double ms_since_process_start() {

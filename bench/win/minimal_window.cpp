@@ -15,9 +15,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     cls.lpszClassName = L"minimal_window";
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     RegisterClassW(&cls);
-    HWND window = CreateWindowW(L"minimal_window", L"Minimal window", WS_OVERLAPPEDWINDOW,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 339, 380, nullptr, nullptr, instance,
-                                nullptr);
+    HWND window =
+        CreateWindowW(L"minimal_window", L"Minimal window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 339, 380, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG msg;

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
+
+using bench::median;
+
 namespace {
 
 struct search {
@@ -45,7 +49,8 @@ start_times time_start(const std::wstring& exe, const wchar_t* caption,
     std::wstring command = L"\"" + exe + L"\"";
     if (!arguments.empty()) command += L" " + arguments;
     QueryPerformanceCounter(&t0);
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &pi))
         return {};
     search s{pi.dwProcessId, caption, false};
     for (int i = 0; i < 20000 && !s.found; ++i) {
@@ -61,13 +66,10 @@ start_times time_start(const std::wstring& exe, const wchar_t* caption,
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     if (!s.found) return {};
-    const auto ms = [&](LARGE_INTEGER t) { return 1000.0 * double(t.QuadPart - t0.QuadPart) / double(freq.QuadPart); };
+    const auto ms = [&](LARGE_INTEGER t) {
+        return 1000.0 * double(t.QuadPart - t0.QuadPart) / double(freq.QuadPart);
+    };
     return {ms(shown), ms(t1)};
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 }  // namespace
@@ -93,9 +95,10 @@ int wmain(int argc, wchar_t** argv) {
         if (b.idle > 0 && p.idle > 0) ratios.push_back(p.idle / b.idle);
     }
     const double p = median(program), b = median(baseline);
-    std::printf("start-up median over %d runs: program %.1f ms (shown at %.1f), minimal window "
-                "%.1f ms (shown at %.1f), ratio %.2f, median of paired ratios %.2f\n",
-                runs, p, median(program_shown), b, median(baseline_shown), b > 0 ? p / b : 0.0,
-                ratios.empty() ? 0.0 : median(ratios));
+    std::printf(
+        "start-up median over %d runs: program %.1f ms (shown at %.1f), minimal window "
+        "%.1f ms (shown at %.1f), ratio %.2f, median of paired ratios %.2f\n",
+        runs, p, median(program_shown), b, median(baseline_shown), b > 0 ? p / b : 0.0,
+        ratios.empty() ? 0.0 : median(ratios));
     return (p > 0 && b > 0) ? 0 : 1;
 }
