@@ -78,7 +78,7 @@ void change_picture(HWND dialog) {
                      kTaskModal | MB_ICONWARNING);
         return;
     }
-    if (app().project.project_kind == project::kind_basic)
+    if (app().project.project_kind == project::kind::basic)
         write_app_icons(dialog, pixels.view());
     else
         add_drawable(dialog, pixels.view(), chosen.path);

@@ -48,11 +48,11 @@ void update_program(HWND dialog) {
 }
 
 void program_button(HWND dialog) {
-    if (app().project.project_kind == project::kind_basic) {
+    if (app().project.project_kind == project::kind::basic) {
         update_program(dialog);
         return;
     }
-    if (app().project.project_kind == project::kind_android) open_manifest_in_editor(dialog);
+    if (app().project.project_kind == project::kind::android) open_manifest_in_editor(dialog);
 }
 
 const bool registered = register_command(shell::id_program, program_button);

@@ -61,7 +61,7 @@ void load_project(HWND dialog, const std::string& folder) {
 
     const project::loaded_project loaded = project::load_project_files(folder);
     project::store_loaded(loaded, state.project);
-    if (loaded.kind == project::kind_no_manifest) {
+    if (loaded.kind == project::kind::no_manifest) {
         show_display_state(dialog, loaded_state(loaded.kind));
         return;
     }

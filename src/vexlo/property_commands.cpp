@@ -106,6 +106,6 @@ void apply_on_command_thread(HWND dialog) {
 }  // namespace
 
 void apply_changes(HWND dialog) {
-    if (app().project.project_kind == project::kind_no_manifest) return;  // nothing to write into
+    if (app().project.project_kind == project::kind::no_manifest) return;  // nothing to write into
     winui::run_on_command_thread(dialog, [dialog] { apply_on_command_thread(dialog); });
 }

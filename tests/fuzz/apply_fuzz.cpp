@@ -151,7 +151,7 @@ void check_edit(const project_files& input, const project_state& wanted,
                                              ? edited.saved_permissions
                                              : before.permissions;
     check(after.permissions == permissions, "the permissions read as applied");
-    if (r.applied.version_name && before.kind == kind_basic && input.has_setup) {
+    if (r.applied.version_name && before.kind == kind::basic && input.has_setup) {
         const std::string setup = read(folder + "res\\values\\setup.xml");
         const string_element v = find_string(setup, "version");
         if (v.found)

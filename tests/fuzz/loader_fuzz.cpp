@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const loaded_project p = load_project_files(folder);
     check(snapshot(folder) == files, "loading writes nothing");
     check(same(load_project_files(folder), p), "loading twice reads the same");
-    check(p.kind != kind_no_manifest, "a manifest makes a project");
+    check(p.kind != kind::no_manifest, "a manifest makes a project");
     project_state state;
     state.project_folder = folder;
     store_loaded(p, state);

@@ -56,7 +56,7 @@ TEST(ApplyLabel, NameInStringsXml) {
     dir.write("AndroidManifest.xml", kManifest);
     dir.write("res\\values\\strings.xml", strings_xml("Old Name"));
     project_state state = loaded(dir.path());
-    ASSERT_EQ(state.project_kind, kind_android);
+    ASSERT_EQ(state.project_kind, kind::android);
     ASSERT_EQ(state.app_name, "Old Name");
     state.app_name = "New Name";
     const apply_result result = apply_project_changes(state);
@@ -92,7 +92,7 @@ TEST(ApplyLabel, NameInSetupXmlWithRunNameForBasicProjects) {
     dir.write("res\\values\\strings.xml", "<resources>\n</resources>\n");
     dir.write("res\\values\\setup.xml", setup_xml("Old", "001.0", "Old"));
     project_state state = loaded(dir.path());
-    ASSERT_EQ(state.project_kind, kind_basic);
+    ASSERT_EQ(state.project_kind, kind::basic);
     ASSERT_EQ(state.app_name, "Old");
     state.app_name = "Fish & Chips";
     const apply_result result = apply_project_changes(state);
@@ -111,7 +111,7 @@ TEST(ApplyLabel, RunNameOnlyBesideTheLabelString) {
     dir.write("res\\values\\setup.xml", setup_xml("Setup", "001.0", "Runner"));
     dir.write("res\\raw\\my_program.bas", "print 1\n");
     project_state state = loaded(dir.path());
-    ASSERT_EQ(state.project_kind, kind_basic);
+    ASSERT_EQ(state.project_kind, kind::basic);
     state.app_name = "New";
     EXPECT_TRUE(apply_project_changes(state).succeeded());
     EXPECT_EQ(dir.read("res\\values\\strings.xml"), strings_xml("New"));
@@ -126,7 +126,7 @@ TEST(ApplyLabel, PlainAndroidProjectKeepsRunName) {
         "<string name=\"run_name\">A</string>\n</resources>\n";
     dir.write("res\\values\\strings.xml", strings);
     project_state state = loaded(dir.path());
-    ASSERT_EQ(state.project_kind, kind_android);
+    ASSERT_EQ(state.project_kind, kind::android);
     state.app_name = "B";
     const apply_result result = apply_project_changes(state);
     EXPECT_TRUE(result.applied.app_name);
@@ -198,7 +198,7 @@ TEST(ApplyBasicVersion, BasicProjectWithoutSetupXmlGetsNone) {
     dir.write("AndroidManifest.xml", kManifest);
     dir.write("res\\raw\\my_program", "print 1\n");
     project_state state = loaded(dir.path());
-    ASSERT_EQ(state.project_kind, kind_basic);
+    ASSERT_EQ(state.project_kind, kind::basic);
     state.version_name = "2.0";
     const apply_result result = apply_project_changes(state);
     EXPECT_TRUE(result.succeeded());

@@ -20,7 +20,7 @@ TEST(ProjectLoader, RealWorldBasicProject) {
     scratch_folder dir;
     const std::string folder = copy_fixture("basic-project", dir);
     const loaded_project p = load_project_files(folder);
-    EXPECT_EQ(p.kind, kind_basic);  // setup.xml mentions "BASIC! for Android"
+    EXPECT_EQ(p.kind, kind::basic);  // setup.xml mentions "BASIC! for Android"
     EXPECT_EQ(p.package_name, "com.rfo.basic");
     EXPECT_EQ(p.version_code, "1911");  // written with spaces around "="
     EXPECT_EQ(p.version_name, "01.91");
@@ -42,7 +42,7 @@ TEST(ProjectLoader, PlainAndroidProjectWithLowerCasePermission) {
     scratch_folder dir;
     const std::string folder = copy_fixture("android-project", dir);
     const loaded_project p = load_project_files(folder);
-    EXPECT_EQ(p.kind, kind_android);
+    EXPECT_EQ(p.kind, kind::android);
     EXPECT_EQ(p.app_name, "Caf\xC3\xA9 Notes");  // read as it stands for
     EXPECT_TRUE(p.permissions[1]);            // "internet" in lower case counts
     EXPECT_TRUE(p.has_gitignore);
@@ -53,7 +53,7 @@ TEST(ProjectLoader, PlainAndroidProjectWithLowerCasePermission) {
 TEST(ProjectLoader, FolderWithoutManifest) {
     scratch_folder dir;
     const std::string folder = copy_fixture("no-manifest", dir);
-    EXPECT_EQ(load_project_files(folder).kind, kind_no_manifest);
+    EXPECT_EQ(load_project_files(folder).kind, kind::no_manifest);
 }
 
 TEST(ProjectLoader, KindRules) {
@@ -61,12 +61,12 @@ TEST(ProjectLoader, KindRules) {
     dir.write("a\\AndroidManifest.xml", kMinimalManifest);
     dir.write("a\\res\\raw\\my_program.bas", "PRINT 1");
     dir.write("a\\res\\values\\setup.xml", "<resources/>");
-    EXPECT_EQ(decide_kind(dir.path() + "a\\"), kind_basic);
+    EXPECT_EQ(decide_kind(dir.path() + "a\\"), kind::basic);
     dir.write("b\\AndroidManifest.xml", kMinimalManifest);
     dir.write("b\\res\\values\\setup.xml", "<!-- basic! for android -->");
-    EXPECT_EQ(decide_kind(dir.path() + "b\\"), kind_android);  // case-sensitive marker
+    EXPECT_EQ(decide_kind(dir.path() + "b\\"), kind::android);  // case-sensitive marker
     dir.write("c\\res\\raw\\my_program", "PRINT 1");
-    EXPECT_EQ(decide_kind(dir.path() + "c\\"), kind_basic);
+    EXPECT_EQ(decide_kind(dir.path() + "c\\"), kind::basic);
 }
 
 TEST(ProjectLoader, LabelResolution) {

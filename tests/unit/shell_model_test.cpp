@@ -61,12 +61,12 @@ TEST(MainWindowModel, FourDisplayStates) {
     EXPECT_TRUE(contains(start.disabled, id_compile));
     EXPECT_TRUE(contains(start.disabled, id_apply));
 
-    const display_state none = loaded_state(project::kind_no_manifest);
+    const display_state none = loaded_state(project::kind::no_manifest);
     EXPECT_EQ(none.icon_picture, "UNK");
     EXPECT_EQ(none.status, "This is not an Android project. Change the folder");
     EXPECT_EQ(none.pictures[3].base, "KEY0");
 
-    const display_state android = loaded_state(project::kind_android);
+    const display_state android = loaded_state(project::kind::android);
     EXPECT_EQ(android.icon_picture, "OID");
     EXPECT_EQ(android.program_caption, "Edit the Manifest");
     EXPECT_EQ(android.picture_caption, "Add res/drawable image");
@@ -74,7 +74,7 @@ TEST(MainWindowModel, FourDisplayStates) {
     EXPECT_EQ(android.pictures[6].base, "SAV0");
     EXPECT_EQ(android.disabled, (std::vector<int>{id_apply, id_discard}));
 
-    const display_state basic = loaded_state(project::kind_basic);
+    const display_state basic = loaded_state(project::kind::basic);
     EXPECT_EQ(basic.icon_picture, "");
     EXPECT_EQ(basic.program_caption, "Update BASIC! program");
     EXPECT_EQ(basic.pictures[3].base, "UPD1");
@@ -89,9 +89,9 @@ TEST(MainWindowModel, LayoutIdsAreUniqueExceptTheCaptions) {
         EXPECT_TRUE(seen.insert(c.id).second) << c.id;
     }
     // Every control a state of the window enables, disables or shows a picture in is laid out.
-    const display_state states[] = {start_state(), loaded_state(project::kind_no_manifest),
-                                    loaded_state(project::kind_android),
-                                    loaded_state(project::kind_basic)};
+    const display_state states[] = {start_state(), loaded_state(project::kind::no_manifest),
+                                    loaded_state(project::kind::android),
+                                    loaded_state(project::kind::basic)};
     for (const display_state& state : states) {
         for (const std::vector<int>* ids : {&state.enabled, &state.disabled})
             for (int id : *ids) EXPECT_TRUE(seen.count(id)) << "no control " << id;

@@ -77,7 +77,7 @@ void write_app_name(std::string& text, file_edits& edits, const project_state& s
         if (e && set_string(*e, key, state.app_name)) {
             applied.app_name = true;
             // BASIC! shows its run_name beside the app name, when both share the file.
-            if (state.project_kind == kind_basic) set_string(*e, "run_name", state.app_name);
+            if (state.project_kind == kind::basic) set_string(*e, "run_name", state.app_name);
         } else {
             result.problems.push_back({apply_problem_kind::missing_place, label});
         }
@@ -154,7 +154,7 @@ apply_result apply_project_changes(const project_state& state, const property_ch
     write_fields(text, state, changes, applied, result);
     if (changes.permissions) write_permissions(text, manifest_path, state, applied, result);
     if (changes.app_name) write_app_name(text, edits, state, applied, result);
-    if (changes.version_name && state.project_kind == kind_basic) write_basic_version(edits, state);
+    if (changes.version_name && state.project_kind == kind::basic) write_basic_version(edits, state);
     edit_of(edits, manifest_path)->text = text;
 
     // The rename is planned before anything is written: a file in its way stops everything.

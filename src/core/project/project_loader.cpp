@@ -12,15 +12,15 @@
 
 namespace project {
 
-int decide_kind(const std::string& folder) {
+kind decide_kind(const std::string& folder) {
     const bool program = platform::file_exists(folder + assets::kProgramFiles[0]) ||
                          platform::file_exists(folder + assets::kProgramFiles[1]);
-    if (program) return kind_basic;
+    if (program) return kind::basic;
     std::string setup;
     if (platform::read_file(folder + assets::kSetupFile, setup) &&
         setup.find("BASIC! for Android") != std::string::npos)
-        return kind_basic;
-    return kind_android;
+        return kind::basic;
+    return kind::android;
 }
 
 namespace {
@@ -78,7 +78,7 @@ loaded_project load_project_files(const std::string& folder) {
 
 void store_loaded(const loaded_project& loaded, project_state& state) {
     state.project_kind = loaded.kind;
-    if (loaded.kind == kind_no_manifest) return;
+    if (loaded.kind == kind::no_manifest) return;
     // Whole values: a value cut here would be written back cut by the next Apply.
     state.app_name = loaded.app_name;
     state.package_name = loaded.package_name;

@@ -10,7 +10,7 @@
 namespace project {
 
 struct loaded_project {
-    int kind = kind_no_manifest;
+    project::kind kind = project::kind::no_manifest;
     std::string app_name;
     std::string package_name;
     std::string version_name;
@@ -29,7 +29,7 @@ struct loaded_project {
 loaded_project load_project_files(const std::string& folder);
 
 // The project kind decided from the files in the folder (manifest present).
-int decide_kind(const std::string& folder);
+kind decide_kind(const std::string& folder);
 // The app name a manifest's label stands for: the literal label, or the string it refers to.
 std::string resolve_label(const std::string& folder, const std::string& label);
 // Copies what was loaded into the project record.

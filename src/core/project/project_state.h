@@ -8,7 +8,8 @@ namespace project {
 constexpr int kPermissionCount = 21;
 using permission_flags = std::array<bool, kPermissionCount>;
 
-enum project_kind_value : int { kind_no_manifest = 0, kind_android = 1, kind_basic = 2 };
+// What the folder holds: no manifest, a plain Android project, or one built on BASIC!.
+enum class kind { no_manifest, android, basic };
 
 struct project_state {
     std::string project_folder;  // absolute, ends in exactly one backslash
@@ -18,7 +19,7 @@ struct project_state {
     std::string version_code;
     std::string min_sdk;
     std::string target_sdk;
-    int project_kind = kind_no_manifest;
+    kind project_kind = kind::no_manifest;
     permission_flags saved_permissions{};
     bool changes_pending = false;
 };

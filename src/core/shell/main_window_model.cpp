@@ -100,14 +100,14 @@ display_state start_state() {
     return disabled_state("Please load a project with the \"Load\" button", "UPD");
 }
 
-display_state loaded_state(int project_kind) {
-    if (project_kind == project::kind_no_manifest) {
+display_state loaded_state(project::kind project_kind) {
+    if (project_kind == project::kind::no_manifest) {
         display_state s = disabled_state("This is not an Android project. Change the folder", "KEY");
         s.icon_picture = "UNK";
         return s;
     }
     display_state s;
-    const bool basic = project_kind == project::kind_basic;
+    const bool basic = project_kind == project::kind::basic;
     s.status = basic ? "This is an (Android) BASIC! based project"
                      : "This is an Android (non-BASIC! based) project";
     s.icon_picture = basic ? "" : "OID";

@@ -60,7 +60,7 @@ struct display_state {
 
 // The state of the window with no project yet, and after loading a folder of the given kind.
 display_state start_state();
-display_state loaded_state(int project_kind);
+display_state loaded_state(project::kind project_kind);
 
 // The pending-changes rule: true when this edit starts pending changes.
 bool starts_pending(bool already_pending, const std::string& new_text,
