@@ -1,4 +1,4 @@
-// "Compile APK" (1031) and "Clean project" (1032): the signing identity, the build behind the
+// "Compile APK" and "Clean project": the signing identity, the build behind the
 // progress dialog, and the outcome told to the user.
 #include <windows.h>
 #include <shellapi.h>

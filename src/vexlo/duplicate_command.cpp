@@ -1,4 +1,4 @@
-// The duplicate button (1018): the whole project is copied to a folder the user names, then
+// The duplicate button: the whole project is copied to a folder the user names, then
 // the copy may be loaded.
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// The picture button (1020): a square picture becomes the launcher icon of a BASIC!-based
+// The picture button: a square picture becomes the launcher icon of a BASIC!-based
 // project at every existing density, or a drawable of any other project.
 #include <windows.h>
 
