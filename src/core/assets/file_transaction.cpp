@@ -34,40 +34,36 @@ void undo(const std::vector<std::string>& staged, const std::vector<std::string>
     for (auto it = made.rbegin(); it != made.rend(); ++it) platform::remove_directory(*it);
 }
 
-}  // namespace
-
-transaction_result commit_transaction(const file_transaction& transaction,
-                                      const progress_callback& progress) {
-    transaction_result result;
-    const std::vector<file_change>& changes = transaction.changes;
-    const auto all_unchanged = [&result, &changes] {
-        for (const file_change& c : changes) result.unchanged.push_back(c.target);
-    };
-
-    // A file marked read-only is not to be changed: nothing is.
+// Nothing is changed when one of the files is marked read-only: the user keeps it as it is.
+bool refuse_read_only(const std::vector<file_change>& changes, transaction_result& result) {
     for (const file_change& c : changes) {
         for (const std::string* p : {&c.target, &c.from}) {
             if (!p->empty() && platform::is_read_only(*p)) {
                 result.failed = *p;
-                all_unchanged();
-                return result;
+                return true;
             }
         }
     }
+    return false;
+}
 
-    // Preparation: folders, then every new text under a fresh name beside its target.
-    std::vector<std::string> made;
+// The preparation: the folders, then every new text under a fresh name beside its target, made
+// durable in one step. False, with everything taken back and the failure noted, when a step
+// failed.
+bool prepare(const file_transaction& transaction, std::vector<std::string>& staged,
+             std::vector<std::string>& made, transaction_result& result,
+             const progress_callback& progress) {
+    const std::vector<file_change>& changes = transaction.changes;
     std::vector<std::string> folders = transaction.new_folders;
     for (const file_change& c : changes) folders.push_back(parent_of(c.target));
     for (const std::string& f : folders) {
         if (!make_folder(f, made)) {
             undo({}, made);
             result.failed = f;
-            all_unchanged();
-            return result;
+            return false;
         }
     }
-    std::vector<std::string> staged(changes.size());
+    staged.assign(changes.size(), std::string());
     std::vector<std::string> to_flush;
     for (std::size_t i = 0; i < changes.size(); ++i) {
         report(progress);
@@ -76,21 +72,23 @@ transaction_result commit_transaction(const file_transaction& transaction,
         if (staged[i].empty()) {
             undo(staged, made);
             result.failed = changes[i].target;
-            all_unchanged();
-            return result;
+            return false;
         }
         to_flush.push_back(staged[i]);
     }
-    if (!platform::flush_files(to_flush)) {
-        undo(staged, made);
-        // The user knows the files by their own names, not by their staged ones.
-        for (std::size_t i = 0; i < changes.size() && result.failed.empty(); ++i)
-            if (!staged[i].empty()) result.failed = changes[i].target;
-        all_unchanged();
-        return result;
-    }
+    if (platform::flush_files(to_flush)) return true;
+    undo(staged, made);
+    // The user knows the files by their own names, not by their staged ones.
+    for (std::size_t i = 0; i < changes.size() && result.failed.empty(); ++i)
+        if (!staged[i].empty()) result.failed = changes[i].target;
+    return false;
+}
 
-    // The swap.
+// The swap, file after file. False when one could not take its place: the later ones stay as
+// they were, and so do folders made for files that did not come.
+bool swap_in(const std::vector<file_change>& changes, const std::vector<std::string>& staged,
+             const std::vector<std::string>& made, transaction_result& result,
+             const progress_callback& progress) {
     for (std::size_t i = 0; i < changes.size(); ++i) {
         report(progress);
         const file_change& c = changes[i];
@@ -102,15 +100,32 @@ transaction_result commit_transaction(const file_transaction& transaction,
                 result.unchanged.push_back(changes[k].target);
                 if (!staged[k].empty()) platform::remove_file(staged[k]);
             }
-            // Folders made for files that did not come stay only while a changed file is in
-            // them: removing a folder that is not empty fails.
+            // Removing a folder that is not empty fails: those holding a changed file stay.
             for (auto it = made.rbegin(); it != made.rend(); ++it) platform::remove_directory(*it);
-            return result;
+            return false;
         }
         result.changed.push_back(c.target);
         if (c.rewritten && !c.from.empty() && !platform::remove_file(c.from))
             result.stale.push_back(c.from);
     }
+    return true;
+}
+
+}  // namespace
+
+transaction_result commit_transaction(const file_transaction& transaction,
+                                      const progress_callback& progress) {
+    transaction_result result;
+    const auto all_unchanged = [&result, &transaction] {
+        for (const file_change& c : transaction.changes) result.unchanged.push_back(c.target);
+    };
+    std::vector<std::string> staged, made;
+    if (refuse_read_only(transaction.changes, result) ||
+        !prepare(transaction, staged, made, result, progress)) {
+        all_unchanged();
+        return result;
+    }
+    if (!swap_in(transaction.changes, staged, made, result, progress)) return result;
     for (const std::string& old : transaction.leftovers)
         if (!platform::remove_file(old)) result.stale.push_back(old);
     for (const std::string& f : transaction.emptied_folders) platform::remove_directory(f);
