@@ -90,17 +90,10 @@ bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
 void append_escaped(std::string& out, std::string_view text) {
     for (char c : text) {
         switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                out.push_back(c);
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out.push_back(c);
         }
     }
 }
@@ -175,87 +168,73 @@ int report_window_height(int line_count) {
     return static_cast<int>(std::min<long long>(height, 976));
 }
 
-failure_report make_failure_report(std::string_view ant_log, std::string_view project_folder,
-                                   report_editor editor) {
-    failure_report report;
-    const std::string log = without_carriage_returns(platform::tool_log_decoding(ant_log));
-    std::string section;
-    if (!compile_section(log, section)) return report;
+namespace {
 
-    const std::string folder =
-        project_folder.empty() ? std::string() : text::with_one_trailing_backslash(project_folder);
-    // The tools name the project as the batch files gave it to them: by its short form when
-    // the console's code page lacks some of its characters.
-    const std::string alias =
-        folder.empty() ? std::string()
-                       : text::with_one_trailing_backslash(platform::batch_readable_path(folder));
-    report.line_count = static_cast<int>(std::count(section.begin(), section.end(), '\n'));
-
+// The section's lines, split at each line feed (a final one leaves an empty last line).
+std::vector<std::string_view> lines_of(std::string_view section) {
     std::vector<std::string_view> lines;
     for (std::size_t from = 0;;) {
         const std::size_t lf = section.find('\n', from);
-        lines.push_back(
-            std::string_view(section).substr(from, lf == std::string::npos ? lf : lf - from));
-        if (lf == std::string::npos) break;
+        lines.push_back(section.substr(from, lf == std::string::npos ? lf : lf - from));
+        if (lf == std::string::npos) return lines;
         from = lf + 1;
     }
+}
 
-    std::vector<std::string> entries(1);  // entry 1 collects what comes before the first error
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = without_leading_blanks(lines[i]);
-        std::string& entry = entries.back();
-        const std::size_t prefix = folder.empty()                            ? 0
-                                   : starts_with_ignoring_case(line, folder) ? folder.size()
-                                   : starts_with_ignoring_case(line, alias)  ? alias.size()
-                                                                             : 0;
-        if (prefix > 0) {
-            if (entries.size() != 1) entry += kEntryEnd;
-            const int n = static_cast<int>(entries.size()) + 1;
-            const std::size_t colon = line.find(": ");
-            const std::string_view location = line.substr(0, colon);
-            const std::string_view message =
-                colon == std::string_view::npos ? std::string_view() : line.substr(colon + 1);
-            // The file and the line number: the number is what follows the last ":", when it
-            // is one; a location without a number opens the file at its start.
-            const std::size_t last_colon = location.rfind(':');
-            const bool numbered =
-                last_colon != std::string_view::npos && all_digits(location.substr(last_colon + 1));
-            const std::string_view file = numbered ? location.substr(0, last_colon) : location;
-            const std::string_view number =
-                numbered ? location.substr(last_colon + 1) : std::string_view();
-            // An entry whose location is no plain file path, or one a batch file cannot name,
-            // shows without a link.
-            const bool linked = is_plain_file_path(file) &&
-                                encoded_batch_line(editor, file, number, report.link_batches[n]);
-            if (!linked) report.link_batches.erase(n);
-            std::string& added = entries.emplace_back("<li><input type='checkbox'> ");
-            if (linked) added += "<a href='bat\\" + std::to_string(n) + ".bat'>";
-            append_escaped(added, location.substr(prefix));
-            added += linked ? "</a>: <b>" : ": <b>";
-            append_escaped(added, message);
-            added += "</b>";
-        } else if (i + 1 < lines.size() && trimmed_blanks(lines[i + 1]) == "^") {
-            append_marked_source_line(entry, lines[i], lines[i + 1]);
-            ++i;
-        } else if (text::starts_with(line, "symbol: ")) {
-            entry += "<br><u>symbol:&nbsp;&nbsp;</u>";
-            append_escaped(entry, line.substr(7));
-        } else if (text::starts_with(line, "location: ")) {
-            entry += "<br><u>location:</u>";
-            append_escaped(entry, line.substr(9));
-        } else {
-            entry += "<br><i>";
-            append_escaped(entry, line);
-            entry += "</i>";
-        }
+// A line that names a file of the project ("<folder>\src\...\Main.java:12: error: ...")
+// starts entry n: the location, linked to its batch when a batch can name the file, and the
+// message in bold.
+std::string error_entry(std::string_view line, std::size_t prefix, int n, report_editor editor,
+                        failure_report& report) {
+    const std::size_t colon = line.find(": ");
+    const std::string_view location = line.substr(0, colon);
+    const std::string_view message =
+        colon == std::string_view::npos ? std::string_view() : line.substr(colon + 1);
+    // The file and the line number: the number is what follows the last ":", when it is one;
+    // a location without a number opens the file at its start.
+    const std::size_t last_colon = location.rfind(':');
+    const bool numbered =
+        last_colon != std::string_view::npos && all_digits(location.substr(last_colon + 1));
+    const std::string_view file = numbered ? location.substr(0, last_colon) : location;
+    const std::string_view number = numbered ? location.substr(last_colon + 1) : std::string_view();
+    // An entry whose location is no plain file path, or one a batch file cannot name, shows
+    // without a link.
+    const bool linked = is_plain_file_path(file) &&
+                        encoded_batch_line(editor, file, number, report.link_batches[n]);
+    if (!linked) report.link_batches.erase(n);
+    std::string entry = "<li><input type='checkbox'> ";
+    if (linked) entry += "<a href='bat\\" + std::to_string(n) + ".bat'>";
+    append_escaped(entry, location.substr(prefix));
+    entry += linked ? "</a>: <b>" : ": <b>";
+    append_escaped(entry, message);
+    entry += "</b>";
+    return entry;
+}
+
+// Any other line adds to the current entry: a source line with its marker line below it
+// (taking both, so i moves past the marker), "symbol:" and "location:", or plain text.
+void add_detail(std::string& entry, const std::vector<std::string_view>& lines, std::size_t& i) {
+    const std::string_view line = without_leading_blanks(lines[i]);
+    if (i + 1 < lines.size() && trimmed_blanks(lines[i + 1]) == "^") {
+        append_marked_source_line(entry, lines[i], lines[i + 1]);
+        ++i;
+    } else if (text::starts_with(line, "symbol: ")) {
+        entry += "<br><u>symbol:&nbsp;&nbsp;</u>";
+        append_escaped(entry, line.substr(7));
+    } else if (text::starts_with(line, "location: ")) {
+        entry += "<br><u>location:</u>";
+        append_escaped(entry, line.substr(9));
+    } else {
+        entry += "<br><i>";
+        append_escaped(entry, line);
+        entry += "</i>";
     }
-    entries.back() += kEntryEnd;
+}
 
-    if (!encoded_batch_line(editor, folder + "ant_log.txt", "", report.link_batches[0]))
-        report.link_batches.erase(0);
+std::string report_page(const std::vector<std::string>& entries) {
     std::size_t size = 512;
     for (const std::string& entry : entries) size += entry.size() + 2;
-    std::string& html = report.index_htm;
+    std::string html;
     html.reserve(size);
     html =
         "<html><body bgcolor='#FAE6E6'>\r\n"
@@ -272,6 +251,48 @@ failure_report make_failure_report(std::string_view ant_log, std::string_view pr
         "<br>\r\n"
         "<a href='bat\\0.bat'>View the complete Ant log for more details</a>\r\n"
         "</body></html>\r\n";
+    return html;
+}
+
+}  // namespace
+
+failure_report make_failure_report(std::string_view ant_log, std::string_view project_folder,
+                                   report_editor editor) {
+    failure_report report;
+    const std::string log = without_carriage_returns(platform::tool_log_decoding(ant_log));
+    std::string section;
+    if (!compile_section(log, section)) return report;
+
+    const std::string folder =
+        project_folder.empty() ? std::string() : text::with_one_trailing_backslash(project_folder);
+    // The tools name the project as the batch files gave it to them: by its short form when
+    // the console's code page lacks some of its characters.
+    const std::string alias =
+        folder.empty() ? std::string()
+                       : text::with_one_trailing_backslash(platform::batch_readable_path(folder));
+    report.line_count = static_cast<int>(std::count(section.begin(), section.end(), '\n'));
+
+    const std::vector<std::string_view> lines = lines_of(section);
+    std::vector<std::string> entries(1);  // entry 1 collects what comes before the first error
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = without_leading_blanks(lines[i]);
+        const std::size_t prefix = folder.empty()                            ? 0
+                                   : starts_with_ignoring_case(line, folder) ? folder.size()
+                                   : starts_with_ignoring_case(line, alias)  ? alias.size()
+                                                                             : 0;
+        if (prefix == 0) {
+            add_detail(entries.back(), lines, i);
+            continue;
+        }
+        if (entries.size() != 1) entries.back() += kEntryEnd;
+        const int n = static_cast<int>(entries.size()) + 1;
+        entries.push_back(error_entry(line, prefix, n, editor, report));
+    }
+    entries.back() += kEntryEnd;
+
+    if (!encoded_batch_line(editor, folder + "ant_log.txt", "", report.link_batches[0]))
+        report.link_batches.erase(0);
+    report.index_htm = report_page(entries);
     report.produced = true;
     return report;
 }
