@@ -43,6 +43,7 @@ int main() {
         {"zipalign.exe", build_tools + "\\zipalign.exe"},
         {"fake_apksigner.exe", build_tools + "\\lib\\fake_apksigner.exe"},
         {"fake_ant.exe", ant + "\\lib\\fake_ant.exe"},
+        {"adb.exe", sdk + "\\platform-tools\\adb.exe"},
     };
     bool ok = true;
     for (const placed_file& p : programs) {
@@ -68,7 +69,8 @@ int main() {
     // What the real installations say of their versions: a JDK 8, the SDK Tools 25.2.5.
     ok = platform::write_file(jdk + "\\release", "JAVA_VERSION=\"1.8.0_202\"\r\n") && ok;
     ok = platform::write_file(sdk + "\\tools\\source.properties",
-                              "Pkg.Desc=Android SDK Tools\r\nPkg.Revision=25.2.5\r\n") && ok;
+                              "Pkg.Desc=Android SDK Tools\r\nPkg.Revision=25.2.5\r\n") &&
+         ok;
 
     const std::string keystore_file = root + "\\release.keystore";
     fake::keystore ks;

@@ -13,7 +13,10 @@ std::string arg(std::string_view value) {
 
 // The program itself always quoted: a path with a space would otherwise end at the space.
 std::string program(std::string_view adb) {
-    return "\"" + build::double_percent(adb) + "\"";
+    std::string quoted(1, '"');
+    quoted += build::double_percent(adb);
+    quoted += '"';
+    return quoted;
 }
 
 std::string on_device(std::string_view adb, std::string_view serial) {

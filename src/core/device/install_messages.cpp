@@ -1,5 +1,6 @@
 #include "core/device/install_messages.h"
 
+#include "core/build/compile_messages.h"
 #include "core/device/tool_output.h"
 #include "core/text/text_helpers.h"
 
@@ -56,17 +57,18 @@ std::string not_ready_message(const std::vector<adb_device>& devices) {
         if (!out.empty()) out += std::string(CR) + CR;
         if (d.state == "unauthorized")
             out += "The phone " + device_label(d) +
-                   " is connected but has not allowed this computer to debug it." + CR +
+                   " is connected but has not allowed this computer to debug it." + CR + CR +
                    "Unlock the phone and accept the prompt \"Allow USB debugging?\" on its " +
                    "screen (tick \"Always allow from this computer\"), then compile again to " +
                    "install the APK on it.";
         else if (d.state == "offline")
             out += "The phone " + device_label(d) + " is connected but does not answer (offline)." +
-                   CR + "Unplug it and plug it in again, or turn USB debugging off and on in its " +
+                   CR + CR +
+                   "Unplug it and plug it in again, or turn USB debugging off and on in its " +
                    "developer options, then compile again to install the APK on it.";
         else
             out += "The phone " + device_label(d) + " is connected but this computer may not " +
-                   "talk to it (no permissions)." + CR +
+                   "talk to it (no permissions)." + CR + CR +
                    "Check its USB driver and its USB mode, then compile again.";
     }
     return out;
@@ -167,6 +169,24 @@ std::string uninstall_failure_message(const install_answer& answer, const app_fa
 std::string start_failure_message(std::string_view output, const app_facts& app) {
     return name_of(app) + " is installed but could not be started:" + CR + shown_output(output) +
            CR + CR + "Start it from the phone's app list.";
+}
+
+std::string adb_not_run_message(build::run_status status) {
+    std::string why;
+    switch (status) {
+        case build::run_status::cannot_encode: why = build::unreadable_path_text(); break;
+        case build::run_status::cannot_write:
+            why =
+                "Its batch file could not be written in the temporary folder: please check "
+                "that the folder exists and has free space.";
+            break;
+        default:
+            why =
+                "The command interpreter (cmd.exe) could not be started: please check your "
+                "Windows installation.";
+            break;
+    }
+    return std::string("The phone could not be reached: adb could not be run.") + CR + CR + why;
 }
 
 }  // namespace device

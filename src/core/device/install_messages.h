@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/build/compile_runner_status.h"
 #include "core/device/adb_devices.h"
 #include "core/device/adb_install.h"
 
@@ -44,5 +45,8 @@ std::string install_failure_message(const install_answer& answer, const app_fact
 std::string uninstall_failure_message(const install_answer& answer, const app_facts& app,
                                       const adb_device& device);
 std::string start_failure_message(std::string_view output, const app_facts& app);
+// adb could not be run at all (the runner's status: no temporary file, no interpreter, a path
+// cmd.exe cannot read).
+std::string adb_not_run_message(build::run_status status);
 
 }  // namespace device
