@@ -214,6 +214,11 @@ TEST_F(Phone, EachOutcomeThroughTheRealWindows) {
     const std::vector<phone_case> cases = {
         {"no adb: nothing asked", "adb_devices=PX7 device Pixel_7\r\n", true, {}, {}},
         {"no phone: nothing asked", "", false, {}, {"devices -l"}},
+        {"a daemon that hangs: given up, nothing asked",
+         "adb_devices=PX7 device Pixel_7\r\nadb_devices_delay=120000\r\n",
+         false,
+         {},
+         {"devices -l"}},
         {"one phone: install, then start",
          "adb_devices=PX7 device Pixel_7\r\n",
          false,
@@ -285,6 +290,7 @@ TEST_F(Phone, EachOutcomeThroughTheRealWindows) {
         // Nothing more is asked, and the main window is back.
         EXPECT_TRUE(gui::no_message_box(program_->pid(), 1500));
         EXPECT_TRUE(gui::wait_until([&] { return IsWindowEnabled(w) != FALSE; }));
+        EXPECT_EQ(compile_support::processes_named("adb.exe"), 0);
         std::vector<std::string> expected;
         for (std::string command : c.commands) {
             const std::size_t at = command.find("APK");
