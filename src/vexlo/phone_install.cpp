@@ -143,7 +143,8 @@ void install_on(HWND owner, phone_listing& listing, const device::adb_device& ph
         return;
     device::install_answer answer = device::read_install_answer(output);
     if (answer.outcome == device::install_outcome::update_incompatible) {
-        if (tell(owner, device::uninstall_question(app, phone), MB_YESNO | MB_ICONWARNING) != IDYES)
+        if (tell(owner, device::uninstall_question(app, phone),
+                 MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
             return;
         if (!step(owner, listing, title, device::uninstall_step_text(),
                   device::uninstall_command(adb, phone.serial, app.package_name), output))

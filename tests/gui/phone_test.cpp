@@ -157,7 +157,7 @@ protected:
         gui::answer(done, IDOK);
         return w;
     }
-    void run_step(const phone_case& c, const step& s) {
+    void run_step(const phone_case& c, const step& s, const std::string& folder) {
         const DWORD pid = program_->pid();
         switch (s.what) {
             case step::box: {
@@ -183,9 +183,10 @@ protected:
                 HWND p = wait_window_with(pid, kProgressCancel);
                 ASSERT_NE(p, nullptr) << c.name;
                 EXPECT_EQ(gui::item_text(p, kProgressTitle), s.part) << c.name;
-                // adb is at work on the phone when Cancel comes.
-                EXPECT_TRUE(gui::wait_until([] {
-                    return compile_support::processes_named("adb.exe") > 0;
+                // adb is at work on the phone when Cancel comes (its log names the install).
+                EXPECT_TRUE(gui::wait_until([&] {
+                    const std::vector<std::string> lines = log_lines(folder + "adb-log.txt");
+                    return !lines.empty() && lines.back().find(" install -r ") != std::string::npos;
                 })) << c.name;
                 if (!s.shot.empty()) gui::screenshot(p, s.shot);
                 gui::click(p, kProgressCancel);
@@ -286,7 +287,7 @@ TEST_F(Phone, EachOutcomeThroughTheRealWindows) {
         ASSERT_TRUE(platform::write_file(folder + "fake-tools.txt", c.knobs));
         HWND w = compile(folder);
         ASSERT_NE(w, nullptr);
-        for (const step& s : c.steps) run_step(c, s);
+        for (const step& s : c.steps) run_step(c, s, folder);
         // Nothing more is asked, and the main window is back.
         EXPECT_TRUE(gui::no_message_box(program_->pid(), 1500));
         EXPECT_TRUE(gui::wait_until([&] { return IsWindowEnabled(w) != FALSE; }));
