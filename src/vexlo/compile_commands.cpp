@@ -17,6 +17,7 @@
 #include "vexlo/compile_progress_dialog.h"
 #include "vexlo/editor_launch.h"
 #include "vexlo/failure_report_launch.h"
+#include "vexlo/phone_install.h"
 #include "vexlo/signing_identity.h"
 #include "winui/command_thread.h"
 #include "winui/message_box.h"
@@ -34,6 +35,11 @@ build::build_inputs inputs_of_project() {
     in.identity = current_identity();
     in.ant_properties_source = build::ant_properties_path(platform::temp_folder());
     return in;
+}
+
+device::app_facts facts_of(const build::build_inputs& in) {
+    const project::project_state& p = app().project;
+    return {in.app_name, in.package_name, in.version_code, p.min_sdk, p.target_sdk};
 }
 
 double seconds_since(double start) {
@@ -60,10 +66,17 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
                 return;
             }
             platform::remove_file(log);
-            show_message(dialog,
-                         build::compile_success_message(seconds) + "\r\r" +
-                             build::verified_signature_text(verification),
-                         shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
+            {
+                // adb lists the phones while the message is read, so a question can follow it
+                // at once. Explorer opens once the phone is done with: a box shown after it
+                // started would stand behind its window.
+                phone_install phone(app().tools);
+                show_message(dialog,
+                             build::compile_success_message(seconds) + "\r\r" +
+                                 build::verified_signature_text(verification),
+                             shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
+                phone.offer(dialog, facts_of(in), build::final_apk_path(in));
+            }
             select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_unsigned_only:

@@ -54,13 +54,16 @@ inline std::string full_path(const std::string& name) {
     return current_folder() + name;
 }
 
-inline std::string own_folder() { return platform::program_folder(); }
+inline std::string own_folder() {
+    return platform::program_folder();
+}
 
-// A knob from "fake-tools.txt" in the current folder or the one above it ("name=value"
-// lines): lets a test project ask a tool to take its time.
-inline std::string knob(const std::string& name) {
+// A knob from "fake-tools.txt" in the current folder (or the given one, with its trailing
+// backslash) or the one above it ("name=value" lines): lets a test project ask a tool to take
+// its time.
+inline std::string knob(const std::string& name, const std::string& folder = "") {
     std::string text;
-    const std::string here = current_folder();
+    const std::string here = folder.empty() ? current_folder() : folder;
     const std::string parent = here.substr(0, here.rfind('\\', here.size() - 2) + 1);
     if (!platform::read_file(here + "fake-tools.txt", text) &&
         !platform::read_file(parent + "fake-tools.txt", text))
@@ -77,8 +80,8 @@ inline std::string knob(const std::string& name) {
     return "";
 }
 
-inline void delay_from_knob(const std::string& name) {
-    const std::string value = knob(name);
+inline void delay_from_knob(const std::string& name, const std::string& folder = "") {
+    const std::string value = knob(name, folder);
     if (!value.empty()) Sleep(static_cast<DWORD>(std::stoul(value)));
 }
 

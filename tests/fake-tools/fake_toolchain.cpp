@@ -43,6 +43,7 @@ int main() {
         {"zipalign.exe", build_tools + "\\zipalign.exe"},
         {"fake_apksigner.exe", build_tools + "\\lib\\fake_apksigner.exe"},
         {"fake_ant.exe", ant + "\\lib\\fake_ant.exe"},
+        {"adb.exe", sdk + "\\platform-tools\\adb.exe"},
     };
     bool ok = true;
     for (const placed_file& p : programs) {
