@@ -5,11 +5,6 @@
 #include <string>
 #include <vector>
 
-enum device_chooser_id : int {
-    id_chooser_text = 1001,
-    id_chooser_list = 1002,
-};
-
 // The index of the chosen line (the first is selected at first), or -1 when the user cancels.
 // Install is IDOK, Cancel IDCANCEL; a double click on a line installs on it.
 int choose_device(HWND owner, const std::string& text, const std::vector<std::string>& lines);

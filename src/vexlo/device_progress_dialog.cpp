@@ -3,151 +3,129 @@
 #include <commctrl.h>
 
 #include "core/shell/main_window_model.h"
+#include "vexlo/device_progress_ids.h"
 #include "vexlo/loadbar_frames.h"
-#include "winui/dialog_template.h"
-#include "winui/dpi.h"
-#include "winui/gdi_handles.h"
-#include "winui/message_box.h"
-#include "winui/text_controls.h"
-#include "winui/window_icon.h"
+#include "winui/app_messages.h"
+#include "winui/background_job.h"
+#include "winui/dialog_base.h"
+#include "winui/dialog_font.h"
+#include "winui/message_wait.h"
 
 namespace {
 
 const COLORREF kBackground = RGB(241, 245, 248);
 const COLORREF kText = RGB(0, 6, 54);
-constexpr UINT msg_step_done = WM_APP + 61;
 
-struct step_state {
-    step_state(const std::string& t, const std::string& s, const build::tool_config& c,
-               const run_request& r, tool_job& j)
-        : title(&t), step(&s), tools(&c), request(&r), job(&j) {}
-    const std::string* title;
-    const std::string* step;
-    const build::tool_config* tools;
-    const run_request* request;
-    tool_job* job;
-    HWND dialog = nullptr;
-    HANDLE thread = nullptr;
-    build::run_outcome outcome{build::run_status::cancelled, std::string(build::kResultCancelled)};
-    loadbar_frames frames;
-    unique_brush background{CreateSolidBrush(kBackground)};
-    unique_font bold;
-    unique_font regular;
-    bool finished = false;
-};
+class device_progress : public winui::dialog_handler {
+public:
+    device_progress(const std::string& title, const std::string& step,
+                    const build::tool_config& tools, const run_request& request, tool_job& job)
+        : title_(title), step_(step), tools_(tools), request_(request), job_(job) {}
 
-// A thread procedure of its own: a lambda cannot become a stdcall function on 32-bit Windows.
-DWORD WINAPI step_thread(LPVOID parameter) {
-    auto& state = *static_cast<step_state*>(parameter);
-    build::run_outcome outcome = run_tool(*state.tools, *state.request, state.job);
-    // The dialog reads the outcome only after this thread has ended.
-    state.outcome = std::move(outcome);
-    PostMessageW(state.dialog, msg_step_done, 0, 0);
-    return 0;
-}
-
-unique_font tahoma(HWND dialog, int weight) {
-    return unique_font(CreateFontW(-MulDiv(8, static_cast<int>(window_dpi(dialog)), 72), 0, 0, 0,
-                                   weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                                   L"Tahoma"));
-}
-
-void show_frame(HWND dialog, const step_state& state, int frame) {
-    SendDlgItemMessageW(dialog, id_device_animation, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(state.frames.frame(frame)));
-}
-
-void initialise(HWND dialog, step_state& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    state.dialog = dialog;
-    set_caption_icon(dialog);
-    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_device_animation, 1, 4, 120, 10);
-    show_frame(dialog, state, next_loadbar_frame());
-    create_control_du(dialog, WC_STATICW, *state.title, SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, 0,
-                      id_device_title, 6, 20, 160, 12);
-    create_control_du(dialog, WC_STATICW, *state.step, SS_LEFTNOWORDWRAP, 0, id_device_step, 6, 32,
-                      110, 12);
-    create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, id_device_cancel,
-                      125, 32, 40, 15);
-    state.bold = tahoma(dialog, FW_BOLD);
-    state.regular = tahoma(dialog, FW_NORMAL);
-    for (auto [id, font] : {std::pair{id_device_title, state.bold.get()},
-                            std::pair{id_device_step, state.regular.get()},
-                            std::pair{id_device_cancel, state.bold.get()}})
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    center_window(dialog, GetWindow(dialog, GW_OWNER));
-    SetTimer(dialog, id_device_timer, 100, nullptr);
-    state.thread = CreateThread(nullptr, 0, step_thread, &state, 0, nullptr);
-    if (!state.thread) {
-        state.outcome = {build::run_status::cannot_start,
-                         std::string(build::status_word(build::run_status::cannot_start))};
-        PostMessageW(dialog, msg_step_done, 0, 0);
-    }
-}
-
-void finish(HWND dialog, step_state& state) {
-    if (state.finished) return;  // Cancel and adb's own end may cross
-    state.finished = true;
-    KillTimer(dialog, id_device_timer);
-    EndDialog(dialog, 0);
-}
-
-void cancel(HWND dialog, step_state& state) {
-    state.job->cancel();
-    finish(dialog, state);
-}
-
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* state = reinterpret_cast<step_state*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        initialise(dialog, *reinterpret_cast<step_state*>(lparam));
-        return TRUE;
-    }
-    if (!state) return FALSE;
-    switch (message) {
-        case WM_TIMER:
-            if (wparam == id_device_timer && !state->finished)
-                show_frame(dialog, *state, next_loadbar_frame());
-            return TRUE;
-        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(state->background.get());
-        case WM_CTLCOLORSTATIC: {
-            HDC dc = reinterpret_cast<HDC>(wparam);
-            SetTextColor(dc, kText);
-            SetBkColor(dc, kBackground);
-            return reinterpret_cast<INT_PTR>(state->background.get());
+    void on_init(HWND dialog) override {
+        create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_device_animation, 1, 4, 120, 10);
+        show_frame(dialog);
+        create_control_du(dialog, WC_STATICW, title_, SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, 0,
+                          id_device_title, 6, 20, 160, 12);
+        create_control_du(dialog, WC_STATICW, step_, SS_LEFTNOWORDWRAP, 0, id_device_step, 6, 32,
+                          110, 12);
+        create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
+                          id_device_cancel, 125, 32, 40, 15);
+        bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
+        regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
+        for (auto [id, font] :
+             {std::pair{id_device_title, bold_.get()}, std::pair{id_device_step, regular_.get()},
+              std::pair{id_device_cancel, bold_.get()}})
+            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetTimer(dialog, id_device_timer, 100, nullptr);
+        const bool started = worker_.start([this, dialog] {
+            build::run_outcome outcome = run_tool(tools_, request_, &job_);
+            // The dialog reads the outcome only after this job has ended.
+            outcome_ = std::move(outcome);
+            PostMessageW(dialog, winui::msg_device_step_done, 0, 0);
+        });
+        if (!started) {
+            outcome_ = {build::run_status::cannot_start,
+                        std::string(build::status_word(build::run_status::cannot_start))};
+            PostMessageW(dialog, winui::msg_device_step_done, 0, 0);
         }
-        case WM_COMMAND:
-            if (LOWORD(wparam) == id_device_cancel || LOWORD(wparam) == IDCANCEL) {
-                cancel(dialog, *state);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_CLOSE: cancel(dialog, *state); return TRUE;
-        case msg_step_done: finish(dialog, *state); return TRUE;
-        default: return FALSE;
     }
-}
+
+    bool on_command(HWND dialog, int id, int) override {
+        if (id != id_device_cancel && id != IDCANCEL) return false;
+        cancel(dialog);
+        return true;
+    }
+
+    bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM, INT_PTR& result) override {
+        switch (message) {
+            case WM_TIMER:
+                if (wparam == id_device_timer && !finished_) show_frame(dialog);
+                return true;
+            case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
+            case WM_CTLCOLORSTATIC: {
+                HDC dc = reinterpret_cast<HDC>(wparam);
+                SetTextColor(dc, kText);
+                SetBkColor(dc, kBackground);
+                result = reinterpret_cast<INT_PTR>(background_.get());
+                return true;
+            }
+            case WM_CLOSE: cancel(dialog); return true;
+            case winui::msg_device_step_done: finish(dialog); return true;
+            default: return false;
+        }
+    }
+
+    // After Cancel the job has ended adb, so the worker ends soon; the window's thread serves
+    // its messages meanwhile.
+    build::run_outcome outcome() {
+        worker_.wait_serving_messages();
+        if (job_.cancelled())
+            return {build::run_status::cancelled, std::string(build::kResultCancelled)};
+        return outcome_;
+    }
+
+private:
+    void show_frame(HWND dialog) {
+        SendDlgItemMessageW(dialog, id_device_animation, STM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(frames_.frame(next_loadbar_frame())));
+    }
+    void finish(HWND dialog) {
+        if (finished_) return;  // Cancel and adb's own end may cross
+        finished_ = true;
+        KillTimer(dialog, id_device_timer);
+        EndDialog(dialog, 0);
+    }
+    void cancel(HWND dialog) {
+        job_.cancel();
+        finish(dialog);
+    }
+
+    const std::string& title_;
+    const std::string& step_;
+    const build::tool_config& tools_;
+    const run_request& request_;
+    tool_job& job_;
+    build::run_outcome outcome_{build::run_status::cancelled, std::string(build::kResultCancelled)};
+    loadbar_frames frames_;
+    unique_brush background_{CreateSolidBrush(kBackground)};
+    unique_font bold_;
+    unique_font regular_;
+    bool finished_ = false;
+    winui::background_job worker_;  // last: it ends before anything it uses goes
+};
 
 }  // namespace
 
 build::run_outcome run_device_step(HWND owner, const std::string& title, const std::string& step,
                                    const build::tool_config& tools, const run_request& request,
                                    tool_job& job) {
-    step_state state(title, step, tools, request, job);
+    device_progress handler(title, step, tools, request, job);
     dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
-    const INT_PTR shown =
-        run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
-    if (shown < 0) job.cancel();  // no dialog to follow adb: it takes no further step
-    if (state.thread) {
-        // After Cancel the job has ended adb, so the thread ends soon.
-        wait_serving_messages(state.thread);
-        CloseHandle(state.thread);
-    }
-    if (job.cancelled())
-        return {build::run_status::cancelled, std::string(build::kResultCancelled)};
-    return state.outcome;
+    if (winui::run_dialog(owner, spec, handler) < 0)
+        job.cancel();  // no dialog to follow adb: it takes no further step
+    return handler.outcome();
 }

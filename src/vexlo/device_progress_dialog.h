@@ -1,6 +1,6 @@
 #pragma once
 // The small modal dialog that animates while adb works on a phone (install, uninstall,
-// start), names the step and offers Cancel. adb runs on a worker thread of the dialog.
+// start), names the step and offers Cancel. adb runs on a background job of the dialog.
 #include <windows.h>
 
 #include <string>
@@ -8,14 +8,6 @@
 #include "core/build/compile_runner_status.h"
 #include "core/build/tool_config.h"
 #include "winui/command_runner.h"
-
-enum device_progress_id : int {
-    id_device_title = 1001,
-    id_device_step = 1002,
-    id_device_cancel = 1018,
-    id_device_animation = 1033,
-    id_device_timer = 1424,
-};
 
 // Runs the request in the job behind the dialog and gives its outcome. Cancel closes the
 // dialog at once and ends adb (the job is cancelled: it runs nothing more); the outcome is

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "vexlo/device_chooser_dialog.h"
 #include "vexlo/device_progress_dialog.h"
+#include "winui/background_job.h"
 #include "winui/command_runner.h"
 #include "winui/message_box.h"
 
@@ -49,10 +50,11 @@ public:
         : tools_(tools), adb_(std::move(adb)), folder_(run_folder()) {
         platform::make_directories(folder_);
         started_ = GetTickCount();
-        thread_ = CreateThread(nullptr, 0, thread_main, this, 0, nullptr);
+        thread_.start([this] { run(); }, [this] { job_.cancel(); });
     }
     ~phone_listing() {
-        finish_thread(true);
+        thread_.stop();  // cancels adb when it still runs
+        thread_.join();
         job_.end_session(true);
         platform::remove_file(folder_ + std::string(build::kRunnerBatchName));
         platform::remove_file(folder_ + std::string(build::kRunnerOutputName));
@@ -63,20 +65,16 @@ public:
 
     // The devices adb listed; none when it could not be run, answered garbage or took too long.
     std::vector<device::adb_device> devices() {
-        if (!thread_) return {};
+        if (!thread_.started()) return {};
         const DWORD elapsed = GetTickCount() - started_;
-        if (elapsed < kListingLimitMs) {
-            unique_file_handle timer(CreateWaitableTimerW(nullptr, TRUE, nullptr));
-            LARGE_INTEGER due;
-            due.QuadPart = -static_cast<LONGLONG>(kListingLimitMs - elapsed) * 10000;
-            if (timer.valid() && SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) {
-                const HANDLE handles[2] = {thread_, timer.get()};
-                wait_any_serving_messages(handles, 2);
-            }
+        const bool ended = thread_.wait_serving_messages_for(
+            elapsed < kListingLimitMs ? kListingLimitMs - elapsed : 0);
+        if (!ended) {
+            thread_.stop();
+            thread_.join();
+            return {};
         }
-        const bool ended = WaitForSingleObject(thread_, 0) == WAIT_OBJECT_0;
-        finish_thread(!ended);
-        if (!ended || outcome_.status != build::run_status::finished) return {};
+        if (outcome_.status != build::run_status::finished) return {};
         return device::read_device_list(outcome_.text);
     }
 
@@ -86,21 +84,11 @@ public:
     tool_job& job() { return job_; }
 
 private:
-    static DWORD WINAPI thread_main(LPVOID self) {
-        auto& listing = *static_cast<phone_listing*>(self);
+    void run() {
         run_request request;
-        request.command = device::list_devices_command(listing.adb_);
-        request.folder = listing.folder_;
-        listing.outcome_ = run_tool(listing.tools_, request, &listing.job_);
-        return 0;
-    }
-    // Ends the thread (cancelling adb first when asked) and lets its handle go.
-    void finish_thread(bool cancel) {
-        if (!thread_) return;
-        if (cancel) job_.cancel();
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
-        thread_ = nullptr;
+        request.command = device::list_devices_command(adb_);
+        request.folder = folder_;
+        outcome_ = run_tool(tools_, request, &job_);
     }
 
     const build::tool_config tools_;
@@ -108,8 +96,8 @@ private:
     const std::string folder_;
     tool_job job_;
     DWORD started_ = 0;
-    HANDLE thread_ = nullptr;     // owned
-    build::run_outcome outcome_;  // read once the thread has ended
+    build::run_outcome outcome_;    // read once the thread has ended
+    winui::background_job thread_;  // last: it ends before anything it uses goes
 };
 
 namespace {

@@ -30,6 +30,9 @@ enum app_message : UINT {
 
     // The viewer: its first page is laid out.
     msg_first_page_ready = WM_APP + 60,
+
+    // The phone's progress dialog: adb's step has ended (its outcome waits in the dialog).
+    msg_device_step_done = WM_APP + 80,
 };
 
 }  // namespace winui

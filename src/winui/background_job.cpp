@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "winui/command_runner.h"
+#include "winui/message_wait.h"
 
 namespace winui {
 
@@ -35,6 +35,19 @@ void background_job::stop() {
 void background_job::wait_serving_messages() {
     if (started()) ::wait_serving_messages(thread_.get());
     join();
+}
+
+bool background_job::wait_serving_messages_for(DWORD milliseconds) {
+    if (!started()) return true;
+    unique_file_handle timer(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(milliseconds) * 10000;  // relative, in 100 ns
+    if (milliseconds > 0 && timer.valid() &&
+        SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) {
+        const HANDLE handles[2] = {thread_.get(), timer.get()};
+        wait_any_serving_messages(handles, 2);
+    }
+    return finished();
 }
 
 void background_job::join() {

@@ -29,6 +29,8 @@ public:
     void stop();
     // Waits for the end of the work, serving the calling thread's window messages meanwhile.
     void wait_serving_messages();
+    // The same for at most this long; whether the work has ended.
+    bool wait_serving_messages_for(DWORD milliseconds);
     // Waits for the end of the work without serving messages.
     void join();
 

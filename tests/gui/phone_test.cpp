@@ -13,6 +13,8 @@
 #include "core/shell/recent_projects.h"
 #include "gui/compile_support.h"
 #include "gui/gui_driver.h"
+#include "vexlo/device_chooser_ids.h"
+#include "vexlo/device_progress_ids.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
 
@@ -20,9 +22,9 @@ using namespace shell;
 
 namespace {
 
-constexpr int kChooserList = 1002;
-constexpr int kProgressTitle = 1001;
-constexpr int kProgressCancel = 1018;
+constexpr int kChooserList = id_chooser_list;
+constexpr int kProgressTitle = id_device_title;
+constexpr int kProgressCancel = id_device_cancel;
 
 const std::string kApk = build::apk_file_name("Caf\xC3\xA9 Notes", "12");
 const std::string kStart =
