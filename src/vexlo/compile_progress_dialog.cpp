@@ -8,6 +8,8 @@
 #include "core/shell/main_window_model.h"
 #include "vexlo/compile_worker.h"
 #include "vexlo/loadbar_frames.h"
+#include "vexlo/compile_progress_ids.h"
+#include "winui/dialog_base.h"
 #include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
@@ -28,143 +30,115 @@ std::unique_ptr<build_worker>& last_worker() {
     return worker;
 }
 
-struct progress_state {
-    progress_state(bool clean, const build::build_inputs& in, build_worker& w)
-        : clean_mode(clean), inputs(&in), worker(&w) {}
-    bool clean_mode;
-    const build::build_inputs* inputs;
-    build_worker* worker;
-    loadbar_frames frames;
-    unique_brush background{CreateSolidBrush(kBackground)};
-    unique_font bold;
-    unique_font regular;
-    bool finished = false;
-};
-
-unique_font tahoma(HWND dialog, int weight) {
-    return dialog_font(dialog, 8, weight, L"Tahoma");
-}
-
-void show_frame(HWND dialog, const progress_state& state, int frame) {
-    SendDlgItemMessageW(dialog, id_progress_animation, STM_SETIMAGE, IMAGE_BITMAP,
-                        reinterpret_cast<LPARAM>(state.frames.frame(frame)));
-}
-
-void initialise(HWND dialog, progress_state& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    const HINSTANCE module = GetModuleHandleW(nullptr);
-    if (HICON icon = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
-                                                   GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), 0)))
-        SendMessageW(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_progress_animation,
-                                       1, 4, 120, 10);
-    ShowWindow(animation, SW_HIDE);  // shown once the worker has started
-    show_frame(dialog, state, 0);
-    create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_title, 6, 20, 160,
-                      12);
-    create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_step, 6, 32, 80,
-                      12);
-    create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
-                      id_progress_cancel, 125, 32, 40, 15);
-    state.bold = tahoma(dialog, FW_BOLD);
-    state.regular = tahoma(dialog, FW_NORMAL);
-    for (auto [id, font] : {std::pair{id_progress_title, state.bold.get()},
-                            std::pair{id_progress_step, state.regular.get()},
-                            std::pair{id_progress_cancel, state.bold.get()}})
-        SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    center_window(dialog, GetWindow(dialog, GW_OWNER));
-
-    SetTimer(dialog, id_progress_timer, 100, nullptr);
-    PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
-    if (!state.worker->attach(dialog))
-        PostMessageW(dialog, msg_build_finished, build::result_cannot_start, 0);
-}
-
-void on_step(HWND dialog, const progress_state& state, UINT message) {
-    const build::build_inputs& in = *state.inputs;
+// The build's own messages carry its steps; the dialog names each one.
+build::build_step step_of(UINT message) {
     switch (message) {
-        case msg_compile_started:
-        case msg_clean_started: {
-            const build::build_step step = message == msg_clean_started
-                                               ? build::build_step::clean_started
-                                               : build::build_step::compile_started;
-            set_item_text(dialog, id_progress_title,
-                          build::progress_title(step, in.app_name, in.version_code));
-            if (step == build::build_step::clean_started)
-                set_item_text(dialog, id_progress_step, build::progress_step_text(step));
-            ShowWindow(GetDlgItem(dialog, id_progress_animation), SW_SHOW);
-            break;
-        }
-        case msg_updating:
-            set_item_text(dialog, id_progress_step,
-                          build::progress_step_text(build::build_step::updating));
-            break;
-        case msg_cleaning:
-            set_item_text(dialog, id_progress_step,
-                          build::progress_step_text(build::build_step::cleaning));
-            break;
-        case msg_compiling:
-            set_item_text(dialog, id_progress_step,
-                          build::progress_step_text(build::build_step::compiling));
-            break;
-        case msg_signing:
-            set_item_text(dialog, id_progress_step,
-                          build::progress_step_text(build::build_step::signing));
-            break;
-        default: break;
+        case msg_compile_started: return build::build_step::compile_started;
+        case msg_clean_started: return build::build_step::clean_started;
+        case msg_updating: return build::build_step::updating;
+        case msg_cleaning: return build::build_step::cleaning;
+        case msg_compiling: return build::build_step::compiling;
+        default: return build::build_step::signing;
     }
 }
 
-void finish(HWND dialog, progress_state& state, WPARAM result) {
-    if (state.finished) return;  // Cancel and the worker's own end may cross
-    state.finished = true;
-    KillTimer(dialog, id_progress_timer);
-    state.worker->detach();
-    EndDialog(dialog, static_cast<INT_PTR>(result));
-}
+class progress_dialog : public dialog_handler {
+public:
+    progress_dialog(const build::build_inputs& inputs, build_worker& worker)
+        : inputs_(inputs), worker_(worker) {}
 
-void cancel(HWND dialog, progress_state& state) {
-    state.worker->cancel();
-    finish(dialog, state, build::result_cancelled);
-}
-
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* state = reinterpret_cast<progress_state*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (message == WM_INITDIALOG) {
-        initialise(dialog, *reinterpret_cast<progress_state*>(lparam));
-        return TRUE;
+    void on_init(HWND dialog) override {
+        HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0,
+                                           id_progress_animation, 1, 4, 120, 10);
+        ShowWindow(animation, SW_HIDE);  // shown once the worker has started
+        show_frame(dialog, 0);
+        create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_title, 6, 20,
+                          160, 12);
+        create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_step, 6, 32, 80,
+                          12);
+        create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
+                          id_progress_cancel, 125, 32, 40, 15);
+        bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
+        regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
+        for (auto [id, font] : {std::pair{id_progress_title, bold_.get()},
+                                std::pair{id_progress_step, regular_.get()},
+                                std::pair{id_progress_cancel, bold_.get()}})
+            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SetTimer(dialog, id_progress_timer, 100, nullptr);
+        PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
+        if (!worker_.attach(dialog))
+            PostMessageW(dialog, msg_build_finished, build::result_cannot_start, 0);
     }
-    if (!state) return FALSE;
-    switch (message) {
-        case WM_TIMER:
-            if (wparam == id_progress_timer && !state->finished)
-                show_frame(dialog, *state, next_loadbar_frame());
-            return TRUE;
-        case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(state->background.get());
-        case WM_CTLCOLORSTATIC: {
-            HDC dc = reinterpret_cast<HDC>(wparam);
-            SetTextColor(dc, kText);
-            SetBkColor(dc, kBackground);
-            return reinterpret_cast<INT_PTR>(state->background.get());
-        }
-        case WM_COMMAND:
-            if (LOWORD(wparam) == id_progress_cancel || LOWORD(wparam) == IDCANCEL) {
-                cancel(dialog, *state);
-                return TRUE;
+
+    bool on_command(HWND dialog, int id, int) override {
+        if (id != id_progress_cancel && id != IDCANCEL) return false;
+        cancel(dialog);
+        return true;
+    }
+
+    bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM, INT_PTR& result) override {
+        switch (message) {
+            case WM_TIMER:
+                if (wparam == id_progress_timer && !finished_)
+                    show_frame(dialog, next_loadbar_frame());
+                return true;
+            case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
+            case WM_CTLCOLORSTATIC: {
+                HDC dc = reinterpret_cast<HDC>(wparam);
+                SetTextColor(dc, kText);
+                SetBkColor(dc, kBackground);
+                result = reinterpret_cast<INT_PTR>(background_.get());
+                return true;
             }
-            return FALSE;
-        case WM_CLOSE: cancel(dialog, *state); return TRUE;
-        case msg_build_finished: finish(dialog, *state, wparam); return TRUE;
-        case msg_compile_started:
-        case msg_updating:
-        case msg_cleaning:
-        case msg_compiling:
-        case msg_signing:
-        case msg_clean_started: on_step(dialog, *state, message); return TRUE;
-        default: return FALSE;
+            case WM_CLOSE: cancel(dialog); return true;
+            case msg_build_finished: finish(dialog, wparam); return true;
+            case msg_compile_started:
+            case msg_updating:
+            case msg_cleaning:
+            case msg_compiling:
+            case msg_signing:
+            case msg_clean_started: show_step(dialog, step_of(message)); return true;
+            default: return false;
+        }
     }
-}
+
+private:
+    void show_frame(HWND dialog, int frame) {
+        SendDlgItemMessageW(dialog, id_progress_animation, STM_SETIMAGE, IMAGE_BITMAP,
+                            reinterpret_cast<LPARAM>(frames_.frame(frame)));
+    }
+    void show_step(HWND dialog, build::build_step step) {
+        const bool started =
+            step == build::build_step::compile_started || step == build::build_step::clean_started;
+        if (started) {
+            set_item_text(dialog, id_progress_title,
+                          build::progress_title(step, inputs_.app_name, inputs_.version_code));
+            ShowWindow(GetDlgItem(dialog, id_progress_animation), SW_SHOW);
+        }
+        // A compile names its first step when it comes; a clean has only the one.
+        if (step != build::build_step::compile_started)
+            set_item_text(dialog, id_progress_step, build::progress_step_text(step));
+    }
+    void finish(HWND dialog, WPARAM result) {
+        if (finished_) return;  // Cancel and the worker's own end may cross
+        finished_ = true;
+        KillTimer(dialog, id_progress_timer);
+        worker_.detach();
+        EndDialog(dialog, static_cast<INT_PTR>(result));
+    }
+    void cancel(HWND dialog) {
+        worker_.cancel();
+        finish(dialog, build::result_cancelled);
+    }
+
+    const build::build_inputs& inputs_;
+    build_worker& worker_;
+    loadbar_frames frames_;
+    unique_brush background_{CreateSolidBrush(kBackground)};
+    unique_font bold_;
+    unique_font regular_;
+    bool finished_ = false;
+};
 
 }  // namespace
 
@@ -176,14 +150,13 @@ build::build_result run_progress_dialog(HWND owner, bool clean_mode,
     std::unique_ptr<build_worker>& worker = last_worker();
     if (worker) worker->wait();
     worker = std::make_unique<build_worker>(inputs, tools, clean_mode, std::move(job));
-    progress_state state(clean_mode, inputs, *worker);
+    progress_dialog handler(inputs, *worker);
     worker->start();
     dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
-    const INT_PTR result =
-        run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = run_dialog(owner, spec, handler);
     if (result < 0) {
         // No dialog came up to follow the build: it takes no further step.
         worker->cancel();

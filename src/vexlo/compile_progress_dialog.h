@@ -9,14 +9,6 @@
 #include "core/build/tool_config.h"
 #include "winui/command_runner.h"
 
-enum progress_dialog_id : int {
-    id_progress_title = 1001,
-    id_progress_step = 1002,
-    id_progress_cancel = 1018,
-    id_progress_animation = 1033,
-    id_progress_timer = 1424,
-};
-
 // Runs the build behind the dialog and gives its result (0 when cancelled). Cancel closes the
 // dialog at once; the worker's tools are ended and it takes no further step. The tools run in
 // the given job (a new one when there is none). What the verifier said of the signed APK goes

@@ -18,6 +18,7 @@
 #include "fake-tools/fake_keystore.h"
 #include "gui/compile_support.h"
 #include "gui/gui_driver.h"
+#include "vexlo/compile_progress_ids.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
 
@@ -25,10 +26,10 @@ using namespace shell;
 
 namespace {
 
-constexpr int kProgressCancel = 1018;
-constexpr int kProgressTitle = 1001;
-constexpr int kProgressStep = 1002;
-constexpr int kProgressAnimation = 1033;
+constexpr int kProgressCancel = id_progress_cancel;
+constexpr int kProgressTitle = id_progress_title;
+constexpr int kProgressStep = id_progress_step;
+constexpr int kProgressAnimation = id_progress_animation;
 
 std::string user_file(const char* extension) {
     return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
