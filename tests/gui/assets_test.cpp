@@ -18,6 +18,7 @@
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
 #include "vexlo/drawable_ids.h"
+#include "vexlo/duplicate_ids.h"
 
 #if __has_include("gui/ready_config.h")
 #include "gui/ready_config.h"
@@ -545,12 +546,12 @@ TEST_F(Assets, ExistingGitignoreOpensInTheEditorAndKeepsLfLineEnds) {
 
 namespace {
 
-// The duplicate progress dialog: a caption-less dialog of the process holding the bar 1037.
+// The duplicate progress dialog: a caption-less dialog of the process holding the progress bar.
 BOOL CALLBACK find_progress(HWND hwnd, LPARAM param) {
     auto* s = reinterpret_cast<window_search*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hwnd) && GetDlgItem(hwnd, 1037)) {
+    if (pid == s->pid && IsWindowVisible(hwnd) && GetDlgItem(hwnd, vexlo::duplicate_ids::bar)) {
         s->found = hwnd;
         return FALSE;
     }
@@ -612,7 +613,7 @@ TEST_F(Assets, DuplicateCopiesTheProjectAndLoadsTheCopy) {
     HWND progress = wait_progress(pid());
     if (progress) {
         EXPECT_EQ(gui::window_text(progress), "");
-        EXPECT_EQ(gui::item_text(progress, 1001), "Duplicating project...");
+        EXPECT_EQ(gui::item_text(progress, vexlo::duplicate_ids::title), "Duplicating project...");
         gui::screenshot(progress, "assets-duplicate-progress");
     }
     HWND box = gui::wait_message_box(pid(), 60000);
@@ -650,7 +651,7 @@ TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
     ASSERT_NE(progress, nullptr);
     gui::screenshot(progress, "assets-duplicate-start");
     for (int i = 0;
-         i < 500 && gui::item_text(progress, 1002) != "Copying files...";
+         i < 500 && gui::item_text(progress, vexlo::duplicate_ids::status) != "Copying files...";
          ++i)
         gui::pause_ms(10);
     PostMessageW(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // what Escape sends
