@@ -1,4 +1,4 @@
-// "Create batch" (1030): writes the stand-alone BuildAPK.bat into the project, keeps it out of
+// "Create batch": writes the stand-alone BuildAPK.bat into the project, keeps it out of
 // version control and offers to start it in a console window.
 #include <windows.h>
 #include <shellapi.h>

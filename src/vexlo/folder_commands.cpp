@@ -1,4 +1,4 @@
-// "Open res folder" (1022) and "Open src folder" (1023): Explorer on the project's resources
+// "Open res folder" and "Open src folder": Explorer on the project's resources
 // and on the source folder of its package.
 #include <windows.h>
 #include <shellapi.h>

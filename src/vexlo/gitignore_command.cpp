@@ -1,4 +1,4 @@
-// The .gitignore button (1019): creates the project's .gitignore from the program's default
+// The .gitignore button: creates the project's .gitignore from the program's default
 // text, or opens the existing one in the editor.
 #include <windows.h>
 

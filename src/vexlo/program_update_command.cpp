@@ -1,4 +1,4 @@
-// The program button (1021) of a BASIC!-based project: a chosen .bas file, merged with the
+// The program button of a BASIC!-based project: a chosen .bas file, merged with the
 // files it includes, replaces the program inside the project. For other Android projects the
 // button opens the manifest in the editor.
 #include <windows.h>

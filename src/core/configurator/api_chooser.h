@@ -19,9 +19,9 @@ chooser_mode chooser_mode_for(const std::vector<api_target>& targets, int api_ta
 // The hint on opening the SDK manager: a folder the program cannot write to needs the SDK
 // manager started as administrator.
 std::string sdk_manager_hint(bool sdk_folder_writable);
-// The headline (text 1001) for the mode.
+// The headline for the mode.
 std::string chooser_headline(chooser_mode mode, bool sdk_folder_writable);
-// The second text (1002) of the chosen mode.
+// The second text of the chosen mode.
 std::string chooser_second_text(bool sdk_folder_writable);
 
 // "Ok" in choose mode: the id of the selected item; with nothing selected the choice is left

@@ -53,8 +53,8 @@ struct display_state {
     std::string icon_picture;  // "" empty box, else the resource name ("UNK", "OID")
     std::vector<int> enabled;  // ids to enable
     std::vector<int> disabled;  // ids to disable
-    std::string picture_caption;  // caption of 1020 ("" = keep)
-    std::string program_caption;  // caption of 1021 ("" = keep)
+    std::string picture_caption;  // caption of the picture button ("" = keep)
+    std::string program_caption;  // caption of the program button ("" = keep)
     std::vector<button_picture> pictures;  // resource names to show, with the "0"/"1" suffix
 };
 
