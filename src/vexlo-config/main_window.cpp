@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <future>
 #include <string>
 
 #include "core/configurator/configurator_config.h"
@@ -19,6 +18,7 @@
 #include "vexlo-config/section_painter.h"
 #include "vexlo-config/section_pictures.h"
 #include "vexlo-config/status_refresh.h"
+#include "winui/background_job.h"
 #include "winui/dialog_base.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
@@ -30,12 +30,13 @@ using configurator::tool_section;
 namespace {
 
 struct main_window {
-    std::future<build::tool_config> reading;  // the configuration, read while the window is built
+    build::tool_config read;  // the configuration, read while the window is built
     main_window_resources resources;
     section_painter painter;
     status_refresh refresh;
     bool painted = false;
-    bool saved = false;  // the configuration has been written on closing
+    bool saved = false;             // the configuration has been written on closing
+    winui::background_job reading;  // last: it ends before what it fills goes
 };
 
 main_window* g_window = nullptr;  // the window's thread only
@@ -47,7 +48,8 @@ void initialise(HWND window) {
     set_program_icons(window);
 
     build::tool_config& config = app().config;
-    config = g_window->reading.get();
+    g_window->reading.join();
+    config = g_window->read;
     const std::pair<const std::string*, int> detect_buttons[] = {
         {&config.jdk_path, id_jdk_detect},
         {&config.android_sdk_path, id_sdk_detect},
@@ -232,14 +234,10 @@ void request_status_refresh(HWND main_window) {
 void run_main_window() {
     main_window window;
     // Files are read and pictures scaled while the window builds its controls.
-    const auto read = [] {
-        return configurator::read_configurator_config(config_file_path(), this_machine());
+    const auto read = [&window] {
+        window.read = configurator::read_configurator_config(config_file_path(), this_machine());
     };
-    try {
-        window.reading = std::async(std::launch::async, read);
-    } catch (...) {
-        window.reading = std::async(std::launch::deferred, read);  // no thread: read in place
-    }
+    if (!window.reading.start(read)) read();  // no thread: read in place
     prerender_section_pictures();
     g_window = &window;
     dialog_template_spec spec;
