@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "core/viewer/window_geometry.h"
+#include "lumo/viewer_ids.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "winui/dialog_font.h"
@@ -22,10 +23,10 @@ constexpr int kStripHeight = 17;
 HMENU build_menu() {
     HMENU bar = CreateMenu();
     HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, kMenuExit, L"Exit");
+    AppendMenuW(file, MF_STRING, lumo::viewer_ids::menu_exit, L"Exit");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
-    AppendMenuW(bar, MF_STRING, kMenuHome, L"Home");
-    AppendMenuW(bar, MF_STRING | MF_GRAYED, kMenuBack, L"Back");
+    AppendMenuW(bar, MF_STRING, lumo::viewer_ids::menu_home, L"Home");
+    AppendMenuW(bar, MF_STRING | MF_GRAYED, lumo::viewer_ids::menu_back, L"Back");
     return bar;
 }
 
@@ -104,14 +105,14 @@ void viewer_window::on_create() {
     handlers.link = [this](const std::string& target) { navigator_->link_clicked(target); };
     handlers.key = [this](int vk) { return navigator_->key_down(vk); };
     handlers.character = [this](int ch) { return navigator_->key_char(ch); };
-    view_ = std::make_unique<html_view>(window_, kViewId, std::move(handlers));
+    view_ = std::make_unique<html_view>(window_, lumo::viewer_ids::view, std::move(handlers));
     place_children();  // sized before the first activation lays a page out in it
 
     const UINT dpi = window_dpi(window_);
     strip_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_CENTERIMAGE, 0, 0,
                              scale(kStripWidth, dpi), scale(kStripHeight, dpi), window_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStripId)), instance_,
-                             nullptr);
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(lumo::viewer_ids::strip)),
+                             instance_, nullptr);
     strip_font_ = dialog_font(dpi, 8, FW_BOLD, L"MS Sans Serif", {false, false, false});
     SendMessageW(strip_, WM_SETFONT, reinterpret_cast<WPARAM>(strip_font_.get()), FALSE);
     strip_brush_.reset(CreateSolidBrush(kStripBackground));
@@ -151,9 +152,9 @@ LRESULT viewer_window::handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_COMMAND:
             switch (LOWORD(w)) {
-                case kMenuExit: close(); return 0;
-                case kMenuHome: navigator_->home(); return 0;
-                case kMenuBack: navigator_->back(); return 0;
+                case lumo::viewer_ids::menu_exit: close(); return 0;
+                case lumo::viewer_ids::menu_home: navigator_->home(); return 0;
+                case lumo::viewer_ids::menu_back: navigator_->back(); return 0;
                 default: break;
             }
             break;
@@ -226,7 +227,8 @@ void viewer_window::set_status(const std::string& text) {
 }
 
 void viewer_window::enable_back(bool enabled) {
-    EnableMenuItem(menu_, kMenuBack, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu_, lumo::viewer_ids::menu_back,
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
     if (!args_.borderless) DrawMenuBar(window_);
 }
 

@@ -11,12 +11,6 @@
 #include "lumo/html_view.h"
 #include "winui/gdi_handles.h"
 
-inline constexpr int kMenuExit = 101;
-inline constexpr int kMenuHome = 102;
-inline constexpr int kMenuBack = 103;
-inline constexpr int kStripId = 201;
-inline constexpr int kViewId = 202;
-
 class viewer_window final : public viewer::viewer_host {
 public:
     viewer_window(HINSTANCE instance, viewer::arguments args);

@@ -11,22 +11,24 @@
 #include "core/configurator/api_check.h"
 #include "platform/platform.h"
 #include "vexlo-config/configurator_app.h"
+#include "vexlo-config/api_check_ids.h"
 #include "vexlo-config/control_ids.h"
-#include "vexlo-config/worker.h"
-#include "winui/dialog_font.h"
 #include "winui/command_runner.h"
-#include "winui/dialog_template.h"
-#include "winui/dpi.h"
+#include "winui/dialog_base.h"
+#include "winui/dialog_font.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
+#include "winui/result_job.h"
 #include "winui/window_icon.h"
 
 using configurator::api_check_host;
 using configurator::api_check_result;
 
+namespace vexlo_config {
 namespace {
 
-enum : int { id_title = 1001, id_note = 1002, id_animation = 1033 };
+using namespace api_check_ids;
+
 constexpr UINT_PTR kTimer = 1424;
 const COLORREF kBackground = RGB(241, 245, 248);
 const COLORREF kText = RGB(0, 6, 54);
@@ -47,7 +49,7 @@ void remove_work_folder(const std::string& folder) {
     }
 }
 
-// Runs the tools of the check on the worker's thread.
+// Runs the tools of the check on the job's thread.
 class tool_host : public api_check_host {
 public:
     tool_host(const build::tool_config& tools, tool_job& job, const std::atomic<bool>& stop)
@@ -106,29 +108,44 @@ private:
 
 HWND g_open_dialog = nullptr;  // the window's thread only
 
-struct check_dialog {
-    HWND owner = nullptr;
-    worker<api_check_result> task;
-    std::array<unique_bitmap, 10> frames;
-    unique_brush background{CreateSolidBrush(kBackground)};
-    unique_font bold;
-    unique_font regular;
-};
-
 unique_font tahoma(HWND dialog, int weight) {
     return dialog_font(dialog, 8, weight, L"Tahoma");
 }
 
-void show_frame(HWND dialog, check_dialog& state, int frame) {
-    SendDlgItemMessageW(
-        dialog, id_animation, STM_SETIMAGE, IMAGE_BITMAP,
-        reinterpret_cast<LPARAM>(state.frames[static_cast<std::size_t>(frame)].get()));
-}
+class check_dialog : public winui::dialog_handler {
+public:
+    explicit check_dialog(HWND owner) : owner_(owner) {}
 
-void start_check(HWND dialog, check_dialog& state) {
+    void on_init(HWND dialog) override;
+    bool on_command(HWND dialog, int id, int) override {
+        // Escape closes the dialog early; the check stops where it is.
+        if (id == IDCANCEL) EndDialog(dialog, 0);
+        return true;
+    }
+    bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                    INT_PTR& result) override;
+
+private:
+    void show_frame(HWND dialog, int frame) {
+        SendDlgItemMessageW(
+            dialog, animation, STM_SETIMAGE, IMAGE_BITMAP,
+            reinterpret_cast<LPARAM>(frames_[static_cast<std::size_t>(frame)].get()));
+    }
+    void start_check(HWND dialog);
+    void finish(HWND dialog);
+
+    HWND owner_;
+    std::array<unique_bitmap, 10> frames_;
+    unique_brush background_{CreateSolidBrush(kBackground)};
+    unique_font bold_;
+    unique_font regular_;
+    winui::result_job<api_check_result> task_;  // last: ends before anything it uses goes
+};
+
+void check_dialog::start_check(HWND dialog) {
     auto job = std::make_shared<tool_job>();
     const build::tool_config config = app().config;
-    const bool started = state.task.start(
+    const bool started = task_.start(
         dialog, msg_api_check_done,
         [config, job](const std::atomic<bool>& stop) {
             tool_host host(config, *job, stop);
@@ -138,80 +155,69 @@ void start_check(HWND dialog, check_dialog& state) {
     if (!started) EndDialog(dialog, 0);
 }
 
-void initialise(HWND dialog, check_dialog& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+void check_dialog::on_init(HWND dialog) {
     g_open_dialog = dialog;
     set_program_icons(dialog);
     const HINSTANCE module = GetModuleHandleW(nullptr);
     for (int i = 0; i < 10; ++i) {
         const std::wstring name = L"LOADBAR0" + std::to_wstring(i);
-        state.frames[static_cast<std::size_t>(i)].reset(static_cast<HBITMAP>(
+        frames_[static_cast<std::size_t>(i)].reset(static_cast<HBITMAP>(
             LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     }
-    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_animation, 1, 4, 120, 10);
-    show_frame(dialog, state, 0);
+    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, animation, 1, 4, 120, 10);
+    show_frame(dialog, 0);
     create_control_du(dialog, WC_STATICW, "Checking Android APIs available", SS_LEFTNOWORDWRAP, 0,
-                      id_title, 6, 18, 160, 12);
-    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, id_note, 6, 28,
+                      title, 6, 18, 160, 12);
+    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, note, 6, 28,
                       80, 12);
-    state.bold = tahoma(dialog, FW_BOLD);
-    state.regular = tahoma(dialog, FW_NORMAL);
-    SendDlgItemMessageW(dialog, id_title, WM_SETFONT, reinterpret_cast<WPARAM>(state.bold.get()),
-                        FALSE);
-    SendDlgItemMessageW(dialog, id_note, WM_SETFONT, reinterpret_cast<WPARAM>(state.regular.get()),
-                        FALSE);
-    center_window(dialog, state.owner);
+    bold_ = tahoma(dialog, FW_BOLD);
+    regular_ = tahoma(dialog, FW_NORMAL);
+    SendDlgItemMessageW(dialog, title, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.get()), FALSE);
+    SendDlgItemMessageW(dialog, note, WM_SETFONT, reinterpret_cast<WPARAM>(regular_.get()), FALSE);
     SetTimer(dialog, kTimer, 100, nullptr);
     PostMessageW(dialog, WM_TIMER, kTimer, 0);
-    start_check(dialog, state);
+    start_check(dialog);
 }
 
-// The worker has ended: its warning (owned by this dialog, the animation going on behind it),
+// The check has ended: its warning (owned by this dialog, the animation going on behind it),
 // then its outcome, then the ready button, then the dialog closes.
-void finish(HWND dialog, check_dialog& state) {
-    std::optional<api_check_result> result = state.task.take();
+void check_dialog::finish(HWND dialog) {
+    std::optional<api_check_result> result = task_.take();
     if (!result) return;
     if (!result->stopped && result->targets_listed && !result->rule.warning_text.empty())
         tell(dialog, result->rule.warning_text, MB_OK | MB_ICONEXCLAMATION);
     configurator_app& a = app();
     if (configurator::apply_api_check(*result, a.config, a.targets, a.open_chooser_pending))
-        EnableWindow(GetDlgItem(state.owner, id_ready), TRUE);
+        EnableWindow(GetDlgItem(owner_, id_ready), TRUE);
     KillTimer(dialog, kTimer);
-    state.task.release_if_finished();
+    task_.release_if_finished();
     EndDialog(dialog, 1);
 }
 
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* state = reinterpret_cast<check_dialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+bool check_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                              INT_PTR& result) {
+    (void)lparam;
+    result = TRUE;
     switch (message) {
-        case WM_INITDIALOG:
-            initialise(dialog, *reinterpret_cast<check_dialog*>(lparam));
-            return TRUE;
         case WM_TIMER:
-            if (state && wparam == kTimer) show_frame(dialog, *state, next_frame());
-            return TRUE;
-        case msg_api_check_done:
-            if (state) finish(dialog, *state);
-            return TRUE;
-        case WM_CTLCOLORDLG:
-            return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
+            if (wparam == kTimer) show_frame(dialog, next_frame());
+            return true;
+        case msg_api_check_done: finish(dialog); return true;
+        case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wparam);
             SetTextColor(dc, kText);
             SetBkColor(dc, kBackground);
-            return reinterpret_cast<INT_PTR>(state ? state->background.get() : nullptr);
+            result = reinterpret_cast<INT_PTR>(background_.get());
+            return true;
         }
-        case WM_COMMAND:
-            // Escape closes the dialog early; the check stops where it is.
-            if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
-            return TRUE;
-        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
+        case WM_CLOSE: EndDialog(dialog, 0); return true;
         case WM_DESTROY:
             g_open_dialog = nullptr;
             KillTimer(dialog, kTimer);
-            if (state) state->task.stop();
-            return FALSE;
-        default: return FALSE;
+            task_.stop();  // its tools end at once; it removes its files before its end
+            return false;
+        default: return false;
     }
 }
 
@@ -222,12 +228,13 @@ void close_api_check_dialog() {
 }
 
 void run_api_check_dialog(HWND owner) {
-    check_dialog state;
-    state.owner = owner;
+    check_dialog handler(owner);
     dialog_template_spec spec;
     spec.caption = "Android Vexlo Configurator";
     spec.style = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
     spec.width = 152;
     spec.height = 40;
-    run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
+    winui::run_dialog(owner, spec, handler);
 }
+
+}  // namespace vexlo_config

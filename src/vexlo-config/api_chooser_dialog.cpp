@@ -8,10 +8,11 @@
 #include "core/build/command_runner_text.h"
 #include "core/configurator/api_chooser.h"
 #include "platform/win32/utf16.h"
+#include "vexlo-config/api_chooser_ids.h"
 #include "vexlo-config/configurator_app.h"
-#include "winui/dialog_font.h"
 #include "winui/command_runner.h"
-#include "winui/dialog_template.h"
+#include "winui/dialog_base.h"
+#include "winui/dialog_font.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
@@ -21,16 +22,12 @@
 
 using configurator::chooser_mode;
 
+namespace vexlo_config {
 namespace {
 
-constexpr UINT_PTR kManagerTimer = 1;
+using namespace api_chooser_ids;
 
-struct chooser {
-    chooser_mode mode = chooser_mode::not_configured;
-    bool writable = false;
-    COLORREF headline_colour = RGB(0, 0, 139);
-    unique_font bold;
-};
+constexpr UINT_PTR kManagerTimer = 1;
 
 // Whether the SDK folder can be written to: the runner's batch file must fit in it.
 bool sdk_folder_writable() {
@@ -48,20 +45,21 @@ HWND add(HWND dialog, const wchar_t* cls, const std::string& text, DWORD style, 
     return control;
 }
 
-void add_target_list(HWND dialog, chooser& state, int top) {
+void add_target_list(HWND dialog, const unique_font& font, int top) {
     // The height includes the dropped list.
-    HWND list = add(dialog, WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                    id_chooser_list, 14, top, 192, 160, &state.bold);
+    HWND targets = add(dialog, WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                       list, 14, top, 192, 160, &font);
     for (const configurator::api_target& t : app().targets)
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(t.description).c_str()));
+        SendMessageW(targets, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(widen(t.description).c_str()));
 }
 
 void add_manager_picture(HWND dialog) {
     HWND picture = create_control(dialog, WC_STATICW, "", SS_BITMAP | SS_NOTIFY, WS_EX_CLIENTEDGE,
-                                  id_chooser_manager, 105, 105, 90, 90);
+                                  manager, 105, 105, 90, 90);
     const UINT dpi = window_dpi(dialog);
     SetWindowPos(picture, nullptr, 0, 0, scale(90, dpi), scale(90, dpi), SWP_NOMOVE | SWP_NOZORDER);
-    draw_resource_png_fitted(dialog, id_chooser_manager, "ASDK");
+    draw_resource_png_fitted(dialog, manager, "ASDK");
 }
 
 int index_of_id(int id) {
@@ -72,51 +70,14 @@ int index_of_id(int id) {
 }
 
 int selected(HWND dialog) {
-    return static_cast<int>(SendDlgItemMessageW(dialog, id_chooser_list, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendDlgItemMessageW(dialog, list, CB_GETCURSEL, 0, 0));
 }
 
-void initialise(HWND dialog, chooser& state) {
-    SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    set_client_size(dialog, 300, 205);
-    set_program_icons(dialog);
-    state.bold = dialog_font(dialog, 8, FW_BOLD, L"Arial");
-    add(dialog, WC_STATICW, configurator::chooser_headline(state.mode, state.writable),
-        SS_LEFT | SS_NOPREFIX, 0, id_chooser_text, 4, 8, 292, 90, &state.bold);
-    switch (state.mode) {
-        case chooser_mode::not_configured:
-            state.headline_colour = RGB(0, 0, 139);
-            add_manager_picture(dialog);
-            break;
-        case chooser_mode::choose: {
-            state.headline_colour = RGB(255, 0, 0);
-            add_target_list(dialog, state, 45);
-            add(dialog, WC_BUTTONW, "Ok", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, id_chooser_ok, 230, 43,
-                45, 24, nullptr);
-            const UINT dpi = window_dpi(dialog);
-            SetWindowPos(dialog, nullptr, 0, 0, scale(305, dpi), scale(105, dpi),
-                         SWP_NOMOVE | SWP_NOZORDER);
-            break;
-        }
-        case chooser_mode::chosen:
-            state.headline_colour = RGB(0, 100, 0);
-            add_target_list(dialog, state, 25);
-            SendDlgItemMessageW(dialog, id_chooser_list, CB_SETCURSEL,
-                                static_cast<WPARAM>(index_of_id(app().config.api_target_id)), 0);
-            add(dialog, WC_BUTTONW, "Change API", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0,
-                id_chooser_change, 215, 25, 75, 24, nullptr);
-            add(dialog, WC_STATICW, configurator::chooser_second_text(state.writable),
-                SS_LEFT | SS_NOPREFIX, 0, id_chooser_second_text, 4, 61, 292, 42, &state.bold);
-            add_manager_picture(dialog);
-            break;
-    }
-    center_window(dialog, GetWindow(dialog, GW_OWNER));
-}
-
-void open_sdk_manager(HWND dialog, const chooser& state) {
+void open_sdk_manager(HWND dialog, bool writable) {
     const std::string& sdk = app().config.android_sdk_path;
-    if (state.writable) {
+    if (writable) {
         // The SDK manager shows its own window; the picture rests for a moment meanwhile.
-        enable_item(dialog, id_chooser_manager, false);
+        enable_item(dialog, manager, false);
         ShellExecuteW(nullptr, L"open", widen(sdk + "\\tools\\android").c_str(), nullptr, nullptr,
                       SW_HIDE);
         SetTimer(dialog, kManagerTimer, 4000, nullptr);
@@ -126,74 +87,129 @@ void open_sdk_manager(HWND dialog, const chooser& state) {
     }
 }
 
-void on_command(HWND dialog, chooser& state, int id, int code) {
-    if (id == IDCANCEL) {
-        EndDialog(dialog, 0);
+// A changed selection in the chosen mode: the change is asked for, and may be refused.
+void change_target(HWND dialog) {
+    const configurator::change_decision d =
+        configurator::change_api(app().targets, selected(dialog), app().config.api_target_id);
+    if (!d.accepted) {
+        if (!d.warning.empty()) tell(nullptr, d.warning, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (state.mode == chooser_mode::choose && id == id_chooser_ok && code == BN_CLICKED) {
-        app().config.api_target_id =
-            configurator::id_after_ok(app().targets, selected(dialog), app().config.api_target_id);
-        EndDialog(dialog, 1);
-        return;
-    }
-    if (state.mode != chooser_mode::choose && id == id_chooser_manager && code == STN_CLICKED) {
-        open_sdk_manager(dialog, state);
-        return;
-    }
-    if (state.mode != chooser_mode::chosen) return;
-    if (id == id_chooser_list && (code == CBN_SELCHANGE || code == CBN_SELENDOK) &&
-        configurator::selection_differs(app().targets, selected(dialog),
-                                        app().config.api_target_id))
-        enable_item(dialog, id_chooser_change, true);
-    if (id == id_chooser_change && code == BN_CLICKED) {
-        const configurator::change_decision d =
-            configurator::change_api(app().targets, selected(dialog), app().config.api_target_id);
-        if (!d.accepted) {
-            if (!d.warning.empty()) tell(nullptr, d.warning, MB_OK | MB_ICONEXCLAMATION);
-            return;
+    app().config.api_target_id = d.api_target_id;
+    EndDialog(dialog, 1);
+}
+
+class chooser_dialog : public winui::dialog_handler {
+public:
+    chooser_dialog(chooser_mode mode, bool writable) : mode_(mode), writable_(writable) {}
+
+    void on_init(HWND dialog) override;
+    bool on_command(HWND dialog, int id, int code) override;
+    bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                    INT_PTR& result) override;
+
+private:
+    chooser_mode mode_;
+    bool writable_;
+    COLORREF headline_colour_ = RGB(0, 0, 139);
+    unique_font bold_;
+};
+
+void chooser_dialog::on_init(HWND dialog) {
+    set_client_size(dialog, 300, 205);
+    set_program_icons(dialog);
+    bold_ = dialog_font(dialog, 8, FW_BOLD, L"Arial");
+    add(dialog, WC_STATICW, configurator::chooser_headline(mode_, writable_), SS_LEFT | SS_NOPREFIX,
+        0, text, 4, 8, 292, 90, &bold_);
+    switch (mode_) {
+        case chooser_mode::not_configured:
+            headline_colour_ = RGB(0, 0, 139);
+            add_manager_picture(dialog);
+            break;
+        case chooser_mode::choose: {
+            headline_colour_ = RGB(255, 0, 0);
+            add_target_list(dialog, bold_, 45);
+            add(dialog, WC_BUTTONW, "Ok", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, ok, 230, 43, 45, 24,
+                nullptr);
+            const UINT dpi = window_dpi(dialog);
+            SetWindowPos(dialog, nullptr, 0, 0, scale(305, dpi), scale(105, dpi),
+                         SWP_NOMOVE | SWP_NOZORDER);
+            break;
         }
-        app().config.api_target_id = d.api_target_id;
-        EndDialog(dialog, 1);
+        case chooser_mode::chosen:
+            headline_colour_ = RGB(0, 100, 0);
+            add_target_list(dialog, bold_, 25);
+            SendDlgItemMessageW(dialog, list, CB_SETCURSEL,
+                                static_cast<WPARAM>(index_of_id(app().config.api_target_id)), 0);
+            add(dialog, WC_BUTTONW, "Change API", BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, 0,
+                change, 215, 25, 75, 24, nullptr);
+            add(dialog, WC_STATICW, configurator::chooser_second_text(writable_),
+                SS_LEFT | SS_NOPREFIX, 0, second_text, 4, 61, 292, 42, &bold_);
+            add_manager_picture(dialog);
+            break;
     }
 }
 
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    auto* state = reinterpret_cast<chooser*>(GetWindowLongPtrW(dialog, DWLP_USER));
+bool chooser_dialog::on_command(HWND dialog, int id, int code) {
+    if (id == IDCANCEL) {
+        EndDialog(dialog, 0);
+        return true;
+    }
+    if (mode_ == chooser_mode::choose && id == ok && code == BN_CLICKED) {
+        app().config.api_target_id =
+            configurator::id_after_ok(app().targets, selected(dialog), app().config.api_target_id);
+        EndDialog(dialog, 1);
+        return true;
+    }
+    if (mode_ != chooser_mode::choose && id == manager && code == STN_CLICKED) {
+        open_sdk_manager(dialog, writable_);
+        return true;
+    }
+    if (mode_ != chooser_mode::chosen) return true;
+    if (id == list && (code == CBN_SELCHANGE || code == CBN_SELENDOK) &&
+        configurator::selection_differs(app().targets, selected(dialog),
+                                        app().config.api_target_id))
+        enable_item(dialog, change, true);
+    if (id == change && code == BN_CLICKED) change_target(dialog);
+    return true;
+}
+
+bool chooser_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                                INT_PTR& result) {
+    result = TRUE;
     switch (message) {
-        case WM_INITDIALOG: initialise(dialog, *reinterpret_cast<chooser*>(lparam)); return TRUE;
-        case WM_COMMAND:
-            if (state) on_command(dialog, *state, LOWORD(wparam), HIWORD(wparam));
-            return TRUE;
         case WM_TIMER:
             if (wparam == kManagerTimer) {
                 KillTimer(dialog, kManagerTimer);
-                enable_item(dialog, id_chooser_manager, true);
+                enable_item(dialog, manager, true);
             }
-            return TRUE;
+            return true;
         case WM_CTLCOLORSTATIC: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lparam));
-            if (!state || (id != id_chooser_text && id != id_chooser_second_text)) return FALSE;
+            if (id != text && id != second_text) return false;
             HDC dc = reinterpret_cast<HDC>(wparam);
-            SetTextColor(dc, id == id_chooser_text ? state->headline_colour : RGB(0, 0, 139));
+            SetTextColor(dc, id == text ? headline_colour_ : RGB(0, 0, 139));
             SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            result = reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            return true;
         }
-        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
-        case WM_DESTROY: KillTimer(dialog, kManagerTimer); return FALSE;
-        default: return FALSE;
+        case WM_CLOSE: EndDialog(dialog, 0); return true;
+        case WM_DESTROY: KillTimer(dialog, kManagerTimer); return false;
+        default: return false;
     }
 }
 
 }  // namespace
 
 void show_api_chooser(HWND owner) {
-    chooser state;
-    state.writable = sdk_folder_writable();
-    state.mode = configurator::chooser_mode_for(app().targets, app().config.api_target_id);
+    const bool writable = sdk_folder_writable();
+    chooser_dialog handler(
+        configurator::chooser_mode_for(app().targets, app().config.api_target_id), writable);
     dialog_template_spec spec;
     spec.caption = "Android SDK";
     spec.width = 200;  // replaced by the exact client size at initialisation
     spec.height = 133;
-    run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&state));
+    winui::run_dialog(owner, spec, handler);
 }
+
+}  // namespace vexlo_config

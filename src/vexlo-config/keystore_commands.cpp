@@ -51,9 +51,10 @@ void confirmation_loop(HWND window) {
     build::tool_config& config = app().config;
     app().dialog_alias = config.keystore_alias;
     app().dialog_password = config.keystore_password;
-    int mode = 0;
+    winui::keystore_request request = winui::keystore_request::first;
     for (;;) {
-        if (!keystore_dialog(window, mode, app().dialog_alias, app().dialog_password)) break;
+        if (!winui::keystore_dialog(window, request, app().dialog_alias, app().dialog_password))
+            break;
         config.keystore_alias = app().dialog_alias;
         config.keystore_password = app().dialog_password;
         build::run_outcome outcome;
@@ -74,7 +75,7 @@ void confirmation_loop(HWND window) {
         }
         config.keystore_state = check == build::alias_check::fits ? 1 : 0;
         if (config.keystore_state == 1) break;
-        mode = 1;
+        request = winui::keystore_request::again;
     }
     request_status_refresh(window);
 }
@@ -132,8 +133,10 @@ void create_keystore(HWND window) {
                      MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
         return;
     }
-    if (!keystore_dialog(window, 0, app().dialog_alias, app().dialog_password)) return;
-    if (!keystore_details_dialog(window, app().owner)) return;
+    if (!winui::keystore_dialog(window, winui::keystore_request::first, app().dialog_alias,
+                                app().dialog_password))
+        return;
+    if (!vexlo_config::keystore_details_dialog(window, app().owner)) return;
 
     build::run_outcome outcome;
     configurator::keystore_tools tools;

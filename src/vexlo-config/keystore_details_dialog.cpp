@@ -2,15 +2,18 @@
 
 #include <commctrl.h>
 
-#include "vexlo-config/configurator_app.h"
-#include "winui/dialog_template.h"
+#include "vexlo-config/keystore_details_ids.h"
+#include "winui/dialog_base.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 #include "winui/window_icon.h"
 
 using configurator::owner_details;
 
+namespace vexlo_config {
 namespace {
+
+using namespace keystore_details_ids;
 
 constexpr const char* kTitle = "Keystore details";
 
@@ -23,70 +26,83 @@ struct field {
 };
 
 const field kFields[] = {
-    {"Your full name :", 11, 120, id_details_full_name, 128, 7, 127, &owner_details::full_name},
-    {"Your organization name :", 32, 120, id_details_organisation_name, 128, 28, 127,
+    {"Your full name :", 11, 120, full_name, 128, 7, 127, &owner_details::full_name},
+    {"Your organization name :", 32, 120, organisation_name, 128, 28, 127,
      &owner_details::organisation_name},
-    {"Your organization unit :", 53, 118, id_details_organisation_unit, 128, 49, 125,
+    {"Your organization unit :", 53, 118, organisation_unit, 128, 49, 125,
      &owner_details::organisation_unit},
-    {"Your city / locality :", 74, 118, id_details_city, 128, 70, 125, &owner_details::city},
-    {"Your state / province :", 96, 118, id_details_state, 128, 92, 125, &owner_details::state},
-    {"Your 2-letter country code :", 117, 158, id_details_country, 198, 113, 55,
-     &owner_details::country_code},
+    {"Your city / locality :", 74, 118, city, 128, 70, 125, &owner_details::city},
+    {"Your state / province :", 96, 118, state, 128, 92, 125, &owner_details::state},
+    {"Your 2-letter country code :", 117, 158, country, 198, 113, 55, &owner_details::country_code},
 };
 
-void initialise(HWND dialog, LPARAM parameter) {
-    SetWindowLongPtrW(dialog, DWLP_USER, parameter);
-    set_client_size(dialog, 264, 176);
-    set_program_icons(dialog);
-    const owner_details samples = configurator::sample_owner_details();
-    int label_id = 1001;
-    for (const field& f : kFields) {
-        create_control(dialog, WC_STATICW, f.label, SS_LEFTNOWORDWRAP, 0, label_id++, 8, f.label_top,
-                       f.label_width, 16);
-        create_control(dialog, WC_EDITW, samples.*f.value, WS_TABSTOP | ES_AUTOHSCROLL,
-                       WS_EX_CLIENTEDGE, f.id, f.box_left, f.box_top, f.box_width, 18);
-    }
-    create_control(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 72, 144,
-                   72, 24);
-    create_control(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 176, 144, 72,
-                   24);
-    center_window(dialog, GetWindow(dialog, GW_OWNER));
-    SetFocus(GetDlgItem(dialog, id_details_full_name));
-}
+class details_dialog : public winui::dialog_handler {
+public:
+    explicit details_dialog(owner_details& details) : details_(details) {}
 
-void confirm(HWND dialog) {
-    auto* stored = reinterpret_cast<owner_details*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    owner_details typed;
-    for (const field& f : kFields) typed.*f.value = get_item_text(dialog, f.id);
-    const owner_details merged = configurator::merge_owner_details(*stored, typed);
-    const std::string problem = configurator::owner_details_problem(merged);
-    if (!problem.empty()) {
-        show_message(dialog, problem, kTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
-        return;
+    void on_init(HWND dialog) override {
+        set_client_size(dialog, 264, 176);
+        set_program_icons(dialog);
+        const owner_details samples = configurator::sample_owner_details();
+        int label_id = first_label;
+        for (const field& f : kFields) {
+            create_control(dialog, WC_STATICW, f.label, SS_LEFTNOWORDWRAP, 0, label_id++, 8,
+                           f.label_top, f.label_width, 16);
+            create_control(dialog, WC_EDITW, samples.*f.value, WS_TABSTOP | ES_AUTOHSCROLL,
+                           WS_EX_CLIENTEDGE, f.id, f.box_left, f.box_top, f.box_width, 18);
+        }
+        create_control(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 72,
+                       144, 72, 24);
+        create_control(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 176, 144,
+                       72, 24);
     }
-    *stored = merged;
-    EndDialog(dialog, 1);
-}
 
-INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-        case WM_INITDIALOG: initialise(dialog, lparam); return FALSE;  // focus set
-        case WM_COMMAND:
-            if (LOWORD(wparam) == IDOK) confirm(dialog);
-            if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
-            return TRUE;
-        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
-        default: return FALSE;
+    int initial_focus() const override { return full_name; }
+
+    bool on_command(HWND dialog, int id, int) override {
+        if (id == IDOK) confirm(dialog);
+        if (id == IDCANCEL) EndDialog(dialog, 0);
+        return true;
     }
-}
+
+    bool on_message(HWND dialog, UINT message, WPARAM, LPARAM, INT_PTR& result) override {
+        if (message != WM_CLOSE) return false;
+        EndDialog(dialog, 0);
+        result = TRUE;
+        return true;
+    }
+
+    bool confirmed() const { return confirmed_; }
+
+private:
+    void confirm(HWND dialog) {
+        owner_details typed;
+        for (const field& f : kFields) typed.*f.value = get_item_text(dialog, f.id);
+        const owner_details merged = configurator::merge_owner_details(details_, typed);
+        const std::string problem = configurator::owner_details_problem(merged);
+        if (!problem.empty()) {
+            show_message(dialog, problem, kTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+            return;
+        }
+        details_ = merged;
+        confirmed_ = true;
+        EndDialog(dialog, 1);
+    }
+
+    owner_details& details_;
+    bool confirmed_ = false;
+};
 
 }  // namespace
 
-int keystore_details_dialog(HWND owner, owner_details& details) {
+bool keystore_details_dialog(HWND owner, owner_details& details) {
+    details_dialog handler(details);
     dialog_template_spec spec;
     spec.caption = kTitle;
     spec.width = 176;  // replaced by the exact client size at initialisation
     spec.height = 118;
-    return static_cast<int>(
-        run_modal_dialog(owner, spec, procedure, reinterpret_cast<LPARAM>(&details)));
+    winui::run_dialog(owner, spec, handler);
+    return handler.confirmed();
 }
+
+}  // namespace vexlo_config

@@ -4,13 +4,10 @@
 #include <commctrl.h>
 
 #include "vexlo-config/main_window.h"
-#include "vexlo-config/worker.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     run_main_window();
-    // A check stopped by the closing window ends its tools at once; let it remove its files.
-    wait_for_stopped_workers(5000);
     return 0;
 }

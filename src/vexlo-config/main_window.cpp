@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <future>
 #include <string>
 
 #include "core/configurator/configurator_config.h"
@@ -20,7 +19,8 @@
 #include "vexlo-config/section_painter.h"
 #include "vexlo-config/section_pictures.h"
 #include "vexlo-config/status_refresh.h"
-#include "winui/dialog_template.h"
+#include "winui/background_job.h"
+#include "winui/dialog_base.h"
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 #include "winui/window_icon.h"
@@ -31,12 +31,13 @@ using configurator::tool_section;
 namespace {
 
 struct main_window {
-    std::future<build::tool_config> reading;  // the configuration, read while the window is built
+    build::tool_config read;  // the configuration, read while the window is built
     main_window_resources resources;
     section_painter painter;
     status_refresh refresh;
     bool painted = false;
-    bool saved = false;  // the configuration has been written on closing
+    bool saved = false;             // the configuration has been written on closing
+    winui::background_job reading;  // last: it ends before what it fills goes
 };
 
 main_window* g_window = nullptr;  // the window's thread only
@@ -48,7 +49,8 @@ void initialise(HWND window) {
     set_program_icons(window);
 
     build::tool_config& config = app().config;
-    config = g_window->reading.get();
+    g_window->reading.join();
+    config = g_window->read;
     const std::pair<const std::string*, int> detect_buttons[] = {
         {&config.jdk_path, id_jdk_detect},
         {&config.android_sdk_path, id_sdk_detect},
@@ -60,8 +62,6 @@ void initialise(HWND window) {
     SetTimer(window, kMainTimer, kMainTimerPeriod, nullptr);
     // The first tick follows as soon as the window has painted itself (see WM_PAINT).
     g_window->refresh.apply_now(window, g_window->painter, g_window->resources);
-    // Not the first path box: focus there would show its text selected.
-    SetFocus(GetDlgItem(window, id_jdk_browse));
 }
 
 // The tool-tips wait for the first tick: nobody points at a control before the window shows.
@@ -80,7 +80,7 @@ void set_face(HWND window, int id, const char* face) {
 
 void show_chooser(HWND window) {
     const int before = app().config.api_target_id;
-    show_api_chooser(window);
+    vexlo_config::show_api_chooser(window);
     request_status_refresh(window);
     // A new target brings its own build-tools: say what the build would miss among them.
     if (app().config.api_target_id == before) return;
@@ -95,7 +95,7 @@ void on_tick(HWND window) {
         a.api_check_done = true;
         UpdateWindow(window);  // the window shows itself complete before the check starts
         attach_tooltips(window);
-        run_api_check_dialog(window);
+        vexlo_config::run_api_check_dialog(window);
         request_status_refresh(window);
     }
     g_window->refresh.on_tick();
@@ -129,13 +129,13 @@ void save_and_close(HWND window) {
     EndDialog(window, 0);
 }
 
-void on_command(HWND window, int id, int code) {
+void handle_command(HWND window, int id, int code) {
     if (is_link(id)) {
         if (code == STN_CLICKED) open_link(id);
         return;
     }
     if (code != BN_CLICKED && code != 1) return;  // a click or an accelerator
-    if (app().busy > 0) return;  // a tool still runs for the last command
+    if (app().busy > 0) return;                   // a tool still runs for the last command
     switch (id) {
         case id_jdk_detect: start_autodetect(window, tool_section::jdk); break;
         case id_sdk_detect: start_autodetect(window, tool_section::sdk); break;
@@ -174,44 +174,61 @@ void on_destroy(HWND window) {
         configurator::write_configurator_config(config_file_path(), app().config, app().targets);
 }
 
-INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+bool set_link_cursor(HWND window, HWND control) {
+    if (!is_link(GetDlgCtrlID(control))) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+    return true;
+}
+
+class main_window_handler : public winui::dialog_handler {
+public:
+    void on_init(HWND window) override { initialise(window); }
+    // Not the first path box: focus there would show its text selected.
+    int initial_focus() const override { return id_jdk_browse; }
+    bool centred() const override { return false; }  // placed where it was
+    bool on_command(HWND window, int id, int code) override {
+        handle_command(window, id, code);
+        return true;
+    }
+    bool on_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                    INT_PTR& result) override;
+};
+
+bool main_window_handler::on_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     INT_PTR& result) {
+    result = TRUE;
     switch (message) {
-        case WM_INITDIALOG: initialise(window); return FALSE;  // the focus is set
         case WM_TIMER:
             if (wparam == kFirstTickTimer) KillTimer(window, kFirstTickTimer);
             if (wparam == kMainTimer || wparam == kFirstTickTimer)
                 on_tick(window);
             else
                 finish_autodetect(window, wparam);
-            return TRUE;
+            return true;
         case WM_PAINT:
             if (!g_window->painted) {
                 g_window->painted = true;
                 SetTimer(window, kFirstTickTimer, USER_TIMER_MINIMUM, nullptr);
             }
-            return FALSE;  // the dialog paints itself
-        case WM_COMMAND: on_command(window, LOWORD(wparam), HIWORD(wparam)); return TRUE;
-        case msg_request_refresh: request_status_refresh(window); return TRUE;
+            return false;  // the dialog paints itself
+        case msg_request_refresh: request_status_refresh(window); return true;
         case msg_refresh_done:
             g_window->refresh.on_done(window, g_window->painter, g_window->resources);
-            return TRUE;
+            return true;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
-            return colour_static(window, reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
-        case WM_SETCURSOR:
-            if (is_link(GetDlgCtrlID(reinterpret_cast<HWND>(wparam)))) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
-                SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_SYSCOMMAND: save_window_position(window); return FALSE;
+            result = colour_static(window, reinterpret_cast<HWND>(lparam),
+                                   reinterpret_cast<HDC>(wparam));
+            return true;
+        case WM_SETCURSOR: return set_link_cursor(window, reinterpret_cast<HWND>(wparam));
+        case WM_SYSCOMMAND: save_window_position(window); return false;
         case WM_CLOSE:
-            close_api_check_dialog();  // its check stops with the window
+            vexlo_config::close_api_check_dialog();  // its check stops with the window
             save_and_close(window);
-            return TRUE;
-        case WM_DESTROY: on_destroy(window); return FALSE;
-        default: return FALSE;
+            return true;
+        case WM_DESTROY: on_destroy(window); return false;
+        default: return false;
     }
 }
 
@@ -224,14 +241,10 @@ void request_status_refresh(HWND main_window) {
 void run_main_window() {
     main_window window;
     // Files are read and pictures scaled while the window builds its controls.
-    const auto read = [] {
-        return configurator::read_configurator_config(config_file_path(), this_machine());
+    const auto read = [&window] {
+        window.read = configurator::read_configurator_config(config_file_path(), this_machine());
     };
-    try {
-        window.reading = std::async(std::launch::async, read);
-    } catch (...) {
-        window.reading = std::async(std::launch::deferred, read);  // no thread: read in place
-    }
+    if (!window.reading.start(read)) read();  // no thread: read in place
     prerender_section_pictures();
     g_window = &window;
     dialog_template_spec spec;
@@ -240,6 +253,7 @@ void run_main_window() {
     spec.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     spec.width = 349;  // replaced by the exact client size at initialisation
     spec.height = 329;
-    run_modal_dialog(nullptr, spec, procedure, 0);
+    main_window_handler handler;
+    winui::run_dialog(nullptr, spec, handler);
     g_window = nullptr;
 }

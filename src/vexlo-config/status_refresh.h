@@ -9,7 +9,7 @@
 #include "core/configurator/section_status.h"
 #include "vexlo-config/main_window_layout.h"
 #include "vexlo-config/section_painter.h"
-#include "vexlo-config/worker.h"
+#include "winui/result_job.h"
 
 class status_refresh {
 public:
@@ -21,7 +21,7 @@ public:
     void on_done(HWND window, section_painter& painter, const main_window_resources& resources);
     // The timer's poll: a finished worker is released.
     void on_tick() { worker_.release_if_finished(); }
-    // The window is closing: the worker takes no further step.
+    // The window is closing: the worker takes no further step and is waited for.
     void stop() {
         worker_.stop();
         again_ = false;
@@ -33,7 +33,7 @@ private:
         std::size_t target_count = 0;
         configurator::status_view view;
     };
-    worker<result> worker_;
+    winui::result_job<result> worker_;
     bool running_ = false;
     bool again_ = false;
 };

@@ -7,6 +7,8 @@
 #include "core/assets/picture_resample.h"
 #include "core/assets/project_writes.h"
 
+namespace vexlo {
+
 struct drawable_outcome {
     bool added = false;             // OK ran to its end
     assets::write_outcome written;  // the last write of the drawable's files
@@ -16,3 +18,5 @@ struct drawable_outcome {
 // viewed pixels stay in place until the dialog has closed.
 drawable_outcome run_drawable_dialog(HWND owner, const assets::bgra_view& picture,
                                      const std::string& picture_path);
+
+}  // namespace vexlo

@@ -29,7 +29,7 @@ void duplicate(HWND dialog) {
                      MB_OK | MB_ICONERROR | MB_TASKMODAL);
         return;
     }
-    const assets::duplicate_result result = run_duplicate_dialog(dialog, project, target);
+    const assets::duplicate_result result = vexlo::run_duplicate_dialog(dialog, project, target);
     const std::string problem = assets::duplicate_problem_message(result, target);
     if (!result.target_created) {  // nothing was copied, so there is nothing to load
         show_message(dialog, problem, shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);

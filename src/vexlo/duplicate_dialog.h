@@ -7,5 +7,9 @@
 
 #include "core/assets/project_duplicate.h"
 
+namespace vexlo {
+
 assets::duplicate_result run_duplicate_dialog(HWND owner, const std::string& project_folder,
                                               const std::string& target);
+
+}  // namespace vexlo

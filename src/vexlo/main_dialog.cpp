@@ -16,7 +16,7 @@
 #include "vexlo/project_view.h"
 #include "vexlo/recent_projects_view.h"
 #include "winui/dialog_font.h"
-#include "winui/dialog_template.h"
+#include "winui/dialog_base.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 #include "winui/message_box.h"
@@ -116,24 +116,36 @@ bool handle_command(HWND dialog, int id, int code) {
     }
 }
 
-INT_PTR CALLBACK main_dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    switch (message) {
-        case WM_INITDIALOG: initialise(dialog); return TRUE;
-        case WM_SYSCOMMAND: save_window_position(dialog); return FALSE;
-        case WM_COMMAND:
-            return handle_command(dialog, LOWORD(wparam), HIWORD(wparam)) ? TRUE : FALSE;
-        case WM_CTLCOLORSTATIC:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) == id_warning) {
-                HDC dc = reinterpret_cast<HDC>(wparam);
-                SetTextColor(dc, RGB(255, 0, 0));
-                SetBkMode(dc, TRANSPARENT);
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-            }
-            return FALSE;
-        case WM_CLOSE: EndDialog(dialog, 0); return TRUE;
-        default: return FALSE;
-    }
+INT_PTR colour_static(HWND control, HDC dc) {
+    if (GetDlgCtrlID(control) != id_warning) return FALSE;
+    SetTextColor(dc, RGB(255, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
 }
+
+class main_dialog : public winui::dialog_handler {
+public:
+    void on_init(HWND dialog) override { initialise(dialog); }
+    bool centred() const override { return false; }  // placed where it was
+    bool on_command(HWND dialog, int id, int code) override {
+        return handle_command(dialog, id, code);
+    }
+    bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
+                    INT_PTR& result) override {
+        switch (message) {
+            case WM_SYSCOMMAND: save_window_position(dialog); return false;
+            case WM_CTLCOLORSTATIC:
+                result =
+                    colour_static(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+                return true;
+            case WM_CLOSE:
+                EndDialog(dialog, 0);
+                result = TRUE;
+                return true;
+            default: return false;
+        }
+    }
+};
 
 }  // namespace
 
@@ -143,7 +155,8 @@ void run_main_dialog() {
     spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
     spec.width = 226;  // replaced by the exact client size at initialisation
     spec.height = 240;
-    run_modal_dialog(nullptr, spec, main_dialog_procedure, 0);
+    main_dialog handler;
+    winui::run_dialog(nullptr, spec, handler);
     g_fonts.bold.reset();
     g_fonts.small.reset();
 }

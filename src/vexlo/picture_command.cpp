@@ -53,7 +53,7 @@ void write_app_icons(HWND dialog, const assets::bgra_view& pixels) {
 }
 
 void add_drawable(HWND dialog, const assets::bgra_view& pixels, const std::string& path) {
-    const drawable_outcome outcome = run_drawable_dialog(dialog, pixels, path);
+    const vexlo::drawable_outcome outcome = vexlo::run_drawable_dialog(dialog, pixels, path);
     if (!outcome.written.completed()) {
         show_message(dialog, assets::drawable_problem_message(outcome.written),
                      shell::kProgramCaption, kTaskModal | MB_ICONERROR);

@@ -78,7 +78,8 @@ bool ask_for_identity(HWND owner) {
     app().keystore_file = file;
     std::string alias = signing().key_alias;
     std::string password = signing().key_password;
-    if (keystore_dialog(owner, 0, alias, password) == 0) return false;
+    if (!winui::keystore_dialog(owner, winui::keystore_request::first, alias, password))
+        return false;
     signing().key_alias = alias;
     signing().key_password = password;
     return true;
@@ -99,7 +100,7 @@ build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& out
     return verdict;
 }
 
-// Checks the identity until it fits, asking again in mode 1; false when the user cancelled
+// Checks the identity until it fits, asking again; false when the user cancelled
 // or the check cannot run.
 bool prove_identity(HWND owner, tool_job* job) {
     for (;;) {
@@ -121,7 +122,8 @@ bool prove_identity(HWND owner, tool_job* job) {
         }
         if (verdict == build::alias_check::fits) return true;
         std::string alias, password;
-        if (keystore_dialog(owner, 1, alias, password) == 0) return false;
+        if (!winui::keystore_dialog(owner, winui::keystore_request::again, alias, password))
+            return false;
         signing().key_alias = alias;
         signing().key_password = password;
     }
@@ -129,16 +131,16 @@ bool prove_identity(HWND owner, tool_job* job) {
 
 }  // namespace
 
-int choose_signing_identity(HWND owner, tool_job* job) {
+bool choose_signing_identity(HWND owner, tool_job* job) {
     const bool settled = !app().keystore_file.empty() && !signing().key_alias.empty() &&
                          !signing().key_password.empty();
     if (!settled && !identity_from_project_batch() && !ask_for_identity(owner)) {
         app().keystore_file.clear();  // nothing half-chosen survives a cancel
-        return 0;
+        return false;
     }
     if (!prove_identity(owner, job)) {
         app().keystore_file.clear();
-        return 0;
+        return false;
     }
     const std::string properties = build::ant_properties_path(platform::temp_folder());
     platform::remove_file(properties);
@@ -147,7 +149,7 @@ int choose_signing_identity(HWND owner, tool_job* job) {
                                                          signing().key_password))) {
         show_message(owner, "The Ant properties file cannot be written:\r" + properties,
                      shell::kProgramCaption, MB_OK | MB_ICONERROR);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }

@@ -20,7 +20,8 @@ build::signing_identity current_identity();
 
 // Settles the identity (kept from before, read back from BuildAPK.bat, the configured keystore
 // or another one the user picks), proves it with keytool and writes the Ant properties file
-// into the temporary folder. 1 when done, 0 when the user cancelled or it cannot be done.
+// into the temporary folder. True when done, false when the user cancelled or it cannot be
+// done.
 // keytool runs in the given job when there is one, so a build that follows shares its
 // command interpreter.
-int choose_signing_identity(HWND owner, tool_job* job = nullptr);
+bool choose_signing_identity(HWND owner, tool_job* job = nullptr);

@@ -18,6 +18,10 @@ INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPAR
             handler->on_init(dialog);
             set_caption_icon(dialog);
             if (handler->centred()) center_window(dialog, GetWindow(dialog, GW_OWNER));
+            if (const int focus = handler->initial_focus()) {
+                SetFocus(GetDlgItem(dialog, focus));
+                return FALSE;
+            }
             return TRUE;
         }
         dialog_handler* handler = handler_of(dialog);

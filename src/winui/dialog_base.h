@@ -24,6 +24,9 @@ public:
     }
     // Whether the dialog is centred on its owner after on_init.
     virtual bool centred() const { return true; }
+    // The control that gets the focus once the dialog is centred, or 0 for the first tab stop
+    // (the dialog manager then selects an edit box's whole text).
+    virtual int initial_focus() const { return 0; }
 };
 
 // Runs the modal dialog; the value given to EndDialog, or -1 when it could not be shown or its

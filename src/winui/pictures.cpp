@@ -3,16 +3,18 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
-#include <thread>
 #include <utility>
 #include <vector>
 
 #include "core/text/text_helpers.h"
 #include "platform/win32/utf16.h"
+#include "winui/background_job.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 
-void image_deleter::operator()(Gdiplus::Image* image) const { delete image; }
+void image_deleter::operator()(Gdiplus::Image* image) const {
+    delete image;
+}
 
 namespace {
 
@@ -31,7 +33,9 @@ struct resource_bitmap_deleter {
 };
 using unique_resource_bitmap = std::unique_ptr<resource_bitmap, resource_bitmap_deleter>;
 
-Gdiplus::Image* image_of(const resource_bitmap& bitmap) { return bitmap.bitmap; }
+Gdiplus::Image* image_of(const resource_bitmap& bitmap) {
+    return bitmap.bitmap;
+}
 
 void start_gdiplus_here() {
     static ULONG_PTR token = 0;
@@ -70,14 +74,11 @@ struct prerendered_picture {
     unique_bitmap bitmap;
 };
 
-// Pictures rendered ahead on a worker thread. The worker alone touches `rendered` until it has
+// Pictures rendered ahead on a background job. The job alone touches `rendered` until it has
 // been joined; from then on only the window's thread does.
 struct picture_prefetch {
-    std::thread worker;
     std::vector<prerendered_picture> rendered;
-    ~picture_prefetch() {
-        if (worker.joinable()) worker.join();
-    }
+    winui::background_job worker;  // last: ends before `rendered` goes
 };
 
 picture_prefetch& prefetch() {
@@ -141,8 +142,8 @@ void show_resource_in_box(HWND box, const std::string& name, int x, int y, int w
         }
     }
     const unique_resource_bitmap picture = decode_png_resource(name);
-    give_to_box(box, render_in_box(picture ? image_of(*picture) : nullptr, r.right, r.bottom, x,
-                                   y, w, h));
+    give_to_box(
+        box, render_in_box(picture ? image_of(*picture) : nullptr, r.right, r.bottom, x, y, w, h));
 }
 
 }  // namespace
@@ -157,31 +158,27 @@ picture_placement fitted_picture_placement(std::string name, int box_w, int box_
 
 void prerender_png_resources(std::vector<picture_placement> placements) {
     picture_prefetch& p = prefetch();
-    if (p.worker.joinable()) return;
+    if (p.worker.started()) return;
     const UINT dpi = system_dpi();
-    try {
-        p.worker = std::thread([&p, placements = std::move(placements), dpi] {
-            start_gdiplus_here();
-            for (const picture_placement& place : placements) {
-                const unique_resource_bitmap picture = decode_png_resource(place.name);
-                prerendered_picture done{place.name,         scale(place.box_w, dpi),
-                                         scale(place.box_h, dpi), scale(place.x, dpi),
-                                         scale(place.y, dpi), scale(place.w, dpi),
-                                         scale(place.h, dpi), unique_bitmap()};
-                done.bitmap.reset(render_in_box(picture ? image_of(*picture) : nullptr,
-                                                done.box_w, done.box_h, done.x, done.y, done.w,
-                                                done.h));
-                p.rendered.push_back(std::move(done));
-            }
-        });
-    } catch (...) {
-        // No thread: the pictures are rendered when they are drawn.
-    }
+    // Without a thread the pictures are rendered when they are drawn.
+    p.worker.start([&p, placements = std::move(placements), dpi] {
+        start_gdiplus_here();
+        for (const picture_placement& place : placements) {
+            const unique_resource_bitmap picture = decode_png_resource(place.name);
+            prerendered_picture done{
+                place.name,          scale(place.box_w, dpi), scale(place.box_h, dpi),
+                scale(place.x, dpi), scale(place.y, dpi),     scale(place.w, dpi),
+                scale(place.h, dpi), unique_bitmap()};
+            done.bitmap.reset(render_in_box(picture ? image_of(*picture) : nullptr, done.box_w,
+                                            done.box_h, done.x, done.y, done.w, done.h));
+            p.rendered.push_back(std::move(done));
+        }
+    });
 }
 
 void start_gdiplus() {
     picture_prefetch& p = prefetch();
-    if (p.worker.joinable()) p.worker.join();
+    p.worker.join();  // at once when it has ended or never started
     start_gdiplus_here();
 }
 
@@ -194,8 +191,8 @@ unique_image load_image_file(const std::string& path) {
 
 void draw_resource_png(HWND dialog, int id, const std::string& name) {
     const UINT dpi = window_dpi(dialog);
-    show_resource_in_box(GetDlgItem(dialog, id), name, scale(4, dpi), scale(2, dpi),
-                         scale(26, dpi), scale(26, dpi));
+    show_resource_in_box(GetDlgItem(dialog, id), name, scale(4, dpi), scale(2, dpi), scale(26, dpi),
+                         scale(26, dpi));
 }
 
 void draw_resource_png_fitted(HWND dialog, int id, const std::string& name) {
@@ -211,8 +208,8 @@ void draw_image_in_control(HWND dialog, int id, Gdiplus::Image* image) {
     HWND box = GetDlgItem(dialog, id);
     GetClientRect(box, &r);
     const int margin = scale(6, window_dpi(dialog));
-    give_to_box(box, render_in_box(image, r.right, r.bottom, 0, 0, r.right - margin,
-                                   r.bottom - margin));
+    give_to_box(box,
+                render_in_box(image, r.right, r.bottom, 0, 0, r.right - margin, r.bottom - margin));
 }
 
 void clear_picture(HWND dialog, int id) {

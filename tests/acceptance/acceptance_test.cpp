@@ -24,6 +24,10 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
+#include "vexlo-config/api_chooser_ids.h"
+#include "vexlo-config/control_ids.h"
+#include "vexlo/permissions_ids.h"
+#include "winui/keystore_ids.h"
 #include "vexlo_version.h"
 
 using namespace acceptance;
@@ -32,26 +36,27 @@ namespace {
 
 using gui::wait_until;
 
-// Control ids of the configurator, its API chooser and the keystore dialogs.
+// The controls of the configurator, its API chooser, the keystore dialog and the permissions
+// the tests use, by the programs' own ids.
 enum : int {
-    jdk_path = 1011,
-    sdk_path = 1012,
-    ant_path = 1013,
-    keystore_path = 1014,
-    jdk_detect = 1015,
-    sdk_detect = 1016,
-    ant_detect = 1017,
-    create_keystore = 1022,
-    ready = 1023,
-    configure_sdk = 1026,
-    chooser_list = 1011,
-    chooser_button = 1018,
-    keystore_alias = 1011,
-    keystore_password = 1012,
-    keystore_confirm = 1013,
+    jdk_path = id_jdk_path,
+    sdk_path = id_sdk_path,
+    ant_path = id_ant_path,
+    keystore_path = id_keystore_path,
+    jdk_detect = id_jdk_detect,
+    sdk_detect = id_sdk_detect,
+    ant_detect = id_ant_detect,
+    create_keystore = id_create_keystore,
+    ready = id_ready,
+    configure_sdk = id_configure_sdk,
+    chooser_list = vexlo_config::api_chooser_ids::list,
+    chooser_button = vexlo_config::api_chooser_ids::ok,
+    keystore_alias = winui::keystore_ids::alias,
+    keystore_password = winui::keystore_ids::password,
+    keystore_confirm = winui::keystore_ids::confirm,
 };
-constexpr int kPermissionCallPhone = 1116;
-constexpr int kPermissionsOk = 1018;
+constexpr int kPermissionCallPhone = permissions_ids::first_box + 16;  // its row in the table
+constexpr int kPermissionsOk = permissions_ids::ok;
 
 // Where the stand-in tools go: where their real counterparts install themselves.
 const std::string kJdk = "C:\\Program Files\\Java\\jdk1.8.0_202";
@@ -293,10 +298,12 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
               "Your keystore has been successfuly created");
     // Then, once, the new key's fingerprint and why the keystore must be kept safe.
     HWND advice = nullptr;
-    ASSERT_TRUE(wait_until([&] {
-        advice = gui::wait_message_box(pid, 0);
-        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
-    }, 30000));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            advice = gui::wait_message_box(pid, 0);
+            return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+        },
+        30000));
     const std::string advice_text = gui::message_text(advice);
     EXPECT_NE(advice_text.find("\rCertificate SHA-256: "), std::string::npos) << advice_text;
     EXPECT_NE(advice_text.find("can never be updated"), std::string::npos) << advice_text;
@@ -418,7 +425,8 @@ TEST_F(Vexlo, ChangesTheAppIcon) {
                      {"drawable-mdpi", 48},
                      {"drawable-ldpi", 36}};
     for (const auto& d : densities) {
-        const gui::png_facts icon = gui::read_png(state().project + "res\\" + d.folder + "\\icon.png");
+        const gui::png_facts icon =
+            gui::read_png(state().project + "res\\" + d.folder + "\\icon.png");
         ASSERT_TRUE(icon.loaded) << d.folder;
         EXPECT_EQ(icon.width, d.size) << d.folder;
         EXPECT_EQ(icon.height, d.size) << d.folder;

@@ -18,11 +18,16 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
+#include "vexlo/drawable_ids.h"
+#include "vexlo/duplicate_ids.h"
 
 using namespace shell;
 
 namespace {
 
+namespace drawable = vexlo::drawable_ids;
+// The drawable dialog's density rows, in their order.
+constexpr int kXhdpi = 0, kHdpi = 1, kMdpi = 2, kLdpi = 3;
 
 std::string user_file(const char* extension) {
     return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
@@ -313,21 +318,22 @@ TEST_F(Assets, DrawableDialogValidatesThenWritesEveryTickedDensity) {
     gui::type_into_file_dialog(files, picture);
     HWND d = gui::wait_window(pid(), "res/drawable image");
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(gui::item_text(d, 1028), "CafeLogo");
-    EXPECT_FALSE(gui::is_checked(d, 1001));
-    EXPECT_FALSE(gui::is_checked(d, 1002));
-    EXPECT_TRUE(gui::is_checked(d, 1003));
-    EXPECT_FALSE(gui::is_checked(d, 1004));
-    EXPECT_FALSE(gui::item_enabled(d, 1011));
-    EXPECT_FALSE(gui::item_enabled(d, 1007));
-    EXPECT_TRUE(gui::item_enabled(d, 1013));
-    EXPECT_TRUE(gui::item_enabled(d, 1001));  // the check box itself stays usable
-    EXPECT_EQ(gui::item_text(d, 1009), "x 48 pixels");
+    EXPECT_EQ(gui::item_text(d, drawable::name), "CafeLogo");
+    EXPECT_FALSE(gui::is_checked(d, drawable::first_check + kXhdpi));
+    EXPECT_FALSE(gui::is_checked(d, drawable::first_check + kHdpi));
+    EXPECT_TRUE(gui::is_checked(d, drawable::first_check + kMdpi));
+    EXPECT_FALSE(gui::is_checked(d, drawable::first_check + kLdpi));
+    EXPECT_FALSE(gui::item_enabled(d, drawable::first_size + kXhdpi));
+    EXPECT_FALSE(gui::item_enabled(d, drawable::first_label + kXhdpi));
+    EXPECT_TRUE(gui::item_enabled(d, drawable::first_size + kMdpi));
+    EXPECT_TRUE(
+        gui::item_enabled(d, drawable::first_check + kXhdpi));  // the check box itself stays usable
+    EXPECT_EQ(gui::item_text(d, drawable::first_label + kMdpi), "x 48 pixels");
     gui::screenshot(d, "assets-drawable-dialog");
 
     // A refused name keeps the dialog open with the focus on the name.
-    gui::set_item_text(d, 1028, "my-icon");
-    gui::click(d, 1018);
+    gui::set_item_text(d, drawable::name, "my-icon");
+    gui::click(d, drawable::ok);
     HWND box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::message_text(box),
@@ -335,37 +341,37 @@ TEST_F(Assets, DrawableDialogValidatesThenWritesEveryTickedDensity) {
               "\r\rSpaces and other non-alphanumeric characters are not allowed");
     gui::answer(box, IDOK);
     EXPECT_TRUE(IsWindow(d));
-    EXPECT_EQ(focused_window(d), GetDlgItem(d, 1028));
+    EXPECT_EQ(focused_window(d), GetDlgItem(d, drawable::name));
 
-    gui::set_item_text(d, 1028, "   ");
-    gui::click(d, 1018);
+    gui::set_item_text(d, drawable::name, "   ");
+    gui::click(d, drawable::ok);
     box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::message_text(box), "Please type a drawable name");
     gui::answer(box, IDOK);
 
     // All four ticked, the mdpi size emptied: xhdpi and hdpi are written, then the problem.
-    gui::set_item_text(d, 1028, "my_icon");
-    for (int id = 1001; id <= 1004; ++id) tick(d, id, true);
-    EXPECT_TRUE(gui::item_enabled(d, 1011));
-    gui::set_item_text(d, 1013, "");
-    gui::click(d, 1018);
+    gui::set_item_text(d, drawable::name, "my_icon");
+    for (int row = 0; row < drawable::row_count; ++row) tick(d, drawable::first_check + row, true);
+    EXPECT_TRUE(gui::item_enabled(d, drawable::first_size + kXhdpi));
+    gui::set_item_text(d, drawable::first_size + kMdpi, "");
+    gui::click(d, drawable::ok);
     box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::message_text(box),
               "[drawable-mdpi]\r\rPlease type a value greater than zero, or uncheck the field");
     gui::answer(box, IDOK);
-    EXPECT_EQ(focused_window(d), GetDlgItem(d, 1013));
+    EXPECT_EQ(focused_window(d), GetDlgItem(d, drawable::first_size + kMdpi));
     EXPECT_EQ(read_png(project + "res\\drawable-xhdpi\\my_icon.png").width, 96);
     EXPECT_EQ(read_png(project + "res\\drawable-hdpi\\my_icon.png").width, 72);
     EXPECT_FALSE(platform::file_exists(project + "res\\drawable-mdpi\\my_icon.png"));
     EXPECT_FALSE(platform::file_exists(project + "res\\drawable-ldpi"));
 
     // A third digit is cut off and the label follows the box.
-    gui::set_item_text(d, 1013, "123");
-    EXPECT_EQ(gui::item_text(d, 1013), "12");
-    EXPECT_EQ(gui::item_text(d, 1009), "x 12 pixels");
-    gui::click(d, 1018);
+    gui::set_item_text(d, drawable::first_size + kMdpi, "123");
+    EXPECT_EQ(gui::item_text(d, drawable::first_size + kMdpi), "12");
+    EXPECT_EQ(gui::item_text(d, drawable::first_label + kMdpi), "x 12 pixels");
+    gui::click(d, drawable::ok);
     box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::window_text(box), kProgramCaption);
@@ -384,7 +390,7 @@ TEST_F(Assets, DrawableDialogCancelAndCloseBoxWriteNothing) {
     write_disc_png(picture, 32, 32);
     HWND w = start_with(testing_support::without_trailing(project));
     ASSERT_NE(w, nullptr);
-    for (int closing : {1019, static_cast<int>(IDCANCEL)}) {
+    for (int closing : {drawable::cancel, static_cast<int>(IDCANCEL)}) {
         gui::click(w, id_picture);
         HWND files = gui::wait_file_dialog(pid());
         ASSERT_NE(files, nullptr);
@@ -531,12 +537,12 @@ TEST_F(Assets, ExistingGitignoreOpensInTheEditorAndKeepsLfLineEnds) {
 
 namespace {
 
-// The duplicate progress dialog: a caption-less dialog of the process holding the bar 1037.
+// The duplicate progress dialog: a caption-less dialog of the process holding the progress bar.
 BOOL CALLBACK find_progress(HWND hwnd, LPARAM param) {
     auto* s = reinterpret_cast<window_search*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == s->pid && IsWindowVisible(hwnd) && GetDlgItem(hwnd, 1037)) {
+    if (pid == s->pid && IsWindowVisible(hwnd) && GetDlgItem(hwnd, vexlo::duplicate_ids::bar)) {
         s->found = hwnd;
         return FALSE;
     }
@@ -599,7 +605,7 @@ TEST_F(Assets, DuplicateCopiesTheProjectAndLoadsTheCopy) {
     HWND progress = wait_progress(pid());
     if (progress) {
         EXPECT_EQ(gui::window_text(progress), "");
-        EXPECT_EQ(gui::item_text(progress, 1001), "Duplicating project...");
+        EXPECT_EQ(gui::item_text(progress, vexlo::duplicate_ids::title), "Duplicating project...");
         gui::screenshot(progress, "assets-duplicate-progress");
     }
     HWND box = gui::wait_message_box(pid(), 60000);
@@ -636,8 +642,11 @@ TEST_F(Assets, DuplicateStoppedWithEscapeLeavesWholeFilesAndStillAsks) {
     HWND progress = wait_progress(pid());
     ASSERT_NE(progress, nullptr);
     gui::screenshot(progress, "assets-duplicate-start");
-    gui::wait_until([progress] { return gui::item_text(progress, 1002) == "Copying files..."; },
-                    5000);
+    gui::wait_until(
+        [progress] {
+            return gui::item_text(progress, vexlo::duplicate_ids::status) == "Copying files...";
+        },
+        5000);
     PostMessageW(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);  // what Escape sends
 
     HWND box = gui::wait_message_box(pid(), 60000);

@@ -18,6 +18,10 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
+#include "vexlo-config/api_chooser_ids.h"
+#include "vexlo-config/control_ids.h"
+#include "vexlo-config/keystore_details_ids.h"
+#include "winui/keystore_ids.h"
 
 namespace {
 
@@ -26,23 +30,39 @@ using gui::wait_until;
 constexpr const char* kCaption = "Android Vexlo Configurator v3.6";
 constexpr const char* kProgressCaption = "Android Vexlo Configurator";
 
-// Control ids of the main window and the chooser.
+// The controls of the main window and the chooser the tests use, by the programs' own ids.
 enum : int {
-    jdk_path = 1011, sdk_path = 1012, ant_path = 1013, keystore_path = 1014,
-    jdk_detect = 1015, sdk_detect = 1016, ant_detect = 1017,
-    create_keystore = 1022, ready = 1023, configure_sdk = 1026, configure_keystore = 1027,
-    jdk_stripe = 1028, sdk_stripe = 1029, ant_stripe = 1030, keystore_stripe = 1031,
-    chooser_text = 1001, chooser_second_text = 1002, chooser_list = 1011, chooser_button = 1018,
-    chooser_change = 1019,
+    jdk_path = id_jdk_path,
+    sdk_path = id_sdk_path,
+    ant_path = id_ant_path,
+    keystore_path = id_keystore_path,
+    jdk_detect = id_jdk_detect,
+    sdk_detect = id_sdk_detect,
+    ant_detect = id_ant_detect,
+    create_keystore = id_create_keystore,
+    ready = id_ready,
+    configure_sdk = id_configure_sdk,
+    configure_keystore = id_configure_keystore,
+    jdk_stripe = id_jdk_stripe,
+    sdk_stripe = id_sdk_stripe,
+    ant_stripe = id_ant_stripe,
+    keystore_stripe = id_keystore_stripe,
+    chooser_text = vexlo_config::api_chooser_ids::text,
+    chooser_second_text = vexlo_config::api_chooser_ids::second_text,
+    chooser_list = vexlo_config::api_chooser_ids::list,
+    chooser_button = vexlo_config::api_chooser_ids::ok,  // the SDK manager picture in other modes
+    chooser_change = vexlo_config::api_chooser_ids::change,
 };
 
 const COLORREF kRed = RGB(255, 0, 0), kOrange = RGB(255, 140, 0), kGreen = RGB(0, 255, 0);
 const COLORREF kPaleGreen = RGB(152, 251, 152), kPink = RGB(255, 192, 203);
-const char* const kKeys[] = {"jdk_path",      "android_sdk_path", "build_tools_path",
-                             "api_target_id", "ant_path",         "keystore_path",
+const char* const kKeys[] = {"jdk_path",       "android_sdk_path", "build_tools_path",
+                             "api_target_id",  "ant_path",         "keystore_path",
                              "keystore_alias", "keystore_password"};
 
-std::string config_file() { return gui::bin_folder() + "Vexlo.cfg"; }
+std::string config_file() {
+    return gui::bin_folder() + "Vexlo.cfg";
+}
 
 std::map<std::string, std::string> config_keys() {
     std::map<std::string, std::string> keys;
@@ -246,8 +266,9 @@ TEST_F(Configurator, AutodetectFindsAJdkWhereItsVendorInstallsItAndNamesAWrongVe
     HWND box = gui::wait_message_box(pid());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(gui::message_text(box),
-              "Java SE Dev. Kit found in:\r" + jdk + "\r\rThis is JDK 17: the Android SDK Tools "
-              "25.2.5 that Vexlo builds with need JDK 8 (also named 1.8).");
+              "Java SE Dev. Kit found in:\r" + jdk +
+                  "\r\rThis is JDK 17: the Android SDK Tools "
+                  "25.2.5 that Vexlo builds with need JDK 8 (also named 1.8).");
     gui::screenshot(box, "configurator-jdk-version");
     gui::answer(box, IDOK);
     EXPECT_EQ(gui::item_text(w, jdk_path), jdk);
@@ -329,8 +350,8 @@ TEST_F(Configurator, TheStartUpCheckLeavesNoWorkFolders) {
     wait_for_check(w);
     const std::string id = std::to_string(pid());
     close(w, false);
-    EXPECT_FALSE(platform::file_exists(platform::temp_folder() + "\\vexlo-keystore-check-" + id +
-                                       "-start"));
+    EXPECT_FALSE(
+        platform::file_exists(platform::temp_folder() + "\\vexlo-keystore-check-" + id + "-start"));
     EXPECT_FALSE(platform::file_exists(platform::temp_folder() + "\\vexlo-config-targets-" + id));
 }
 
@@ -614,14 +635,15 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     gui::answer(question, IDYES);
     HWND keystore = gui::wait_window(pid(), "Keystore");
     ASSERT_NE(keystore, nullptr);
-    gui::set_item_text(keystore, 1011, "my key");
-    gui::set_item_text(keystore, 1012, "secret 50%");
-    gui::set_item_text(keystore, 1013, "secret 50%");
+    gui::set_item_text(keystore, winui::keystore_ids::alias, "my key");
+    gui::set_item_text(keystore, winui::keystore_ids::password, "secret 50%");
+    gui::set_item_text(keystore, winui::keystore_ids::confirm, "secret 50%");
     gui::click(keystore, IDOK);
     HWND details = gui::wait_window(pid(), "Keystore details");
     ASSERT_NE(details, nullptr);
-    EXPECT_EQ(gui::item_text(details, 1011), "Jane Sample");
-    EXPECT_EQ(gui::item_text(details, 1017), "CH");
+    EXPECT_EQ(gui::item_text(details, vexlo_config::keystore_details_ids::full_name),
+              "Jane Sample");
+    EXPECT_EQ(gui::item_text(details, vexlo_config::keystore_details_ids::country), "CH");
     gui::screenshot(details, "configurator-keystore-details");
     gui::click(details, IDOK);
     HWND done = gui::wait_message_box(pid(), 20000);
@@ -629,10 +651,12 @@ TEST_F(Configurator, CreatingAKeystoreOverAnExistingFileAsksFirst) {
     EXPECT_EQ(gui::message_text(done), "Your keystore has been successfuly created");
     gui::answer(done, IDOK);
     HWND advice = nullptr;
-    ASSERT_TRUE(wait_until([&] {
-        advice = gui::wait_message_box(pid(), 0);
-        return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
-    }, 20000));
+    ASSERT_TRUE(wait_until(
+        [&] {
+            advice = gui::wait_message_box(pid(), 0);
+            return advice && gui::message_text(advice).rfind("Your keystore:\r", 0) == 0;
+        },
+        20000));
     const std::string advice_text = gui::message_text(advice);
     EXPECT_EQ(advice_text.rfind("Your keystore:\r" + file + "\rCertificate SHA-256: ", 0), 0u)
         << advice_text;

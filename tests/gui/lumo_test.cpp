@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gui/gui_driver.h"
+#include "lumo/viewer_ids.h"
 #include "core/text/text_helpers.h"
 #include "platform/platform.h"
 #include "unit/test_support.h"
@@ -18,9 +19,7 @@
 namespace {
 
 constexpr char kCaption[] = "lumoview";
-constexpr int kMenuHome = 102;
-constexpr int kMenuBack = 103;
-constexpr int kStripId = 201;
+namespace ids = lumo::viewer_ids;
 const char* const kReportArguments = "- - - - - - 400 720";
 
 // A page whose links are what the tests follow, by number (Tab moves between them).
@@ -77,10 +76,10 @@ public:
     reference_menu(int width, bool back_enabled) {
         HMENU bar = CreateMenu();
         HMENU file = CreatePopupMenu();
-        AppendMenuW(file, MF_STRING, 101, L"Exit");
+        AppendMenuW(file, MF_STRING, ids::menu_exit, L"Exit");
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"File");
-        AppendMenuW(bar, MF_STRING, kMenuHome, L"Home");
-        AppendMenuW(bar, MF_STRING | (back_enabled ? 0u : MF_GRAYED), kMenuBack, L"Back");
+        AppendMenuW(bar, MF_STRING, ids::menu_home, L"Home");
+        AppendMenuW(bar, MF_STRING | (back_enabled ? 0u : MF_GRAYED), ids::menu_back, L"Back");
         // Never active, so that the viewer's own activation is left alone.
         window_ = CreateWindowExW(WS_EX_NOACTIVATE, L"STATIC", L"reference", WS_OVERLAPPEDWINDOW, 0,
                                   0, width, 80, nullptr, bar, nullptr, nullptr);
@@ -198,7 +197,7 @@ TEST_F(Lumo, ReportCommandLineShowsIndexCentredWithTheMenus) {
     EXPECT_NE(GetMenu(window), nullptr);
     EXPECT_TRUE(menus_look_like(window, false));  // "File", "Home", "Back" disabled
     EXPECT_NE(menu_bar_pixels(window), reference_pixels(true));
-    EXPECT_FALSE(gui::item_visible(window, kStripId));
+    EXPECT_FALSE(gui::item_visible(window, ids::strip));
     EXPECT_FALSE(IsZoomed(window));
 }
 
@@ -224,10 +223,10 @@ TEST_F(Lumo, StartPageByName) {
 
 TEST_F(Lumo, DebugModeShowsTheStripAndWhatALinkDoes) {
     HWND window = start("debug - - - - - 400 720");
-    EXPECT_TRUE(gui::item_visible(window, kStripId));
-    EXPECT_EQ(gui::item_text(window, kStripId), "Debug mode - link file names shown here...");
+    EXPECT_TRUE(gui::item_visible(window, ids::strip));
+    EXPECT_EQ(gui::item_text(window, ids::strip), "Debug mode - link file names shown here...");
     follow(0);
-    EXPECT_EQ(gui::item_text(window, kStripId), "trying to display: p1.htm");
+    EXPECT_EQ(gui::item_text(window, ids::strip), "trying to display: p1.htm");
 }
 
 TEST_F(Lumo, MaximisedWithM) {
@@ -240,7 +239,7 @@ TEST_F(Lumo, PageLinkShowsThePageAndBackReturns) {
     follow(0);
     EXPECT_EQ(shown(), page("p1.htm"));
     EXPECT_TRUE(back_shown(window, true));
-    gui::click_sync(window, kMenuBack);
+    gui::click_sync(window, ids::menu_back);
     EXPECT_EQ(shown(), page("index.htm"));
     EXPECT_TRUE(back_shown(window, false));
 }
@@ -269,7 +268,7 @@ TEST_F(Lumo, HomeKeyAndMenuShowTheIndexBesideTheProgram) {
     EXPECT_EQ(shown(), page("index.htm"));
     EXPECT_TRUE(back_shown(window, true));  // Home leaves the history as it was
     follow(0);
-    gui::click_sync(window, kMenuHome);
+    gui::click_sync(window, ids::menu_home);
     EXPECT_EQ(shown(), page("index.htm"));
 }
 
@@ -299,7 +298,7 @@ TEST_F(Lumo, PageWithCapitalExtensionGoesToTheShell) {
     scratch_.write("upper.htm", "<html><body><a href='p1.HTM'>capital</a></body></html>");
     HWND window = start("debug upper.htm - - - - 400 720");
     follow(0);
-    EXPECT_EQ(gui::item_text(window, kStripId), "attempting to execute: p1.HTM");
+    EXPECT_EQ(gui::item_text(window, ids::strip), "attempting to execute: p1.HTM");
     EXPECT_EQ(shown(), page("upper.htm"));
     EXPECT_TRUE(back_shown(window, false));
 }
@@ -707,6 +706,6 @@ TEST_F(Lumo, HandCursorOverLinks) {
 
 TEST_F(Lumo, FileExitCloses) {
     HWND window = start();
-    gui::click(window, 101);
+    gui::click(window, ids::menu_exit);
     EXPECT_TRUE(program_->wait_exit(5000));
 }

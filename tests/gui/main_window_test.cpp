@@ -246,16 +246,16 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     gui::click(w, id_permissions);  // OK without change marks nothing
     d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(gui::is_checked(d, 1100));
-    gui::click(d, 1018);
+    EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box));
+    gui::click(d, permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
     gui::click(w, id_permissions);  // OK with a change marks pending
     d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);
-    gui::click(d, 1018);
+    SendMessageW(GetDlgItem(d, permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED, 0);
+    gui::click(d, permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
     gui::settle(w);
     EXPECT_TRUE(gui::item_enabled(w, id_apply));
@@ -327,8 +327,9 @@ TEST_F(MainWindow, ApplyWritesTheProjectFilesAndReportsWhatChanged) {
     gui::click(w, id_permissions);
     HWND d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, 1118), BM_SETCHECK, BST_CHECKED, 0);  // DUMP
-    gui::click(d, 1018);
+    SendMessageW(GetDlgItem(d, permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED,
+                 0);  // DUMP
+    gui::click(d, permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
 
     gui::click(w, id_apply);
