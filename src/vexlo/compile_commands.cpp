@@ -7,6 +7,7 @@
 
 #include "core/assets/file_tree.h"
 #include "core/build/apk_verification.h"
+#include "core/project/sdk_advice.h"
 #include "core/build/compile_batch_text.h"
 #include "core/build/compile_messages.h"
 #include "core/shell/main_window_model.h"
@@ -53,6 +54,21 @@ void select_in_explorer(const std::string& file) {
                   widen(build::explorer_select_parameters(file)).c_str(), nullptr, SW_SHOW);
 }
 
+// The success message, what the verifier proved, and (once per project and levels) what the
+// SDK levels and the signature mean for phones and Google Play.
+std::string success_text(double seconds, const build::build_inputs& in,
+                         const build::apk_verification& verification) {
+    static project::advice_memory said;
+    const project::project_state& p = app().project;
+    std::string text = build::compile_success_message(seconds) + "\r\r" +
+                       build::verified_signature_text(verification);
+    const std::string advice = project::compile_advice(p.min_sdk, p.target_sdk,
+                                                       platform::local_date(), verification.schemes);
+    if (!advice.empty() && said.first_time(in.project_folder, p.min_sdk, p.target_sdk))
+        text += "\r\r" + advice;
+    return text;
+}
+
 void report(HWND dialog, bool clean_mode, build::build_result result, double seconds,
             const build::build_inputs& in, const build::apk_verification& verification) {
     const std::string& folder = in.project_folder;
@@ -71,9 +87,7 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
                 // at once. Explorer opens once the phone is done with: a box shown after it
                 // started would stand behind its window.
                 phone_install phone(app().tools);
-                show_message(dialog,
-                             build::compile_success_message(seconds) + "\r\r" +
-                                 build::verified_signature_text(verification),
+                show_message(dialog, success_text(seconds, in, verification),
                              shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
                 phone.offer(dialog, facts_of(in), build::final_apk_path(in));
             }

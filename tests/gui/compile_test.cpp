@@ -135,6 +135,10 @@ TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
     EXPECT_NE(text.find("\r\rSignature verified (schemes: v1, v2, v3).\rCertificate SHA-256: "),
               std::string::npos)
         << text;
+    // And, the first time, what the target SDK (23) means for Google Play.
+    EXPECT_NE(text.find("\r\rGoogle Play takes new apps and updates only with a target SDK of "),
+              std::string::npos)
+        << text;
     EXPECT_TRUE(file_holds(apk, "signed-by=demo"));
     for (const char* gone : {".avlo", "ant_log.txt", "ant.properties", "release.keystore",
                              "temp.bat", "temp.txt"})
@@ -146,6 +150,7 @@ TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
     HWND next = box(60000);  // no question: straight to the build and its outcome
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(gui::message_text(next).rfind("Project has been successfully built", 0), 0u);
+    EXPECT_EQ(gui::message_text(next).find("Google Play"), std::string::npos);  // said once
     gui::answer(next, IDOK);
     EXPECT_TRUE(platform::file_exists(apk));
 }

@@ -49,6 +49,24 @@ TEST(SdkAdvice, EachPairOfLevelsAndDay) {
     EXPECT_EQ(min_sdk_tooltip(low), "Min SDK: the oldest Android API level the app installs on.");
 }
 
+TEST(SdkAdvice, CompileOutcomeSaysItOncePerProjectAndLevels) {
+    const std::vector<std::string> all = {"v1", "v2", "v3"}, v1 = {"v1"};
+    EXPECT_EQ(compile_advice("21", "35", "2026-12-08", all), "");
+    EXPECT_EQ(compile_advice("21", "35", "2026-12-08", v1),
+              "The APK carries only a v1 signature: Android 11 and later refuse it for an app that "
+              "targets API 30 or more.");
+    EXPECT_EQ(compile_advice("9", "29", "2026-12-08", v1).find("v1 signature"), std::string::npos);
+    EXPECT_EQ(compile_advice("9", "22", "2026-12-08", all),
+              "A target SDK below 23: Android 14 and later refuse to install the app.\rGoogle "
+              "Play takes new apps and updates only with a target SDK of 35 or more (since "
+              "2025-08-31): this one cannot be published there.");
+    advice_memory memory;
+    EXPECT_TRUE(memory.first_time("C:\\P\\", "9", "22"));
+    EXPECT_FALSE(memory.first_time("c:\\p\\", " 9", "22"));  // the same folder and levels
+    EXPECT_TRUE(memory.first_time("C:\\P\\", "9", "23"));
+    EXPECT_TRUE(memory.first_time("C:\\Q\\", "9", "22"));
+}
+
 TEST(SdkAdvice, ApplyRefusesAMinAboveTheTargetOnlyWhenTheLevelsChange) {
     testing_support::scratch_folder dir;
     const std::string manifest =

@@ -64,6 +64,34 @@ sdk_advice advice_for_levels(std::string_view min_sdk, std::string_view target_s
     return advice;
 }
 
+std::string compile_advice(std::string_view min_sdk, std::string_view target_sdk,
+                           std::string_view today, const std::vector<std::string>& schemes) {
+    const sdk_advice advice = advice_for_levels(min_sdk, target_sdk, today);
+    std::vector<std::string> lines = advice.target_sdk;
+    const int target = level_of(target_sdk);
+    const bool v1_only = schemes.size() == 1 && schemes.front() == "v1";
+    if (target >= 30 && v1_only)
+        lines.push_back(
+            "The APK carries only a v1 signature: Android 11 and later refuse it for "
+            "an app that targets API 30 or more.");
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\r") + line;
+    return text;
+}
+
+bool advice_memory::first_time(std::string_view project_folder, std::string_view min_sdk,
+                               std::string_view target_sdk) {
+    std::string key = text::to_lower_ascii(project_folder);
+    key += '|';
+    key += text::trim_spaces(min_sdk);
+    key += '|';
+    key += text::trim_spaces(target_sdk);
+    for (const std::string& said : said_)
+        if (said == key) return false;
+    said_.push_back(std::move(key));
+    return true;
+}
+
 std::string min_sdk_tooltip(const sdk_advice& advice) {
     return joined("Min SDK: the oldest Android API level the app installs on.", advice.min_sdk);
 }

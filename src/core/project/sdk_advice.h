@@ -37,6 +37,24 @@ sdk_advice advice_for_levels(std::string_view min_sdk, std::string_view target_s
 // "" or the reason Apply refuses these levels.
 std::string sdk_levels_problem(std::string_view min_sdk, std::string_view target_sdk);
 
+// Added to a compile's success message: what the levels mean for phones and Google Play, and a
+// signature that Android 11 and later refuse (only v1 on an app that targets API 30 or more).
+// "" when there is nothing to say.
+std::string compile_advice(std::string_view min_sdk, std::string_view target_sdk,
+                           std::string_view today, const std::vector<std::string>& schemes);
+
+// What was said already, so that each project and level hears its advice once while the
+// program runs, never as a stream of boxes.
+class advice_memory {
+public:
+    // True the first time a project (its folder) is seen with these levels.
+    bool first_time(std::string_view project_folder, std::string_view min_sdk,
+                    std::string_view target_sdk);
+
+private:
+    std::vector<std::string> said_;
+};
+
 // The tool-tip of each box: what the level is, then its advice.
 std::string min_sdk_tooltip(const sdk_advice& advice);
 std::string target_sdk_tooltip(const sdk_advice& advice);
