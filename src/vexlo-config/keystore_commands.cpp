@@ -114,25 +114,34 @@ void confirm_keystore(HWND window) {
     confirmation_loop(window);
 }
 
-void create_keystore(HWND window) {
-    const std::string file = keystore_file_dialog(window, true, L"Save keystore as");
-    if (file.empty()) return;
-    // An existing keystore stays untouched until its replacement exists and checks: it may be
-    // the key a published app is signed with. A read-only one is not replaced at all.
+namespace {
+
+// Whether the user may go on with a keystore at this place: an existing keystore stays
+// untouched until its replacement exists and checks (it may be the key a published app is
+// signed with), and a read-only one is not replaced at all.
+bool may_create_at(HWND window, const std::string& file) {
     const bool replacing = platform::file_exists(file);
     if (replacing && platform::is_read_only(file)) {
         configurator::keystore_making refused;
         refused.outcome = configurator::keystore_made::read_only;
         show_message(window, configurator::keystore_problem_text(file, refused, ""),
                      kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
-        return;
+        return false;
     }
     if (replacing && show_message(window, configurator::replace_question(file), kKeystoreCaption,
                                   MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
         show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
                      MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
-        return;
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void create_keystore(HWND window) {
+    const std::string file = keystore_file_dialog(window, true, L"Save keystore as");
+    if (file.empty() || !may_create_at(window, file)) return;
     if (!winui::keystore_dialog(window, winui::keystore_request::first, app().dialog_alias,
                                 app().dialog_password))
         return;

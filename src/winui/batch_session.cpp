@@ -86,6 +86,33 @@ void remove_folders_of_ended_programs() {
 
 }  // namespace
 
+// Its standard input (a plain pipe) and its output (a named pipe, because only that can be read
+// with a wait that also serves messages); the child's ends are inheritable, ours are not.
+bool batch_session::open_pipes(const std::string& stem, unique_file_handle& child_input,
+                               unique_file_handle& child_output) {
+    // Our end of its input is never inheritable: a copy of it in any other process would keep
+    // the interpreter's input from ever ending.
+    HANDLE input_read = nullptr, input_write = nullptr;
+    if (!CreatePipe(&input_read, &input_write, nullptr, 0)) return false;
+    child_input = unique_file_handle(input_read);
+    input_ = unique_file_handle(input_write);
+    SetHandleInformation(input_read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+
+    const std::wstring pipe_name =
+        L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
+    HANDLE read_end = CreateNamedPipeW(
+        pipe_name.c_str(),
+        PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    if (read_end == INVALID_HANDLE_VALUE) return false;
+    output_ = unique_file_handle(read_end);
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    child_output = unique_file_handle(
+        CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr));
+    read_done_ = unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    return child_output.valid() && read_done_.valid();
+}
+
 bool batch_session::start(process_group& group) {
     end();
     remove_folders_of_ended_programs();
@@ -101,34 +128,8 @@ bool batch_session::start(process_group& group) {
         return false;
     }
 
-    // Our end of its input is never inheritable: a copy of it in any other process would keep
-    // the interpreter's input from ever ending.
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE input_read = nullptr, input_write = nullptr;
-    if (!CreatePipe(&input_read, &input_write, nullptr, 0)) {
-        end();
-        return false;
-    }
-    unique_file_handle child_input(input_read);
-    input_ = unique_file_handle(input_write);
-    SetHandleInformation(input_read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-
-    // A named pipe, because only that can be read with a wait that also serves messages.
-    const std::wstring pipe_name =
-        L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
-    HANDLE read_end = CreateNamedPipeW(
-        pipe_name.c_str(),
-        PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
-    if (read_end == INVALID_HANDLE_VALUE) {
-        end();
-        return false;
-    }
-    output_ = unique_file_handle(read_end);
-    unique_file_handle child_output(
-        CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr));
-    read_done_ = unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (!child_output.valid() || !read_done_.valid()) {
+    unique_file_handle child_input, child_output;
+    if (!open_pipes(stem, child_input, child_output)) {
         end();
         return false;
     }

@@ -41,6 +41,9 @@ public:
     HANDLE process() const { return process_.get(); }
 
 private:
+    bool open_pipes(const std::string& stem, unique_file_handle& child_input,
+                    unique_file_handle& child_output);
+
     unique_file_handle process_;
     unique_file_handle input_;   // its standard input (we write)
     unique_file_handle output_;  // its standard output and error (we read, overlapped)

@@ -43,6 +43,34 @@ batch_session::outcome run_in_session(tool_job& job, const std::string& request_
     return batch_session::outcome::unavailable;
 }
 
+// A visible run in a console of its own; false when it could not start. cancelled: Cancel
+// ended it.
+bool run_visible(const std::string& folder, tool_job& job, bool& cancelled) {
+    process_group::started_process started = start_visible_batch(folder, job);
+    if (!started.process.valid()) return false;
+    cancelled =
+        !wait_serving_messages(started.process.get(), job.cancel_event()) || job.cancelled();
+    if (cancelled) {
+        // The job is being ended; a process outside any job is ended by hand. Its files are
+        // released once it is gone.
+        if (!started.in_group) TerminateProcess(started.process.get(), 1);
+        WaitForSingleObject(started.process.get(), 5000);
+    }
+    return true;
+}
+
+// A captured run through the job's interpreter; false when there is none to run it.
+bool run_captured(const std::string& request_bytes, tool_job& job, bool& cancelled) {
+    const batch_session::outcome result = run_in_session(job, request_bytes);
+    if (result == batch_session::outcome::unavailable) return false;
+    cancelled = result == batch_session::outcome::cancelled || job.cancelled();
+    if (cancelled) job.session().wait_gone(5000);
+    // A tool that ended the interpreter itself ended its run with it; the next run gets a new
+    // one.
+    if (cancelled || result == batch_session::outcome::ended) job.end_session();
+    return true;
+}
+
 }  // namespace
 
 build::run_outcome run_tool(const build::tool_config& tools, const run_request& request,
@@ -72,38 +100,14 @@ build::run_outcome run_tool(const build::tool_config& tools, const run_request& 
         return ended_with(build::run_status::cannot_write);
 
     bool cancelled = false;
-    if (visible) {
-        process_group::started_process started = start_visible_batch(folder, j);
-        if (!started.process.valid()) {
-            platform::remove_file(batch);
-            return ended_with(build::run_status::cannot_start);
-        }
-        cancelled =
-            !wait_serving_messages(started.process.get(), j.cancel_event()) || j.cancelled();
-        if (cancelled) {
-            // The job is being ended; a process outside any job is ended by hand. Its files
-            // are released once it is gone.
-            if (!started.in_group) TerminateProcess(started.process.get(), 1);
-            WaitForSingleObject(started.process.get(), 5000);
-        }
-    } else {
-        const batch_session::outcome result = run_in_session(j, request_bytes);
-        if (result == batch_session::outcome::unavailable) {
-            platform::remove_file(batch);
-            return ended_with(build::run_status::cannot_start);
-        }
-        cancelled = result == batch_session::outcome::cancelled || j.cancelled();
-        if (cancelled) j.session().wait_gone(5000);
-        // A tool that ended the interpreter itself ended its run with it; the next run gets a
-        // new one.
-        if (cancelled || result == batch_session::outcome::ended) j.end_session();
-    }
+    const bool ran =
+        visible ? run_visible(folder, j, cancelled) : run_captured(request_bytes, j, cancelled);
+    platform::remove_file(batch);
+    if (!ran) return ended_with(build::run_status::cannot_start);
     if (cancelled) {
-        platform::remove_file(batch);
         platform::remove_file(output);
         return ended_with(build::run_status::cancelled);
     }
-    platform::remove_file(batch);
     if (visible) return {build::run_status::finished, std::string(build::kResultOk)};
 
     std::string bytes;

@@ -134,6 +134,55 @@ const resample_source::level& resample_source::make_level(std::size_t k) {
     return made;
 }
 
+namespace {
+
+// One pixel of a row from its taps: premultiplied blue, green, red and alpha.
+void row_pixel(const float* source_row, int source_width, const axis_taps& across, int x,
+               float* q) {
+    const int first = across.first[static_cast<std::size_t>(x)];
+    const float* w = &across.weights[static_cast<std::size_t>(x) * across.count];
+    float b = 0, g = 0, r = 0, a = 0;
+    if (first >= 0 && first + across.count <= source_width) {
+        const float* p = source_row + static_cast<std::size_t>(first) * 4;
+        for (int k = 0; k < across.count; ++k, p += 4) {
+            b += w[k] * p[0];
+            g += w[k] * p[1];
+            r += w[k] * p[2];
+            a += w[k] * p[3];
+        }
+    } else {  // near the edges the border pixels repeat
+        for (int k = 0; k < across.count; ++k) {
+            const float* p =
+                source_row + static_cast<std::size_t>(clamp_index(first + k, source_width)) * 4;
+            b += w[k] * p[0];
+            g += w[k] * p[1];
+            r += w[k] * p[2];
+            a += w[k] * p[3];
+        }
+    }
+    q[0] = b, q[1] = g, q[2] = r, q[3] = a;
+}
+
+// A line of premultiplied values back to straight (not premultiplied) bytes.
+void unmultiplied(const std::vector<float>& line, int width, std::uint8_t* target) {
+    for (int x = 0; x < width; ++x) {
+        const float* q = &line[static_cast<std::size_t>(x) * 4];
+        const float a = std::clamp(q[3], 0.0f, 255.0f);
+        std::uint8_t* p = target + static_cast<std::size_t>(x) * 4;
+        p[3] = to_byte(a);
+        if (p[3] == 0) {
+            p[0] = p[1] = p[2] = 0;
+            continue;
+        }
+        const float unmultiply = 255.0f / a;
+        p[0] = to_byte(q[0] * unmultiply);
+        p[1] = to_byte(q[1] * unmultiply);
+        p[2] = to_byte(q[2] * unmultiply);
+    }
+}
+
+}  // namespace
+
 bgra_picture resample_source::resampled(int width, int height) {
     bgra_picture out;
     out.width = std::max(width, 1);
@@ -152,35 +201,12 @@ bgra_picture resample_source::resampled(int width, int height) {
     for (int y = 0; y < source_height; ++y) {
         const float* source_row = premultiplied + static_cast<std::size_t>(y) * source_width * 4;
         float* target_row = &rows_[static_cast<std::size_t>(y) * stride];
-        for (int x = 0; x < out.width; ++x) {
-            const int first = across.first[static_cast<std::size_t>(x)];
-            const float* w = &across.weights[static_cast<std::size_t>(x) * across.count];
-            float b = 0, g = 0, r = 0, a = 0;
-            if (first >= 0 && first + across.count <= source_width) {
-                const float* p = source_row + static_cast<std::size_t>(first) * 4;
-                for (int k = 0; k < across.count; ++k, p += 4) {
-                    b += w[k] * p[0];
-                    g += w[k] * p[1];
-                    r += w[k] * p[2];
-                    a += w[k] * p[3];
-                }
-            } else {  // near the edges the border pixels repeat
-                for (int k = 0; k < across.count; ++k) {
-                    const float* p =
-                        source_row +
-                        static_cast<std::size_t>(clamp_index(first + k, source_width)) * 4;
-                    b += w[k] * p[0];
-                    g += w[k] * p[1];
-                    r += w[k] * p[2];
-                    a += w[k] * p[3];
-                }
-            }
-            float* q = target_row + static_cast<std::size_t>(x) * 4;
-            q[0] = b, q[1] = g, q[2] = r, q[3] = a;
-        }
+        for (int x = 0; x < out.width; ++x)
+            row_pixel(source_row, source_width, across, x,
+                      target_row + static_cast<std::size_t>(x) * 4);
     }
 
-    // Then columns, back to straight (not premultiplied) bytes.
+    // Then columns, back to straight bytes.
     const axis_taps down = make_taps(source_height, out.height);
     std::vector<float> line(stride);
     for (int y = 0; y < out.height; ++y) {
@@ -193,21 +219,7 @@ bgra_picture resample_source::resampled(int width, int height) {
                 &rows_[static_cast<std::size_t>(clamp_index(first + k, source_height)) * stride];
             for (std::size_t i = 0; i < stride; ++i) line[i] += w[k] * src[i];
         }
-        std::uint8_t* target = &out.pixels[static_cast<std::size_t>(y) * stride];
-        for (int x = 0; x < out.width; ++x) {
-            const float* q = &line[static_cast<std::size_t>(x) * 4];
-            const float a = std::clamp(q[3], 0.0f, 255.0f);
-            std::uint8_t* p = target + static_cast<std::size_t>(x) * 4;
-            p[3] = to_byte(a);
-            if (p[3] == 0) {
-                p[0] = p[1] = p[2] = 0;
-                continue;
-            }
-            const float unmultiply = 255.0f / a;
-            p[0] = to_byte(q[0] * unmultiply);
-            p[1] = to_byte(q[1] * unmultiply);
-            p[2] = to_byte(q[2] * unmultiply);
-        }
+        unmultiplied(line, out.width, &out.pixels[static_cast<std::size_t>(y) * stride]);
     }
     return out;
 }

@@ -80,6 +80,30 @@ token end_tag(std::string_view text, std::size_t begin) {
     return t;
 }
 
+// The value after an attribute's "=", from i; false when a quote opens a value that never
+// closes (the rest of the text is then the value). i moves past the value.
+bool read_value(std::string_view text, std::size_t& i, attribute& a) {
+    if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
+        a.quoted = true;
+        a.quote = text[i];
+        a.value_begin = i + 1;
+        const std::size_t close = text.find(a.quote, a.value_begin);
+        if (close == std::string_view::npos) {
+            a.value_end = text.size();
+            return false;
+        }
+        a.value_end = close;
+        i = close + 1;
+        return true;
+    }
+    a.value_begin = i;
+    while (i < text.size() && !is_space(text[i]) && text[i] != '>' && text[i] != '<' &&
+           text.substr(i, 2) != "/>")
+        ++i;
+    a.value_end = i;
+    return true;
+}
+
 token start_tag(std::string_view text, std::size_t begin) {
     token t;
     t.kind = token_kind::start_tag;
@@ -117,26 +141,11 @@ token start_tag(std::string_view text, std::size_t begin) {
         if (after_name < text.size() && text[after_name] == '=') {
             a.has_value = true;
             i = skip_spaces(text, after_name + 1);
-            if (i < text.size() && (text[i] == '"' || text[i] == '\'')) {
-                a.quoted = true;
-                a.quote = text[i];
-                a.value_begin = i + 1;
-                const std::size_t close = text.find(a.quote, a.value_begin);
-                if (close == std::string_view::npos) {  // the rest of the text is the value
-                    a.value_end = text.size();
-                    t.attributes.push_back(a);
-                    t.closed = false;
-                    t.end = text.size();
-                    return t;
-                }
-                a.value_end = close;
-                i = close + 1;
-            } else {
-                a.value_begin = i;
-                while (i < text.size() && !is_space(text[i]) && text[i] != '>' && text[i] != '<' &&
-                       text.substr(i, 2) != "/>")
-                    ++i;
-                a.value_end = i;
+            if (!read_value(text, i, a)) {  // the rest of the text is the value
+                t.attributes.push_back(a);
+                t.closed = false;
+                t.end = text.size();
+                return t;
             }
         }
         t.attributes.push_back(a);
