@@ -85,16 +85,13 @@ std::string config_key(const char* key) {
     return platform::profile_read(installed_folder() + "Vexlo.cfg", "Config", key);
 }
 
-// What the steps hand on to the ones after them.
-struct run_state {
-    std::string project;   // the project folder, with a trailing backslash
-    std::string keystore;  // the keystore the configurator created
-    std::string java_source;
-    int broken_line = 0;
-};
-run_state& state() {
-    static run_state s;
-    return s;
+// Where the story's files stand: the suites follow one user from the installation to the
+// uninstallation, and each finds what the earlier ones made at these fixed places.
+std::string project_folder() {  // with a trailing backslash
+    return documents_folder() + "Android projects\\Demo Game\\";
+}
+std::string keystore_file() {  // the keystore the configurator creates
+    return documents_folder() + "space-release.jks";
 }
 
 // Answers the message box of the process with the button, after a screenshot; its text.
@@ -276,13 +273,12 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     EXPECT_TRUE(wait_gone(chooser));
 
     // A new keystore in the user's documents.
-    state().keystore = documents_folder() + "space-release.jks";
     ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, create_keystore); }));
     gui::click(w, create_keystore);
     HWND save = gui::wait_file_dialog(pid);
     ASSERT_NE(save, nullptr);
     shot(save, "configurator-keystore-save-as");
-    gui::type_into_file_dialog(save, state().keystore);
+    gui::type_into_file_dialog(save, keystore_file());
     HWND keystore = wait_window_titled("Keystore");
     ASSERT_NE(keystore, nullptr);
     gui::set_item_text(keystore, keystore_alias, kAlias);
@@ -309,8 +305,8 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     EXPECT_NE(advice_text.find("can never be updated"), std::string::npos) << advice_text;
     shot(advice, "configurator-keystore-keep-safe");
     gui::answer(advice, IDNO);
-    EXPECT_TRUE(platform::file_exists(state().keystore));
-    EXPECT_EQ(gui::item_text(w, keystore_path), state().keystore);
+    EXPECT_TRUE(platform::file_exists(keystore_file()));
+    EXPECT_EQ(gui::item_text(w, keystore_path), keystore_file());
 
     ASSERT_TRUE(wait_until([&] { return gui::item_enabled(w, ready); }, 20000));
     shot(w, "configurator-ready");
@@ -322,7 +318,7 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     EXPECT_EQ(config_key("build_tools_path"), kSdk + "\\build-tools\\23.0.3");
     EXPECT_EQ(config_key("api_target_id"), "3");
     EXPECT_EQ(config_key("ant_path"), kAnt);
-    EXPECT_EQ(config_key("keystore_path"), state().keystore);
+    EXPECT_EQ(config_key("keystore_path"), keystore_file());
     EXPECT_EQ(build::unscramble_text(config_key("keystore_alias"), build::kScrambleKey), kAlias);
     EXPECT_EQ(build::unscramble_text(config_key("keystore_password"), build::kScrambleKey),
               kPassword);
@@ -330,10 +326,9 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
 
 TEST_F(Vexlo, LoadsACopyOfTheBasicSampleWithTheLoadButton) {
     ASSERT_TRUE(platform::file_exists(installed_folder() + "Vexlo.cfg"));
-    state().project = documents_folder() + "Android projects\\Demo Game\\";
     testing_support::copy_tree(testing_support::fixture("basic-project"),
-                               testing_support::without_trailing(state().project));
-    ASSERT_TRUE(platform::file_exists(state().project + "AndroidManifest.xml"));
+                               testing_support::without_trailing(project_folder()));
+    ASSERT_TRUE(platform::file_exists(project_folder() + "AndroidManifest.xml"));
 
     HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
     ASSERT_NE(w, nullptr);
@@ -392,9 +387,9 @@ TEST_F(Vexlo, ChangesNameVersionAndAPermissionAndApplies) {
               "- project version number\r- project version code\r- project permissions\r");
     EXPECT_FALSE(gui::item_enabled(w, shell::id_apply));
 
-    const std::string setup = file_text(state().project + "res\\values\\setup.xml");
+    const std::string setup = file_text(project_folder() + "res\\values\\setup.xml");
     EXPECT_NE(setup.find("<string name=\"app_name\">Space Demo</string>"), std::string::npos);
-    const std::string manifest = file_text(state().project + "AndroidManifest.xml");
+    const std::string manifest = file_text(project_folder() + "AndroidManifest.xml");
     EXPECT_NE(manifest.find("android:versionName=\"2.0\""), std::string::npos);
     // The sample writes "android:versionCode = ..." with spaces, which Apply leaves as they are.
     EXPECT_NE(manifest.find("android:versionCode = \"20\""), std::string::npos);
@@ -426,7 +421,7 @@ TEST_F(Vexlo, ChangesTheAppIcon) {
                      {"drawable-ldpi", 36}};
     for (const auto& d : densities) {
         const gui::png_facts icon =
-            gui::read_png(state().project + "res\\" + d.folder + "\\icon.png");
+            gui::read_png(project_folder() + "res\\" + d.folder + "\\icon.png");
         ASSERT_TRUE(icon.loaded) << d.folder;
         EXPECT_EQ(icon.width, d.size) << d.folder;
         EXPECT_EQ(icon.height, d.size) << d.folder;
@@ -455,7 +450,7 @@ TEST_F(Vexlo, UpdatesTheBasicProgramWithItsIncludes) {
     gui::type_into_file_dialog(files, sources + "space.bas");
     EXPECT_TRUE(wait_gone(files));
     EXPECT_EQ(answer_box(pid, IDOK, "vexlo-program-updated"), "Done !");
-    const std::string program = file_text(state().project + "assets\\demo\\source\\demo.bas");
+    const std::string program = file_text(project_folder() + "assets\\demo\\source\\demo.bas");
     EXPECT_NE(program.find("! Space Demo\n"), std::string::npos) << program;
     EXPECT_NE(program.find("FN.DEF stars(n)\n"), std::string::npos) << program;
     EXPECT_NE(program.find("PRINT \"Stars: \"; stars(21)\n"), std::string::npos) << program;
@@ -476,8 +471,8 @@ TEST_F(Vexlo, CreatesTheCompileBatch) {
               "The compiling batch has been correctly created.\rLaunch it ?");
     shot(created, "vexlo-batch-created");
     gui::answer(created, IDNO);
-    const std::string batch = file_text(state().project + "BuildAPK.bat");
-    EXPECT_NE(batch.find(state().keystore), std::string::npos) << batch;
+    const std::string batch = file_text(project_folder() + "BuildAPK.bat");
+    EXPECT_NE(batch.find(keystore_file()), std::string::npos) << batch;
     EXPECT_NE(batch.find("\r\n"), std::string::npos);
 }
 
@@ -485,7 +480,7 @@ TEST_F(Vexlo, CompilesASignedApk) {
     HWND w = main_window();
     ASSERT_NE(w, nullptr);
     const DWORD pid = process_of(w);
-    const std::string apk = state().project + build::apk_file_name(kAppName, kVersionCode);
+    const std::string apk = project_folder() + build::apk_file_name(kAppName, kVersionCode);
     gui::click(w, shell::id_compile);
     // The batch just written names the keystore; should the program ask, the answer is the same.
     HWND next = nullptr;
@@ -517,7 +512,7 @@ TEST_F(Vexlo, CompilesASignedApk) {
     EXPECT_NE(text.find("Compilation time : "), std::string::npos) << text;
     EXPECT_TRUE(holds(apk, "signed-by=" + kAlias)) << apk;
     for (const char* gone : {".avlo", "ant.properties", "temp.bat", "temp.txt"})
-        EXPECT_FALSE(platform::file_exists(state().project + gone)) << gone;
+        EXPECT_FALSE(platform::file_exists(project_folder() + gone)) << gone;
     // Explorer shows the new APK; its window is not the program's.
     if (HWND explorer = wait_window_titled("Demo Game", 5000)) {
         shot(explorer, "explorer-apk");
@@ -531,7 +526,7 @@ TEST_F(Vexlo, ClosesAndRemembersTheProject) {
     PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
     EXPECT_TRUE(holds(platform::user_data_folder() + "\\Vexlo.recent.projects",
-                      testing_support::without_trailing(state().project)));
+                      testing_support::without_trailing(project_folder())));
 }
 
 TEST(Update, InstallingAgainKeepsTheConfigurationAndOffersTheConfigurator) {
@@ -585,7 +580,7 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     HWND w = start_from_menu("Vexlo.lnk", shell::kWindowCaption);
     ASSERT_NE(w, nullptr);
     const DWORD pid = process_of(w);
-    const std::string listed = testing_support::without_trailing(state().project);
+    const std::string listed = testing_support::without_trailing(project_folder());
     const std::vector<std::string> recent = gui::combo_items(w, shell::id_recent);
     const auto entry = std::find(recent.begin(), recent.end(), listed);
     ASSERT_NE(entry, recent.end());
@@ -610,16 +605,16 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
               ERROR_SUCCESS);
 
     // One statement loses its semicolon.
-    state().java_source = state().project + "src\\com\\rfo\\basic\\Basic.java";
-    std::string source = file_text(state().java_source);
+    const std::string java_source = project_folder() + "src\\com\\rfo\\basic\\Basic.java";
+    std::string source = file_text(java_source);
     const std::string statement = "import android.os.Bundle;";
     const std::size_t at = source.find(statement);
     ASSERT_NE(at, std::string::npos) << source;
     const std::size_t semicolon = at + statement.size() - 1;
     source.erase(semicolon, 1);
-    state().broken_line =
+    const int broken_line =
         1 + static_cast<int>(std::count(source.begin(), source.begin() + semicolon, '\n'));
-    ASSERT_TRUE(platform::write_file(state().java_source, source));
+    ASSERT_TRUE(platform::write_file(java_source, source));
 
     gui::click(w, shell::id_compile);
     HWND viewer = nullptr;
@@ -646,7 +641,7 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     EXPECT_GE(icon_count(lumo), 1);
     const std::string index = file_text(folder + "index.htm");
     EXPECT_NE(index.find("Sorry, compiling has failed."), std::string::npos);
-    const std::string location = "Basic.java:" + std::to_string(state().broken_line) + "</a>";
+    const std::string location = "Basic.java:" + std::to_string(broken_line) + "</a>";
     EXPECT_NE(index.find(location), std::string::npos) << index;
     // The viewer shows its start page again when it becomes active: that is waited for.
     gui::wait_active(viewer);
@@ -671,15 +666,14 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     HWND editor = wait_window_titled("Basic.java - editor", 30000);
     ASSERT_NE(editor, nullptr);
     shot(editor, "editor-at-the-error");
-    EXPECT_NE(file_text(editor_log).find(state().java_source), std::string::npos)
-        << file_text(editor_log);
+    EXPECT_NE(file_text(editor_log).find(java_source), std::string::npos) << file_text(editor_log);
     PostMessageW(editor, WM_CLOSE, 0, 0);
     EXPECT_TRUE(wait_gone(editor));
     PostMessageW(viewer, WM_CLOSE, 0, 0);
     EXPECT_TRUE(wait_gone(viewer));
     PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(wait_until([&] { return !IsWindow(w); }));
-    EXPECT_TRUE(platform::file_exists(state().project + "ant_log.txt"));
+    EXPECT_TRUE(platform::file_exists(project_folder() + "ant_log.txt"));
 }
 
 TEST(Uninstall, WhileAProgramRunsItStopsAndRemovesNothing) {
@@ -726,8 +720,8 @@ TEST(Uninstall, SilentUninstallRemovesWhatWasInstalledAndGeneratedAndKeepsTheUse
     // The user's configuration, files and projects stay.
     for (const char* kept : {"Vexlo.cfg", "notes.txt", "bat\\my tools.bat"})
         EXPECT_TRUE(platform::file_exists(folder + kept)) << kept;
-    EXPECT_TRUE(platform::file_exists(state().keystore));
-    EXPECT_TRUE(platform::file_exists(state().project + "AndroidManifest.xml"));
-    EXPECT_TRUE(platform::file_exists(state().project + "BuildAPK.bat"));
+    EXPECT_TRUE(platform::file_exists(keystore_file()));
+    EXPECT_TRUE(platform::file_exists(project_folder() + "AndroidManifest.xml"));
+    EXPECT_TRUE(platform::file_exists(project_folder() + "BuildAPK.bat"));
     EXPECT_TRUE(platform::file_exists(platform::user_data_folder() + "\\Vexlo.recent.projects"));
 }
