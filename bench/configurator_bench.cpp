@@ -20,8 +20,8 @@ std::string list_output(int count) {
                ".0\r\n     Type: Platform\r\n     API level: " + std::to_string(level) +
                "\r\n     Revision: 1\r\n     Skins: HVGA, QVGA, WVGA800 (default)\r\n Tag/ABIs : "
                "no ABIs.\r\n";
-        out += "----------\r\nid: " + std::to_string(id++) + " or \"Google Inc.:Google APIs:" +
-               std::to_string(level) +
+        out += "----------\r\nid: " + std::to_string(id++) +
+               " or \"Google Inc.:Google APIs:" + std::to_string(level) +
                "\"\r\n     Name: Google APIs\r\n     Type: Add-On\r\n     Vendor: Google "
                "Inc.\r\n     Revision: 1\r\n     Description: Android + Google APIs\r\n     Based "
                "on Android " +

@@ -39,9 +39,7 @@ std::string report_page(int entries) {
                     " error: incompatible types: List&lt;String&gt; cannot be converted "
                     "to String</b><br>String name = <font color='red'>names;</font>";
                 break;
-            default:
-                page += " error: ';' expected</b>";
-                break;
+            default: page += " error: ';' expected</b>"; break;
         }
         page += "<br>&nbsp;</li>\r\n";
     }

@@ -55,9 +55,9 @@ bool list_directory(const std::string& folder, std::vector<dir_entry>& entries);
 
 // ---- process and environment ----------------------------------------------------------------
 std::string environment_variable(const std::string& name);
-std::string program_path();    // full path of the running executable
-std::string program_folder();  // its folder, with a trailing separator
-std::string temp_folder();     // the per-user temporary folder, without trailing separator
+std::string program_path();      // full path of the running executable
+std::string program_folder();    // its folder, with a trailing separator
+std::string temp_folder();       // the per-user temporary folder, without trailing separator
 std::string user_data_folder();  // per-user local application data, without trailing separator
 double seconds_since_midnight();
 std::string local_date();  // today, "YYYY-MM-DD"

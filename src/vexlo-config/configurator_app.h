@@ -13,7 +13,7 @@
 #include "winui/app_messages.h"
 
 struct configurator_app {
-    build::tool_config config;                    // the configurator's meaning of the states
+    build::tool_config config;                      // the configurator's meaning of the states
     std::vector<configurator::api_target> targets;  // found once, at the API check
     bool open_chooser_pending = false;
     bool api_check_done = false;

@@ -23,17 +23,21 @@ namespace {
 
 configurator::pending_detections g_pending;  // what each detection found, until shown
 
-int index_of(tool_section s) { return static_cast<int>(s); }
+int index_of(tool_section s) {
+    return static_cast<int>(s);
+}
 
 int detect_button(tool_section s) {
-    return s == tool_section::jdk ? id_jdk_detect : s == tool_section::sdk ? id_sdk_detect
-                                                                           : id_ant_detect;
+    return s == tool_section::jdk   ? id_jdk_detect
+           : s == tool_section::sdk ? id_sdk_detect
+                                    : id_ant_detect;
 }
 
 std::string& path_field(tool_section s) {
     build::tool_config& c = app().config;
-    return s == tool_section::jdk ? c.jdk_path : s == tool_section::sdk ? c.android_sdk_path
-                                                                        : c.ant_path;
+    return s == tool_section::jdk   ? c.jdk_path
+           : s == tool_section::sdk ? c.android_sdk_path
+                                    : c.ant_path;
 }
 
 void store(HWND window, tool_section s, const std::string& path) {
@@ -43,8 +47,7 @@ void store(HWND window, tool_section s, const std::string& path) {
 }
 
 int CALLBACK preselect(HWND browser, UINT message, LPARAM, LPARAM data) {
-    if (message == BFFM_INITIALIZED && data)
-        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, data);
+    if (message == BFFM_INITIALIZED && data) SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, data);
     return 0;
 }
 
@@ -76,9 +79,10 @@ std::string pick_folder(HWND owner, const std::string& title, const std::string&
 void start_autodetect(HWND window, tool_section section) {
     enable_item(window, detect_button(section), false);
     const configurator::detection_places places = this_machine();
-    g_pending.start(section, section == tool_section::jdk   ? configurator::detect_jdk(places)
-                             : section == tool_section::sdk ? configurator::detect_android_sdk(places)
-                                                            : configurator::detect_ant(places));
+    g_pending.start(section, section == tool_section::jdk ? configurator::detect_jdk(places)
+                             : section == tool_section::sdk
+                                 ? configurator::detect_android_sdk(places)
+                                 : configurator::detect_ant(places));
     SetTimer(window, kDetectTimerBase + index_of(section), 1000, nullptr);
 }
 
@@ -110,10 +114,10 @@ void browse_for_tool(HWND window, tool_section section) {
         current = build::resolve_ant_path(current, platform::program_folder());
     const std::string folder = pick_folder(window, configurator::browse_title(section), current);
     if (folder.empty()) return;
-    const std::string accepted = section == tool_section::jdk ? configurator::accept_jdk_folder(folder)
-                                 : section == tool_section::sdk
-                                     ? configurator::accept_sdk_folder(folder)
-                                     : configurator::accept_ant_folder(folder);
+    const std::string accepted =
+        section == tool_section::jdk   ? configurator::accept_jdk_folder(folder)
+        : section == tool_section::sdk ? configurator::accept_sdk_folder(folder)
+                                       : configurator::accept_ant_folder(folder);
     if (accepted.empty()) {
         // SDK Tools of revision 26 and later lack what the check looks for: say why.
         const std::string problem = configurator::version_problem(section, folder);

@@ -5,10 +5,10 @@
 #include "winui/gdi_handles.h"
 
 struct main_window_resources {
-    unique_font welcome;  // Arial 8 bold
-    unique_font title;    // Arial Black 12 bold, the four section titles
-    unique_font link;     // Arial 7 underlined
-    unique_font ready;    // Arial Black 10 bold
+    unique_font welcome;        // Arial 8 bold
+    unique_font title;          // Arial Black 12 bold, the four section titles
+    unique_font link;           // Arial 7 underlined
+    unique_font ready;          // Arial Black 10 bold
     unique_bitmap detect_face;  // "BTNOTO"
     unique_bitmap set_face;     // "BTNSET"
     unique_bitmap null_face;    // "BTNNUL"

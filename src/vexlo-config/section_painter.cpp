@@ -22,8 +22,8 @@ int index_of(const int (&ids)[4], int id) {
 }  // namespace
 
 section_painter::section_painter() {
-    colours_ = {GetSysColor(COLOR_BTNFACE), RGB(255, 0, 0),     RGB(255, 140, 0),
-                RGB(0, 255, 0),             RGB(152, 251, 152), RGB(255, 192, 203)};
+    colours_ = {GetSysColor(COLOR_BTNFACE), RGB(255, 0, 0),    RGB(255, 140, 0), RGB(0, 255, 0),
+                RGB(152, 251, 152),         RGB(255, 192, 203)};
     for (int i = 1; i < paint_count; ++i) brushes_[i].reset(CreateSolidBrush(colours_[i]));
 }
 
@@ -52,8 +52,7 @@ void section_painter::set_box(HWND window, int section, const section_view& view
     InvalidateRect(box, nullptr, TRUE);
 }
 
-void section_painter::apply(HWND window, const status_view& v,
-                            const main_window_resources& res) {
+void section_painter::apply(HWND window, const status_view& v, const main_window_resources& res) {
     const section_view* sections[4] = {&v.jdk, &v.sdk, &v.ant, &v.keystore};
     for (int i = 0; i < 4; ++i) {
         set_box(window, i, *sections[i]);
@@ -66,7 +65,8 @@ void section_painter::apply(HWND window, const status_view& v,
                            std::pair{id_configure_keystore, v.keystore_face_set}}) {
         if (!set) continue;
         HWND button = GetDlgItem(window, id);
-        const auto face = reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
+        const auto face =
+            reinterpret_cast<HBITMAP>(SendMessageW(button, BM_GETIMAGE, IMAGE_BITMAP, 0));
         if (face != res.set_face.get())
             SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP,
                          reinterpret_cast<LPARAM>(res.set_face.get()));

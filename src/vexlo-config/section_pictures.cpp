@@ -15,7 +15,8 @@ constexpr int kBox = 100;  // the picture boxes' size at 96 DPI
 
 void prerender_section_pictures() {
     std::vector<picture_placement> placements;
-    for (const char* name : kNames) placements.push_back(fitted_picture_placement(name, kBox, kBox));
+    for (const char* name : kNames)
+        placements.push_back(fitted_picture_placement(name, kBox, kBox));
     prerender_png_resources(std::move(placements));
 }
 

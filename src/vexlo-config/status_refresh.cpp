@@ -20,11 +20,9 @@ void status_refresh::request(HWND window) {
     }
     const build::tool_config config = app().config;
     const std::vector<configurator::api_target> targets = app().targets;
-    running_ = worker_.start(window, msg_refresh_done,
-                             [config, targets](const std::atomic<bool>&) {
-                                 return result{config, targets.size(),
-                                               configurator::compute_status(config, targets)};
-                             });
+    running_ = worker_.start(window, msg_refresh_done, [config, targets](const std::atomic<bool>&) {
+        return result{config, targets.size(), configurator::compute_status(config, targets)};
+    });
 }
 
 void status_refresh::apply_now(HWND window, section_painter& painter,

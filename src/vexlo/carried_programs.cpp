@@ -13,8 +13,7 @@ int extract_resource(const std::string& resource_name, const std::string& file_p
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
     if (!bytes) return 0;
     const DWORD size = SizeofResource(module, found);
-    return platform::write_file(file_path,
-                                std::string_view(static_cast<const char*>(bytes), size))
+    return platform::write_file(file_path, std::string_view(static_cast<const char*>(bytes), size))
                ? 1
                : 0;
 }

@@ -75,8 +75,8 @@ int create_compile_batch(HWND owner) {
     const std::string text = build::compile_batch_text(
         batch_readable_tools(app().tools),
         platform::batch_readable_path(build::ant_properties_path(platform::temp_folder())),
-        readable_keystore,
-        build::ant_project_name(p.package_name), build::apk_file_name(p.app_name, p.version_name));
+        readable_keystore, build::ant_project_name(p.package_name),
+        build::apk_file_name(p.app_name, p.version_name));
     const std::string batch = p.project_folder + std::string(build::kCompileBatchName);
     // Read by cmd.exe in the console's code page: a path it could not read is refused here,
     // rather than written into a batch that would copy or build the wrong files.

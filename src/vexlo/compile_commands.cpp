@@ -62,8 +62,8 @@ std::string success_text(double seconds, const build::build_inputs& in,
     const project::project_state& p = app().project;
     std::string text = build::compile_success_message(seconds) + "\r\r" +
                        build::verified_signature_text(verification);
-    const std::string advice = project::compile_advice(p.min_sdk, p.target_sdk,
-                                                       platform::local_date(), verification.schemes);
+    const std::string advice = project::compile_advice(
+        p.min_sdk, p.target_sdk, platform::local_date(), verification.schemes);
     if (!advice.empty() && said.first_time(in.project_folder, p.min_sdk, p.target_sdk))
         text += "\r\r" + advice;
     return text;

@@ -92,7 +92,8 @@ public:
         set_item_text(dialog, name, assets::default_drawable_name(picture_path_));
         const std::string& project = app().project.project_folder;
         for (int row = 0; row < row_count; ++row) {
-            const bool present = platform::is_directory(project + assets::kResFolder + density(row).folder);
+            const bool present =
+                platform::is_directory(project + assets::kResFolder + density(row).folder);
             CheckDlgButton(dialog, first_check + row, present ? BST_CHECKED : BST_UNCHECKED);
             follow_check(dialog, row);
         }

@@ -40,7 +40,8 @@ void choose_recent_project(HWND dialog) {
     const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR) return;
     std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()));
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<std::size_t>(length));
     const std::string folder = narrow(item);
     if (folder.empty() || folder[0] == '<') return;

@@ -46,7 +46,8 @@ void create_main_window_controls(HWND dialog) {
             case control_kind::hidden_digits: cls = WC_EDITW, style = ES_NUMBER; break;
         }
         if (!c.enabled_at_creation) style |= WS_DISABLED;
-        HWND control = create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+        HWND control =
+            create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
         // Tab and the mouse pass over a hidden window, so the box can never take typing.
         if (c.kind == control_kind::hidden_digits) ShowWindow(control, SW_HIDE);
     }

@@ -36,9 +36,9 @@ void show_properties(HWND dialog) {
 }
 
 void show_sdk_advice(HWND dialog) {
-    const project::sdk_advice advice = project::advice_for_levels(
-        get_item_text(dialog, id_min_sdk), get_item_text(dialog, id_target_sdk),
-        platform::local_date());
+    const project::sdk_advice advice =
+        project::advice_for_levels(get_item_text(dialog, id_min_sdk),
+                                   get_item_text(dialog, id_target_sdk), platform::local_date());
     const std::string min_tip = project::min_sdk_tooltip(advice);
     const std::string target_tip = project::target_sdk_tooltip(advice);
     for (int id : {id_min_label, id_min_updown}) add_tooltip(GetDlgItem(dialog, id), min_tip);

@@ -35,6 +35,7 @@ void remember_project(HWND dialog, const std::string& folder) {
     const shell::recent_list shown = shell::build_recent_list(
         text, "", [](const std::string& f) { return platform::file_exists(f); });
     if (!shell::is_listed(shown.entries, folder))
-        platform::write_file_safely(recent_projects_file(), shell::with_appended_folder(text, folder));
+        platform::write_file_safely(recent_projects_file(),
+                                    shell::with_appended_folder(text, folder));
     fill_recent_projects(dialog, shell::id_recent);
 }

@@ -43,14 +43,13 @@ INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC p
                                    procedure, parameter);
 }
 
-HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text,
-                    DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
+HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text, DWORD style,
+                    DWORD ex_style, int id, int x, int y, int w, int h) {
     const UINT dpi = window_dpi(dialog);
-    HWND control = CreateWindowExW(ex_style, window_class, widen(text).c_str(),
-                                   style | WS_CHILD | WS_VISIBLE, scale(x, dpi), scale(y, dpi),
-                                   scale(w, dpi), scale(h, dpi), dialog,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(
+        ex_style, window_class, widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, scale(x, dpi),
+        scale(y, dpi), scale(w, dpi), scale(h, dpi), dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
 }
@@ -59,11 +58,10 @@ HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::stri
                        DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
     RECT r{x, y, x + w, y + h};
     MapDialogRect(dialog, &r);
-    HWND control = CreateWindowExW(ex_style, window_class, widen(text).c_str(),
-                                   style | WS_CHILD | WS_VISIBLE, r.left, r.top,
-                                   r.right - r.left, r.bottom - r.top, dialog,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                   GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(
+        ex_style, window_class, widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, r.left, r.top,
+        r.right - r.left, r.bottom - r.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
 }

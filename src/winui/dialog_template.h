@@ -21,8 +21,8 @@ INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC p
                          LPARAM parameter);
 
 // Creates a child control at a position in pixels at 96 DPI, scaled with the dialog's DPI.
-HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text,
-                    DWORD style, DWORD ex_style, int id, int x, int y, int w, int h);
+HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text, DWORD style,
+                    DWORD ex_style, int id, int x, int y, int w, int h);
 // The outer size of the dialog whose client area is w x h pixels at 96 DPI (scaled).
 SIZE window_size_for_client(HWND dialog, int w, int h);
 // Sizes the dialog so that its client area is w x h pixels at 96 DPI (scaled).

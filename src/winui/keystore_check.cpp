@@ -11,8 +11,8 @@ build::alias_check check_keystore_alias(const build::tool_config& tools,
                                         const std::string& keystore_file, const std::string& alias,
                                         const std::string& password, build::run_outcome* outcome,
                                         tool_job* job) {
-    const std::string folder = build::alias_check_folder(
-        platform::temp_folder(), std::to_string(GetCurrentProcessId()));
+    const std::string folder =
+        build::alias_check_folder(platform::temp_folder(), std::to_string(GetCurrentProcessId()));
     const std::string copy = folder + std::string(build::kAliasCheckKeystore);
     build::run_outcome result;
     platform::make_directories(folder);

@@ -21,13 +21,13 @@ LRESULT CALLBACK activation_hook(int code, WPARAM wparam, LPARAM lparam) {
         if (g_owner) center_window(box, g_owner);
         // Shared icons: the system keeps them, so no box leaves icons behind.
         const HINSTANCE module = GetModuleHandleW(nullptr);
-        if (HICON big = static_cast<HICON>(
-                LoadImageW(module, L"AICO", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                           GetSystemMetrics(SM_CYICON), LR_SHARED)))
+        if (HICON big = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
+                                                      GetSystemMetrics(SM_CXICON),
+                                                      GetSystemMetrics(SM_CYICON), LR_SHARED)))
             SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-        if (HICON small = static_cast<HICON>(
-                LoadImageW(module, L"AICO", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                           GetSystemMetrics(SM_CYSMICON), LR_SHARED)))
+        if (HICON small = static_cast<HICON>(LoadImageW(module, L"AICO", IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED)))
             SendMessageW(box, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
     return CallNextHookEx(hook, code, wparam, lparam);
@@ -57,8 +57,7 @@ int show_message(HWND owner, const std::string& text, const std::string& caption
     const keep_owner_disabled kept(owner);
     g_owner = owner;
     g_hook = SetWindowsHookExW(WH_CBT, activation_hook, nullptr, GetCurrentThreadId());
-    const int result =
-        MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), style);
+    const int result = MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), style);
     if (g_hook) {  // the box never activated
         UnhookWindowsHookEx(g_hook);
         g_hook = nullptr;

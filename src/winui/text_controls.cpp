@@ -14,7 +14,9 @@ void set_window_text(HWND window, const std::string& text) {
     SetWindowTextW(window, widen(text).c_str());
 }
 
-std::string get_item_text(HWND dialog, int id) { return get_window_text(GetDlgItem(dialog, id)); }
+std::string get_item_text(HWND dialog, int id) {
+    return get_window_text(GetDlgItem(dialog, id));
+}
 
 void set_item_text(HWND dialog, int id, const std::string& text) {
     set_window_text(GetDlgItem(dialog, id), text);

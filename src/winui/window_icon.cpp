@@ -8,8 +8,8 @@ void set_caption_icon(HWND window) {
 }
 
 void set_program_icons(HWND window) {
-    if (HICON big = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"AICO", IMAGE_ICON,
-                                                  0, 0, LR_DEFAULTSIZE)))
+    if (HICON big = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), L"AICO", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     set_caption_icon(window);
 }

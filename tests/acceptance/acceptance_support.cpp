@@ -306,7 +306,8 @@ bool write_disc_png(const std::string& path, int size) {
         g.FillEllipse(&star, size * 3 / 8, size * 3 / 8, size / 4, size / 4);
     }
     CLSID clsid;
-    return gui::png_encoder(clsid) && bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
+    return gui::png_encoder(clsid) &&
+           bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
 }  // namespace acceptance

@@ -37,11 +37,8 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l)
         case WM_SIZE:
             MoveWindow(GetDlgItem(window, kEditId), 0, 0, LOWORD(l), HIWORD(l), TRUE);
             return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(window, message, w, l);
+        case WM_DESTROY: PostQuitMessage(0); return 0;
+        default: return DefWindowProcW(window, message, w, l);
     }
 }
 

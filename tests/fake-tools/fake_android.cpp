@@ -36,11 +36,13 @@ int update_project(const std::vector<std::string>& args) {
     if (path.size() > 2 && path.substr(path.size() - 3) == "\\.\\") path.resize(path.size() - 2);
     fake::delay_from_knob("android_update_delay_ms");
     if (!platform::file_exists(path + "AndroidManifest.xml")) {
-        fake::print("Error: " + path + " is not a valid project (AndroidManifest.xml not found).\r\n");
+        fake::print("Error: " + path +
+                    " is not a valid project (AndroidManifest.xml not found).\r\n");
         return 1;
     }
     if (target.empty() || target == "0") {
-        fake::print("Error: Target id '" + target + "' is not valid. Use 'android list targets' "
+        fake::print("Error: Target id '" + target +
+                    "' is not valid. Use 'android list targets' "
                     "to get the target ids.\r\n");
         return 1;
     }
@@ -63,7 +65,8 @@ int update_project(const std::vector<std::string>& args) {
 int main() {
     const std::vector<std::string> args = fake::arguments();
     if (args.size() >= 2 && args[0] == "list" && args[1] == "targets") return list_targets();
-    if (args.size() >= 2 && args[0] == "update" && args[1] == "project") return update_project(args);
+    if (args.size() >= 2 && args[0] == "update" && args[1] == "project")
+        return update_project(args);
     fake::print("Error: unknown command\r\n");
     return 1;
 }

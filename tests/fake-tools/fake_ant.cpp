@@ -73,7 +73,8 @@ std::string signing_problem(const std::string& folder, const properties& p) {
 
 std::string release(const std::string& folder, const std::string& name, int& exit_code) {
     const std::string sdk_build = "C:\\android-sdk\\tools\\ant\\build.xml";
-    std::string log = "Buildfile: " + folder + "build.xml\n\n-set-mode-check:\n\n"
+    std::string log = "Buildfile: " + folder +
+                      "build.xml\n\n-set-mode-check:\n\n"
                       "-set-release-mode:\n\n-compile:\n";
     std::vector<std::string> files;
     fake::add_sources(folder + "src", files);
@@ -95,10 +96,12 @@ std::string release(const std::string& folder, const std::string& name, int& exi
     log += "\n-package:\n [apkbuilder] Creating " + name + "-release-unsigned.apk for release...\n";
     if (p.store.empty() || p.alias.empty()) {
         platform::write_file(folder + "bin\\" + name + "-release-unsigned.apk", apk);
-        log += "\n-release-nosign:\n     [echo] No key.store and key.alias properties found in "
-               "build.properties.\n     [echo] Please sign " + folder + "bin\\" + name +
-               "-release-unsigned.apk manually\n\nrelease:\n\nBUILD SUCCESSFUL\nTotal time: 1 "
-               "second\n";
+        log +=
+            "\n-release-nosign:\n     [echo] No key.store and key.alias properties found in "
+            "build.properties.\n     [echo] Please sign " +
+            folder + "bin\\" + name +
+            "-release-unsigned.apk manually\n\nrelease:\n\nBUILD SUCCESSFUL\nTotal time: 1 "
+            "second\n";
         return log;
     }
     const std::string problem = signing_problem(folder, p);
@@ -109,10 +112,13 @@ std::string release(const std::string& folder, const std::string& name, int& exi
         exit_code = 1;
         return log;
     }
-    platform::write_file(folder + "bin\\" + name + "-release.apk", apk + "signed-by=" + p.alias + "\r\n");
-    log += "\n-release-sign:\n     [sign] Signing final apk...\n [zipalign] Running zip align on "
-           "final apk...\n     [echo] Release Package: " + folder + "bin\\" + name +
-           "-release.apk\n\nrelease:\n\nBUILD SUCCESSFUL\nTotal time: 1 second\n";
+    platform::write_file(folder + "bin\\" + name + "-release.apk",
+                         apk + "signed-by=" + p.alias + "\r\n");
+    log +=
+        "\n-release-sign:\n     [sign] Signing final apk...\n [zipalign] Running zip align on "
+        "final apk...\n     [echo] Release Package: " +
+        folder + "bin\\" + name +
+        "-release.apk\n\nrelease:\n\nBUILD SUCCESSFUL\nTotal time: 1 second\n";
     return log;
 }
 

@@ -46,8 +46,8 @@ inline std::string from_hex(const std::string& hex) {
 }
 
 inline std::string keystore_text(const keystore& ks) {
-    std::string out = std::string(kKeystoreMagic) + "\r\nstorepass=" + to_hex(ks.store_password) +
-                      "\r\n";
+    std::string out =
+        std::string(kKeystoreMagic) + "\r\nstorepass=" + to_hex(ks.store_password) + "\r\n";
     for (const keystore_key& k : ks.keys)
         out += "key=" + to_hex(k.alias) + ":" + to_hex(k.password) + "\r\n";
     return out;
@@ -67,7 +67,8 @@ inline bool read_keystore(const std::string& path, keystore& ks) {
         if (line.rfind("storepass=", 0) == 0) ks.store_password = from_hex(line.substr(10));
         if (line.rfind("key=", 0) == 0) {
             const std::size_t colon = line.find(':');
-            ks.keys.push_back({from_hex(line.substr(4, colon - 4)), from_hex(line.substr(colon + 1))});
+            ks.keys.push_back(
+                {from_hex(line.substr(4, colon - 4)), from_hex(line.substr(colon + 1))});
         }
         at = end + 1;
     }

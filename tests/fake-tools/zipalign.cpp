@@ -8,8 +8,9 @@ int main() {
     for (const std::string& a : args)
         if (a.empty() || a[0] != '-') files.push_back(a);
     if (files.size() != 3) {
-        fake::print("Zip alignment utility\r\nUsage: zipalign [-f] [-p] [-v] <align> infile.zip "
-                    "outfile.zip\r\n");
+        fake::print(
+            "Zip alignment utility\r\nUsage: zipalign [-f] [-p] [-v] <align> infile.zip "
+            "outfile.zip\r\n");
         return 2;
     }
     const std::string in = fake::full_path(files[1]);

@@ -114,9 +114,7 @@ protected:
     std::string fixture_copy(const char* name) {
         return testing_support::copy_fixture(name, scratch_);
     }
-    DWORD pid() const {
-        return program_->pid();
-    }
+    DWORD pid() const { return program_->pid(); }
     // Clicks a button of the main window and answers its file dialog with the path; gives the
     // message box that follows (null when none comes).
     HWND click_and_choose(HWND w, int button, const std::string& path) {

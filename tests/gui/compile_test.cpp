@@ -140,8 +140,8 @@ TEST_F(Compile, SignedApkThenASecondCompileThatAsksNothing) {
               std::string::npos)
         << text;
     EXPECT_TRUE(file_holds(apk, "signed-by=demo"));
-    for (const char* gone : {".avlo", "ant_log.txt", "ant.properties", "release.keystore",
-                             "temp.bat", "temp.txt"})
+    for (const char* gone :
+         {".avlo", "ant_log.txt", "ant.properties", "release.keystore", "temp.bat", "temp.txt"})
         EXPECT_FALSE(platform::file_exists(folder + gone)) << gone;
     EXPECT_TRUE(platform::file_exists(platform::temp_folder() + "\\vexlo.ant.properties"));
 
@@ -235,7 +235,8 @@ TEST_F(Compile, JavacFailureWritesTheReportAndOpensTheViewer) {
 
 TEST_F(Compile, ReportOfAProjectInAFolderOutsideTheConsoleCodePageKeepsItsLinks) {
     const std::string from = project("compile\\broken-notes");
-    const std::string parent = scratch_.path() + "Zo\xC3\xAB\\Mes projets\\Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F";
+    const std::string parent =
+        scratch_.path() + "Zo\xC3\xAB\\Mes projets\\Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F";
     platform::make_directories(parent);
     const std::string folder = parent + "\\broken-notes\\";
     ASSERT_TRUE(MoveFileW(widen(testing_support::without_trailing(from)).c_str(),
@@ -322,7 +323,8 @@ TEST_F(Compile, ProgressDialogNamesEachStepAndAnimates) {
 }
 
 TEST_F(Compile, WrongStorePasswordAsksAgainUntilTheDialogGetsItRight) {
-    ASSERT_TRUE(compile_support::write_config(compile_support::toolchain_config("demo", "wrong-pass")));
+    ASSERT_TRUE(
+        compile_support::write_config(compile_support::toolchain_config("demo", "wrong-pass")));
     const std::string folder = project("android-project");
     HWND w = start(folder);
     ASSERT_NE(w, nullptr);
@@ -377,7 +379,8 @@ TEST_F(Compile, CreateBatchThenCompileWithoutAnyQuestion) {
     ASSERT_NE(w, nullptr);
     const std::string batch = create_batch(w, folder);
     EXPECT_EQ(std::count(batch.begin(), batch.end(), '\n'), 16);
-    EXPECT_NE(batch.find("copy " + compile_support::toolchain() + "release.keystore release.keystore\r\n"),
+    EXPECT_NE(batch.find("copy " + compile_support::toolchain() +
+                         "release.keystore release.keystore\r\n"),
               std::string::npos)
         << batch;
     EXPECT_TRUE(file_holds(folder + ".gitignore", "# Apkwright compiling batch"));

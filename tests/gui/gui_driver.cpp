@@ -20,7 +20,8 @@ std::string bin_folder() {
 
 std::string scratch_root() {
     static const std::string root = [] {
-        std::string r = platform::temp_folder() + "\\vx-gui-" + std::to_string(GetCurrentProcessId());
+        std::string r =
+            platform::temp_folder() + "\\vx-gui-" + std::to_string(GetCurrentProcessId());
         platform::make_directories(r);
         return r + "\\";
     }();
@@ -112,19 +113,29 @@ HWND wait_message_box(DWORD pid, int timeout_ms) {
     return wait_for(search{pid, L"", true, true}, timeout_ms);
 }
 
-bool no_message_box(DWORD pid, int wait_ms) { return wait_message_box(pid, wait_ms) == nullptr; }
+bool no_message_box(DWORD pid, int wait_ms) {
+    return wait_message_box(pid, wait_ms) == nullptr;
+}
 
 std::string window_text(HWND window) {
     wchar_t buffer[4096] = {};
-    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                        5000, nullptr);
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
     return narrow(buffer);
 }
 
-std::string item_text(HWND dialog, int id) { return window_text(GetDlgItem(dialog, id)); }
-std::string message_text(HWND box) { return item_text(box, 0xFFFF); }
-bool item_enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-bool item_visible(HWND dialog, int id) { return IsWindowVisible(GetDlgItem(dialog, id)) != 0; }
+std::string item_text(HWND dialog, int id) {
+    return window_text(GetDlgItem(dialog, id));
+}
+std::string message_text(HWND box) {
+    return item_text(box, 0xFFFF);
+}
+bool item_enabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != 0;
+}
+bool item_visible(HWND dialog, int id) {
+    return IsWindowVisible(GetDlgItem(dialog, id)) != 0;
+}
 
 void set_item_text(HWND dialog, int id, const std::string& text) {
     const std::wstring w = widen(text);
@@ -159,7 +170,9 @@ void settle(HWND window) {
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
 
-void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void pause_ms(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 std::vector<std::string> combo_items(HWND dialog, int id) {
     HWND combo = GetDlgItem(dialog, id);
@@ -293,7 +306,8 @@ void screenshot(HWND window, const std::string& name) {
         Gdiplus::Bitmap image(bitmap, nullptr);
         CLSID clsid;
         platform::make_directories(folder);
-        if (png_encoder(clsid)) image.Save(widen(folder + "\\" + name + ".png").c_str(), &clsid, nullptr);
+        if (png_encoder(clsid))
+            image.Save(widen(folder + "\\" + name + ".png").c_str(), &clsid, nullptr);
     }
     DeleteObject(bitmap);
     DeleteDC(memory);

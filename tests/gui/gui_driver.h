@@ -9,8 +9,8 @@
 
 namespace gui {
 
-std::string bin_folder();      // folder of the programs under test (beside this executable)
-std::string scratch_root();    // a per-run folder below %TEMP% for test data
+std::string bin_folder();    // folder of the programs under test (beside this executable)
+std::string scratch_root();  // a per-run folder below %TEMP% for test data
 
 class running_program {
 public:
@@ -41,9 +41,9 @@ std::string message_text(HWND box);
 bool item_enabled(HWND dialog, int id);
 bool item_visible(HWND dialog, int id);
 void set_item_text(HWND dialog, int id, const std::string& text);  // as typing would
-void click(HWND dialog, int id);        // posted, returns at once
-void click_sync(HWND dialog, int id);   // sent, returns when handled
-void answer(HWND box, int button_id);   // IDYES, IDNO, IDOK, ...
+void click(HWND dialog, int id);                                   // posted, returns at once
+void click_sync(HWND dialog, int id);                              // sent, returns when handled
+void answer(HWND box, int button_id);                              // IDYES, IDNO, IDOK, ...
 bool is_checked(HWND dialog, int id);
 // Lets the program under test settle: waits until its GUI thread has handled what is queued.
 void settle(HWND window);

@@ -12,7 +12,9 @@ void touch(const std::string& file) {
     platform::make_directories(file.substr(0, file.find_last_of('\\')));
     platform::write_file(file, "");
 }
-std::string config_file() { return bin_folder() + "Vexlo.cfg"; }
+std::string config_file() {
+    return bin_folder() + "Vexlo.cfg";
+}
 }  // namespace
 
 std::string write_ready_config(const std::string& folder) {
@@ -34,6 +36,8 @@ std::string write_ready_config(const std::string& folder) {
     return config_file();
 }
 
-void remove_config() { platform::remove_file(config_file()); }
+void remove_config() {
+    platform::remove_file(config_file());
+}
 
 }  // namespace gui

@@ -193,8 +193,7 @@ TEST(AssetsInclude, MergedProgramStopsAtItsSizeBound) {
 
 TEST(AssetsInclude, FolderLinkedIntoItselfEndsAndIsReported) {
     scratch_folder s;
-    if (!testing_support::make_link(testing_support::without_trailing(s.path()),
-                                           s.path() + "loop"))
+    if (!testing_support::make_link(testing_support::without_trailing(s.path()), s.path() + "loop"))
         GTEST_SKIP() << "no link could be made here";
     const std::string main =
         s.write("main.bas", "M\ninclude loop/main.bas\ninclude loop/main.bas\n");

@@ -177,7 +177,12 @@ TEST(BuildFailureReport, OnlyPlainFilePathsGoIntoBatchLines) {
         {"src\\a\" & calc.exe & \"b.java", false, "src\\a\" &amp; calc.exe &amp; \"b.java", ""},
         {"src\\a|b.java", false, "src\\a|b.java", ""},
         {"src\\a<b>.java", false, "src\\a&lt;b&gt;.java", ""},
-        {"src\\a\x01" "b.java", false, "src\\a\x01" "b.java", ""},
+        {"src\\a\x01"
+         "b.java",
+         false,
+         "src\\a\x01"
+         "b.java",
+         ""},
         {"src\\a:b.java", false, "src\\a:b.java", ""},
         {"src\\a*?.java", false, "src\\a*?.java", ""},
         {"src\\R&D\\A.java", true, "src\\R&amp;D\\A.java", "C:\\proj\\src\\R&D\\A.java"},
@@ -185,13 +190,14 @@ TEST(BuildFailureReport, OnlyPlainFilePathsGoIntoBatchLines) {
         {"src\\a^b (1)!.java", true, "src\\a^b (1)!.java", "C:\\proj\\src\\a^b (1)!.java"},
     };
     for (const location_case& c : cases) {
-        const std::string log = "Buildfile: C:\\proj\\build.xml\n\n-compile:\n    [javac] C:\\proj\\" +
-                                c.file + ":7: error: x\n    [javac] 1 error\n\nBUILD FAILED\n";
+        const std::string log =
+            "Buildfile: C:\\proj\\build.xml\n\n-compile:\n    [javac] C:\\proj\\" + c.file +
+            ":7: error: x\n    [javac] 1 error\n\nBUILD FAILED\n";
         const failure_report r = make_failure_report(log, "C:\\proj\\", report_editor::carried);
         ASSERT_TRUE(r.produced) << c.file;
-        const std::string entry = c.linked ? link(2, c.shown + ":7") + " error: x</b>"
-                                           : "<li><input type='checkbox'> " + c.shown +
-                                                 ":7: <b> error: x</b>";
+        const std::string entry =
+            c.linked ? link(2, c.shown + ":7") + " error: x</b>"
+                     : "<li><input type='checkbox'> " + c.shown + ":7: <b> error: x</b>";
         EXPECT_EQ(r.index_htm, page({"", entry + "<br><i>1 error</i><br>&nbsp;</li>"})) << c.file;
         if (c.linked) {
             ASSERT_EQ(r.link_batches.count(2), 1u) << c.file;

@@ -65,7 +65,8 @@ TEST_F(BatchIdentity, VanishedKeystoreOrPropertiesMakeTheBatchUnusable) {
 }
 
 TEST_F(BatchIdentity, HandEditedBatchWithoutCopyLinesIsLeftAlone) {
-    platform::write_file(project_ + "BuildAPK.bat", "set JAVA_HOME=C:\\jdk\r\ncall ant release\r\n");
+    platform::write_file(project_ + "BuildAPK.bat",
+                         "set JAVA_HOME=C:\\jdk\r\ncall ant release\r\n");
     EXPECT_EQ(read_identity_from_batch(project_).kind, batch_identity_kind::absent);
     EXPECT_TRUE(platform::file_exists(project_ + "BuildAPK.bat"));
 }
@@ -111,7 +112,8 @@ TEST(AliasCheck, OnlyTamperedWithMeansTheKeystoreDoesNotFit) {
 }
 
 TEST(AliasCheck, RunThatCouldNotHappenIsNotAPass) {
-    for (run_status s : {run_status::cannot_write, run_status::cannot_start, run_status::cancelled}) {
+    for (run_status s :
+         {run_status::cannot_write, run_status::cannot_start, run_status::cancelled}) {
         const run_outcome outcome{s, std::string(status_word(s))};
         EXPECT_EQ(judge_alias_check(outcome), alias_check::not_checked);
         EXPECT_FALSE(alias_check_failed_message(outcome).empty());

@@ -12,10 +12,11 @@ TEST(CompileMessages, SuccessNamesTheCompileTime) {
     const std::string m = compile_success_message(75.0);
     EXPECT_EQ(m.rfind("Project has been successfully built into an APK that\rcan be installed", 0),
               0u);
-    EXPECT_NE(m.find("Compilation time : " + text::elapsed_text(75.0) + ".\r\r"), std::string::npos);
+    EXPECT_NE(m.find("Compilation time : " + text::elapsed_text(75.0) + ".\r\r"),
+              std::string::npos);
     EXPECT_EQ(m.substr(m.size() - 50), "\r\rClick OK to open the folder containing the APK.\r");
-    EXPECT_EQ(clean_success_message(3.0), "Project successfully cleaned in " +
-                                              text::elapsed_text(3.0) + ".");
+    EXPECT_EQ(clean_success_message(3.0),
+              "Project successfully cleaned in " + text::elapsed_text(3.0) + ".");
 }
 
 TEST(CompileMessages, FailureMessagesPointAtTheProjectsLog) {
@@ -39,7 +40,7 @@ TEST(CompileMessages, BatchQuestionsAskOneThingEachInMessageBoxLines) {
                                      batch_created_question()};
     for (const std::string& q : questions) {
         ASSERT_FALSE(q.empty());
-        EXPECT_EQ(q.back(), '?') << q;  // answered with Yes or No
+        EXPECT_EQ(q.back(), '?') << q;                    // answered with Yes or No
         EXPECT_EQ(q.find('\n'), std::string::npos) << q;  // message boxes break at CR
     }
     EXPECT_EQ(std::set<std::string>(std::begin(questions), std::end(questions)).size(), 3u);
@@ -65,4 +66,3 @@ TEST(ProgressTexts, TitlesAndStepLines) {
     EXPECT_EQ(progress_step_text(build_step::compiling), "Compiling...");
     EXPECT_EQ(progress_step_text(build_step::signing), "Signing apk...");
 }
-

@@ -124,10 +124,10 @@ TEST_F(CompilePipeline, SignedBuildRunsEveryToolInOrderAndLeavesOnlyTheApk) {
         "call ant clean"};
     EXPECT_EQ(host_.lines, expected);
     const std::string avlo = inputs_.project_folder + ".avlo\\";
-    EXPECT_EQ(host_.folders, (std::vector<std::string>{inputs_.project_folder,
-                                                      inputs_.project_folder,
-                                                      inputs_.project_folder, avlo, avlo, avlo,
-                                                      inputs_.project_folder}));
+    EXPECT_EQ(host_.folders,
+              (std::vector<std::string>{inputs_.project_folder, inputs_.project_folder,
+                                        inputs_.project_folder, avlo, avlo, avlo,
+                                        inputs_.project_folder}));
     EXPECT_EQ(host_.steps,
               (std::vector<build_step>{build_step::compile_started, build_step::updating,
                                        build_step::cleaning, build_step::compiling,

@@ -26,7 +26,8 @@ TEST(ConfiguratorChooser, HeadlinesAndTheAdministratorHint) {
                   .find("Please click the button below then in the opened folder do a "
                         "right-click on \"android.bat\" > Run As Admin in order"),
               std::string::npos);
-    EXPECT_EQ(chooser_headline(chooser_mode::chosen, true), "Android API chosen for compilation is:");
+    EXPECT_EQ(chooser_headline(chooser_mode::chosen, true),
+              "Android API chosen for compilation is:");
     EXPECT_EQ(chooser_second_text(true),
               "If you want to open the SDK manager, you can click on the button below");
 }

@@ -124,9 +124,10 @@ TEST(ConfiguratorKeystore, TheNewKeysFingerprintIsReadFromKeytoolsListing) {
     const std::string sha =
         "ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:45:67:89:ab:cd:ef:01:23:"
         "45:67:89";
-    const std::string listing = "Alias name: my key\r\nCertificate fingerprints:\r\n\t MD5:  "
-                                "00:11\r\n\t SHA1: 00:11:22\r\n\t SHA256: " + sha +
-                                "\r\nSignature algorithm name: SHA256withRSA\r\n";
+    const std::string listing =
+        "Alias name: my key\r\nCertificate fingerprints:\r\n\t MD5:  "
+        "00:11\r\n\t SHA1: 00:11:22\r\n\t SHA256: " +
+        sha + "\r\nSignature algorithm name: SHA256withRSA\r\n";
     EXPECT_EQ(certificate_sha256(listing), text::to_upper_ascii(sha));
     EXPECT_EQ(certificate_sha256("\t SHA256: AB:CD\r\n"), "");  // cut short: no fingerprint
     EXPECT_EQ(certificate_sha256("keytool error: java.io.IOException"), "");

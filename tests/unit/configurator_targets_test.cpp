@@ -11,14 +11,16 @@ namespace {
 
 std::string output_of(const char* name) {
     std::string bytes;
-    EXPECT_TRUE(platform::read_file(testing_support::fixture(std::string("configurator\\") + name),
-                                      bytes))
+    EXPECT_TRUE(
+        platform::read_file(testing_support::fixture(std::string("configurator\\") + name), bytes))
         << name;
     return bytes;
 }
 
 // The same output with the line ends the tool prints on Windows.
-std::string crlf(const std::string& text) { return text::to_crlf_text(text); }
+std::string crlf(const std::string& text) {
+    return text::to_crlf_text(text);
+}
 
 std::vector<std::string> descriptions(const std::vector<api_target>& targets) {
     std::vector<std::string> out;
@@ -99,9 +101,9 @@ TEST(ConfiguratorTargets, NoTargetsAndOddOutputsGiveNoEntries) {
 }
 
 TEST(ConfiguratorTargets, ALevelLineWithoutItsLineEndEndsTheOutput) {
-    const std::vector<api_target> targets =
-        parse_api_targets("----------\r\nid: 7 or \"android-19\"\r\n     Name: Android 4.4.2\r\n"
-                          "     API level: 19");
+    const std::vector<api_target> targets = parse_api_targets(
+        "----------\r\nid: 7 or \"android-19\"\r\n     Name: Android 4.4.2\r\n"
+        "     API level: 19");
     ASSERT_EQ(targets.size(), 1u);
     EXPECT_EQ(targets[0].id, 7);
     EXPECT_EQ(targets[0].description, "Android 4.4.2 (API  19)");

@@ -8,7 +8,6 @@
 #include "platform/platform.h"
 #include "test_support.h"
 
-
 using namespace assets;
 using testing_support::scratch_folder;
 
@@ -61,7 +60,8 @@ TEST(ListFolders, SkipsHiddenAndLinkedFolders) {
     testing_support::make_hidden(dir.path() + "root\\.hidden");
     dir.write("root\\plain\\f.txt", "y");
     outside.write("target\\deep\\f.txt", "z");
-    const bool linked = testing_support::make_link(outside.path() + "target", dir.path() + "root\\link");
+    const bool linked =
+        testing_support::make_link(outside.path() + "target", dir.path() + "root\\link");
     std::vector<std::string> folders;
     EXPECT_EQ(list_folders(dir.path() + "root", folders), 1u);
     EXPECT_EQ(folders.back(), dir.path() + "root\\plain");
@@ -174,7 +174,8 @@ TEST(DeleteFolderTree, KeepsHiddenAndReadOnlyFilesWithTheFoldersAboveThem) {
     EXPECT_FALSE(platform::file_exists(work + "\\top.txt"));
     EXPECT_EQ(dir.read(".avlo\\keep\\.marker"), "hidden");
     EXPECT_EQ(dir.read(".avlo\\locked\\ro.txt"), "read-only");
-    testing_support::set_read_only(work + "\\locked\\ro.txt", false);  // so that the scratch folder can go
+    testing_support::set_read_only(work + "\\locked\\ro.txt",
+                                   false);  // so that the scratch folder can go
 }
 
 TEST(DeleteFolderTree, FilesInHiddenFoldersGoTheHiddenFolderStays) {

@@ -44,7 +44,7 @@ TEST(ProjectLoader, PlainAndroidProjectWithLowerCasePermission) {
     const loaded_project p = load_project_files(folder);
     EXPECT_EQ(p.kind, kind::android);
     EXPECT_EQ(p.app_name, "Caf\xC3\xA9 Notes");  // read as it stands for
-    EXPECT_TRUE(p.permissions[1]);            // "internet" in lower case counts
+    EXPECT_TRUE(p.permissions[1]);               // "internet" in lower case counts
     EXPECT_TRUE(p.has_gitignore);
     ASSERT_EQ(p.icon_files.size(), 1u);
     EXPECT_NE(p.icon_files[0].find("ic_launcher.png"), std::string::npos);

@@ -105,7 +105,7 @@ TEST(MainWindowModel, PendingRule) {
     EXPECT_FALSE(starts_pending(false, "Old", "Old"));
     EXPECT_FALSE(starts_pending(true, "New", "Old"));
     EXPECT_FALSE(starts_pending(false, "Caf\xC3\xA9", "Caf\xE9"));  // shown decoded, unchanged
-    EXPECT_TRUE(starts_pending(false, "old", "Old"));                // case-sensitive
+    EXPECT_TRUE(starts_pending(false, "old", "Old"));               // case-sensitive
 }
 
 TEST(MainWindowModel, TakeEditsStoresWholeValuesAndListsChangesInOrder) {

@@ -34,9 +34,18 @@ TEST(LeftPadZeros, PadsOnlyShortText) {
 
 TEST(CleanFileName, DropsPunctuationAndFoldsLowerCaseAccents) {
     EXPECT_EQ(clean_file_name("Mon Appli-\xC3\xA9t\xC3\xA9 2!"), "MonAppliete2");
-    EXPECT_EQ(clean_file_name("\xC3\x89" "cole"), "\xC3\x89" "cole");  // upper-case stays
-    EXPECT_EQ(clean_file_name("a\xC2\xB0" "b\xC2\xA3" "c\xC2\xB5" "d"), "abcd");
-    EXPECT_EQ(clean_file_name("\xC3\xB1" "and\xC3\xBF"), "nandy");
+    EXPECT_EQ(clean_file_name("\xC3\x89"
+                              "cole"),
+              "\xC3\x89"
+              "cole");  // upper-case stays
+    EXPECT_EQ(clean_file_name("a\xC2\xB0"
+                              "b\xC2\xA3"
+                              "c\xC2\xB5"
+                              "d"),
+              "abcd");
+    EXPECT_EQ(clean_file_name("\xC3\xB1"
+                              "and\xC3\xBF"),
+              "nandy");
     EXPECT_EQ(clean_file_name("\xC3\xA1\xC3\xA7"), "\xC3\xA1\xC3\xA7");  // not in the fold table
     EXPECT_EQ(clean_file_name("my_app(1)[2]{3}"), "my_app123");
     EXPECT_EQ(clean_file_name("\xE6\xB8\xB8\xE6\x88\x8F"), "\xE6\xB8\xB8\xE6\x88\x8F");
@@ -76,7 +85,7 @@ TEST(IgnoringCase, AsciiLettersOnlyAndNoShorterText) {
     const row rows[] = {
         {"C:\\Proj\\src", "c:\\proj", true, false},
         {"C:\\PROJ", "c:\\proj", true, true},
-        {"c:\\pro", "c:\\proj", false, false},  // shorter than the prefix
+        {"c:\\pro", "c:\\proj", false, false},                     // shorter than the prefix
         {"\xC3\x89t\xC3\xA9", "\xC3\xA9t\xC3\xA9", false, false},  // no folding beyond ASCII
         {"a@b", "A`b", false, false},  // '@' and '`' sit beside the letters, not among them
         {"", "", true, true},
@@ -113,7 +122,7 @@ TEST(Encoding, InvalidUtf8IsShownAsWindows1252AndKeptUnlessEdited) {
     const std::string latin1 = "Caf\xE9";  // Windows-1252 bytes
     EXPECT_FALSE(is_valid_utf8(latin1));
     EXPECT_EQ(display_text(latin1), "Caf\xC3\xA9");
-    EXPECT_EQ(stored_text("Caf\xC3\xA9", latin1), latin1);        // unchanged: original bytes
+    EXPECT_EQ(stored_text("Caf\xC3\xA9", latin1), latin1);           // unchanged: original bytes
     EXPECT_EQ(stored_text("Caf\xC3\xA9s", latin1), "Caf\xC3\xA9s");  // edited: UTF-8
     EXPECT_TRUE(is_valid_utf8("\xE6\xB8\xB8\xE6\x88\x8F"));
     EXPECT_FALSE(is_valid_utf8("\xC3"));          // cut short

@@ -39,6 +39,7 @@ TEST(Utf8, AppendsEveryLength) {
     for (std::uint32_t cp : {0x41u, 0xE9u, 0x20ACu, 0x1F600u}) text::append_utf8(out, cp);
     EXPECT_EQ(out, "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
     std::size_t pos = 0;
-    for (std::uint32_t cp : {0x41u, 0xE9u, 0x20ACu, 0x1F600u}) EXPECT_EQ(text::next_code_point(out, pos), cp);
+    for (std::uint32_t cp : {0x41u, 0xE9u, 0x20ACu, 0x1F600u})
+        EXPECT_EQ(text::next_code_point(out, pos), cp);
     EXPECT_EQ(pos, out.size());
 }

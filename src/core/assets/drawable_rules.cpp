@@ -50,13 +50,11 @@ name_problem check_drawable_name(std::string_view name) {
 
 std::string name_problem_message(name_problem problem) {
     switch (problem) {
-        case name_problem::empty:
-            return "Please type a drawable name";
+        case name_problem::empty: return "Please type a drawable name";
         case name_problem::forbidden:
             return "The drawable name must only contain characters among [A-Z] [a-z] and/or "
                    "[0-9]\r\rSpaces and other non-alphanumeric characters are not allowed";
-        case name_problem::none:
-            break;
+        case name_problem::none: break;
     }
     return "";
 }

@@ -14,8 +14,8 @@ bool wildcard_match(std::string_view name, std::string_view pattern) {
         if (p < pattern.size() && pattern[p] == '*') {
             star = p++;
             resume = n;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || text::lower_ascii(pattern[p]) == text::lower_ascii(name[n]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || text::lower_ascii(pattern[p]) ==
+                                                                   text::lower_ascii(name[n]))) {
             ++p;
             ++n;
         } else if (star != std::string_view::npos) {

@@ -57,9 +57,7 @@ std::string escape_property_value(std::string_view value) {
         }
         leading = false;
         switch (cp) {
-            case '\\':
-                out += "\\\\";
-                break;
+            case '\\': out += "\\\\"; break;
             case ':':
             case '=':
             case '#':
@@ -67,18 +65,10 @@ std::string escape_property_value(std::string_view value) {
                 out.push_back('\\');
                 out.push_back(static_cast<char>(cp));
                 break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\f': out += "\\f"; break;
             default:
                 if (cp >= 0x20 && cp < 0x7F) {
                     out.push_back(static_cast<char>(cp));
@@ -106,18 +96,10 @@ std::string unescape_property_value(std::string_view value) {
             c = value[++i];
             from_escape = true;
             switch (c) {
-                case 't':
-                    unit = '\t';
-                    break;
-                case 'n':
-                    unit = '\n';
-                    break;
-                case 'r':
-                    unit = '\r';
-                    break;
-                case 'f':
-                    unit = '\f';
-                    break;
+                case 't': unit = '\t'; break;
+                case 'n': unit = '\n'; break;
+                case 'r': unit = '\r'; break;
+                case 'f': unit = '\f'; break;
                 case 'u': {
                     int digits = 0;
                     std::uint32_t v = 0;
@@ -128,8 +110,7 @@ std::string unescape_property_value(std::string_view value) {
                     unit = v;
                     break;
                 }
-                default:
-                    unit = static_cast<unsigned char>(c);
+                default: unit = static_cast<unsigned char>(c);
             }
         }
         if (unit >= 0xD800 && unit <= 0xDBFF) {

@@ -63,9 +63,7 @@ alias_check judge_alias_check(const run_outcome& outcome) {
 std::string alias_check_failed_message(const run_outcome& outcome) {
     std::string why;
     switch (outcome.status) {
-        case run_status::cannot_write:
-            why = "The temporary folder cannot be written.";
-            break;
+        case run_status::cannot_write: why = "The temporary folder cannot be written."; break;
         case run_status::cannot_start:
             why = "The command interpreter (cmd.exe) could not be started.";
             break;

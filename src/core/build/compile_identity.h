@@ -10,8 +10,8 @@ namespace build {
 
 // What the project's BuildAPK.bat says about the signing identity.
 enum class batch_identity_kind {
-    absent,      // no batch, or one whose "copy" lines cannot be read (left as it is)
-    vanished,    // it names a properties file or keystore that is gone: it can no longer work
+    absent,    // no batch, or one whose "copy" lines cannot be read (left as it is)
+    vanished,  // it names a properties file or keystore that is gone: it can no longer work
     usable,
 };
 struct identity_from_batch {

@@ -16,21 +16,20 @@ std::string clean_success_message(double seconds) {
 std::string compile_success_message(double seconds) {
     return text::trim_spaces(std::string("Project has been successfully built into an APK that") +
                              CR + "can be installed to any Android cellphone or tablet." + CR +
-                             "Compilation time : " + text::elapsed_text(seconds) + "." + CR +
-                             CR + "Click OK to open the folder containing the APK." + CR);
+                             "Compilation time : " + text::elapsed_text(seconds) + "." + CR + CR +
+                             "Click OK to open the folder containing the APK." + CR);
 }
 
 std::string unsigned_apk_message(std::string_view project_folder) {
-    return text::trim_spaces(
-        std::string("We could make an unsigned APK of the project") + CR +
-        "but there was a problem when trying to sign it" + CR +
-        "(probably wrong password and/or keystore alias)." + CR + CR +
-        "You can still install this unsigned APK on an emulator" + CR +
-        "or a developer device, but not on all tablets and cell-" + CR +
-        "phones, nor propose it in the Google Play store." + CR + CR +
-        "Do you want to read the details of the signing failure ?" + CR +
-        "(you can always find them later in" + CR + std::string(project_folder) +
-        "ant_log.txt)");
+    return text::trim_spaces(std::string("We could make an unsigned APK of the project") + CR +
+                             "but there was a problem when trying to sign it" + CR +
+                             "(probably wrong password and/or keystore alias)." + CR + CR +
+                             "You can still install this unsigned APK on an emulator" + CR +
+                             "or a developer device, but not on all tablets and cell-" + CR +
+                             "phones, nor propose it in the Google Play store." + CR + CR +
+                             "Do you want to read the details of the signing failure ?" + CR +
+                             "(you can always find them later in" + CR +
+                             std::string(project_folder) + "ant_log.txt)");
 }
 
 std::string compile_failed_message(std::string_view project_folder) {
@@ -41,20 +40,22 @@ std::string compile_failed_message(std::string_view project_folder) {
 }
 
 std::string cannot_write_message(std::string_view project_folder) {
-    return std::string("The project could not be built: its folder cannot be written.") + CR +
-           CR + std::string(project_folder) + CR + CR +
+    return std::string("The project could not be built: its folder cannot be written.") + CR + CR +
+           std::string(project_folder) + CR + CR +
            "Please check that the folder exists and that you may change files in it.";
 }
 
 std::string cannot_start_message() {
-    return std::string("The project could not be built: the command interpreter (cmd.exe) "
-                       "could not be started.") +
+    return std::string(
+               "The project could not be built: the command interpreter (cmd.exe) "
+               "could not be started.") +
            CR + "Please check your Windows installation.";
 }
 
 std::string unreadable_path_text() {
-    return std::string("A folder or tool path contains characters that the Windows command "
-                       "interpreter (cmd.exe) cannot read on this system.") +
+    return std::string(
+               "A folder or tool path contains characters that the Windows command "
+               "interpreter (cmd.exe) cannot read on this system.") +
            CR + "Please use folders whose names use only characters of this system's language.";
 }
 
@@ -71,7 +72,9 @@ std::string batch_exists_question() {
     return std::string("A compiling batch already exists.") + CR + "Overwrite it ?";
 }
 
-std::string batch_launch_question() { return "Launch the compiling batch ?"; }
+std::string batch_launch_question() {
+    return "Launch the compiling batch ?";
+}
 
 std::string batch_created_question() {
     return std::string("The compiling batch has been correctly created.") + CR + "Launch it ?";

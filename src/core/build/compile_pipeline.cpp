@@ -11,7 +11,9 @@ namespace {
 
 constexpr const char* kAntLog = "ant_log.txt";
 
-bool same_file(const std::string& a, const std::string& b) { return text::iequals_ascii(a, b); }
+bool same_file(const std::string& a, const std::string& b) {
+    return text::iequals_ascii(a, b);
+}
 
 // The files a compile puts into the project for Ant and must take out again. A keystore that
 // already lies in the project folder under its own name is the user's file: it is neither
@@ -72,7 +74,9 @@ bool run_step(build_host& host, const batch_command& command, const std::string&
     return status == run_status::finished;
 }
 
-batch_command plain(std::string line) { return batch_command{std::move(line), {}}; }
+batch_command plain(std::string line) {
+    return batch_command{std::move(line), {}};
+}
 
 }  // namespace
 
@@ -84,7 +88,9 @@ std::string final_apk_path(const build_inputs& inputs) {
     return inputs.project_folder + in_app_apk_name(inputs);
 }
 
-std::string work_folder(const build_inputs& inputs) { return inputs.project_folder + ".avlo\\"; }
+std::string work_folder(const build_inputs& inputs) {
+    return inputs.project_folder + ".avlo\\";
+}
 
 std::string apk_to_select(const build_inputs& inputs) {
     for (const std::string& apk : {final_apk_path(inputs), work_folder(inputs) + "signed.apk",
@@ -93,8 +99,7 @@ std::string apk_to_select(const build_inputs& inputs) {
     return inputs.project_folder;
 }
 
-run_status sign_apk(const build_inputs& inputs, build_host& host,
-                    apk_verification* verification) {
+run_status sign_apk(const build_inputs& inputs, build_host& host, apk_verification* verification) {
     const std::string avlo = work_folder(inputs);
     const std::string certificate = avlo + "cert.jks";
     run_status status = run_status::finished;
@@ -167,7 +172,8 @@ build_result compile_project(const build_inputs& inputs, build_host& host,
         platform::copy_file(ant_apk, avlo + "unsigned.apk");
         const run_status signing = sign_apk(inputs, host, verification);
         if (signing != run_status::finished) return stop(result_of_failed_run(signing));
-        result = platform::file_exists(avlo + "signed.apk") ? result_unverified : result_unsigned_only;
+        result =
+            platform::file_exists(avlo + "signed.apk") ? result_unverified : result_unsigned_only;
         break;
     }
     if (platform::file_exists(final_apk)) result = result_signed;

@@ -20,10 +20,10 @@ enum build_result : int {
     result_signed = 1,  // compile: the signed APK is at final_apk_path; clean: the clean ran
     result_unsigned_only = 2,
     result_no_apk = 3,
-    result_cannot_write = 4,  // the project folder could not be written
-    result_cannot_start = 5,  // the command interpreter could not be started
+    result_cannot_write = 4,   // the project folder could not be written
+    result_cannot_start = 5,   // the command interpreter could not be started
     result_cannot_encode = 6,  // a path the tools need cannot be written into a batch file
-    result_unverified = 7,  // signed, but the verifier refuses the APK: it stays in .avlo
+    result_unverified = 7,     // signed, but the verifier refuses the APK: it stays in .avlo
 };
 
 // The verifier's whole answer, kept in the work folder for the user.

@@ -12,12 +12,12 @@ inline constexpr std::string_view kResultErrorStarting = "**ERROR STARTING**";
 inline constexpr std::string_view kResultCancelled = "**CANCELLED**";
 
 enum class run_status {
-    finished,      // the command ran to its end (visible mode, or its output was captured)
-    cannot_write,  // temp.bat could not be written, or no temp.txt came out of a captured run
-    cannot_start,  // the command interpreter could not be started
+    finished,       // the command ran to its end (visible mode, or its output was captured)
+    cannot_write,   // temp.bat could not be written, or no temp.txt came out of a captured run
+    cannot_start,   // the command interpreter could not be started
     cannot_encode,  // a path or value has characters that cmd.exe cannot read in the console's
                     // code page, so temp.bat was not written
-    cancelled,     // the run was ended by Cancel
+    cancelled,      // the run was ended by Cancel
 };
 
 struct run_outcome {

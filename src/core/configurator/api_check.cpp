@@ -39,8 +39,9 @@ std::string one_api_too_low_text(const std::string& description) {
 }
 
 std::string no_acceptable_api_text() {
-    return std::string("Android SDK Manager has several APIs installed but none equal to or "
-                       "greater than Android 4.3 (API 18).") +
+    return std::string(
+               "Android SDK Manager has several APIs installed but none equal to or "
+               "greater than Android 4.3 (API 18).") +
            kCr + kCr +
            "Even if your phone is using a lower Android version, you need to compile with a "
            "target of at least Android 4.3 (API 18)." +
@@ -98,8 +99,8 @@ api_rule_outcome apply_api_rule(const std::vector<api_target>& targets, int api_
         out.sdk_state = 1;
         return out;
     }
-    return warn(api_warning::chosen_too_low,
-                chosen_api_too_low_text(chosen->description, false), api_target_id);
+    return warn(api_warning::chosen_too_low, chosen_api_too_low_text(chosen->description, false),
+                api_target_id);
 }
 
 api_check_result run_api_check(const build::tool_config& config, api_check_host& host) {

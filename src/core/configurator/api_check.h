@@ -16,11 +16,11 @@ enum class api_warning { none, one_too_low, none_acceptable, chosen_too_low };
 struct api_rule_outcome {
     bool sets_sdk_state = false;  // false: the SDK state stays as it was
     int sdk_state = 0;
-    int api_target_id = 0;        // the target id afterwards
-    bool open_chooser = false;    // the chooser opens at the next timer tick
+    int api_target_id = 0;      // the target id afterwards
+    bool open_chooser = false;  // the chooser opens at the next timer tick
     api_warning warning = api_warning::none;
-    std::string warning_text;     // "" when no warning is shown
-    bool readiness_step = true;   // false: the check ends before looking at readiness
+    std::string warning_text;    // "" when no warning is shown
+    bool readiness_step = true;  // false: the check ends before looking at readiness
 };
 
 // The rule by the number of targets: one target is taken when it is acceptable; several need
@@ -48,13 +48,13 @@ public:
 };
 
 struct api_check_result {
-    bool stopped = false;             // the window went away: nothing is to be applied
+    bool stopped = false;  // the window went away: nothing is to be applied
     bool keystore_checked = false;
-    int keystore_state = 0;           // when checked: 1 fits, 0 not
-    bool sdk_known = true;            // false: no SDK folder, the SDK state becomes -1
-    bool targets_listed = false;      // false: the list stays as it was
+    int keystore_state = 0;       // when checked: 1 fits, 0 not
+    bool sdk_known = true;        // false: no SDK folder, the SDK state becomes -1
+    bool targets_listed = false;  // false: the list stays as it was
     std::vector<api_target> targets;
-    api_rule_outcome rule;            // meaningful when targets were listed
+    api_rule_outcome rule;  // meaningful when targets were listed
 };
 
 // The check's steps on a copy of the configuration; the caller applies the result.

@@ -48,8 +48,7 @@ int id_after_ok(const std::vector<api_target>& targets, int selected_index, int 
     return t ? t->id : current_id;
 }
 
-bool selection_differs(const std::vector<api_target>& targets, int selected_index,
-                       int current_id) {
+bool selection_differs(const std::vector<api_target>& targets, int selected_index, int current_id) {
     const api_target* t = at(targets, selected_index);
     return t && t->id != current_id;
 }

@@ -32,7 +32,7 @@ int id_after_ok(const std::vector<api_target>& targets, int selected_index, int 
 struct change_decision {
     bool accepted = false;  // true: the id changes and the chooser closes
     int api_target_id = 0;
-    std::string warning;    // shown when the target is too low; the chooser stays open
+    std::string warning;  // shown when the target is too low; the chooser stays open
 };
 change_decision change_api(const std::vector<api_target>& targets, int selected_index,
                            int current_id);

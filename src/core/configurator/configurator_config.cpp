@@ -50,7 +50,8 @@ build::tool_config read_configurator_config(const std::string& config_file,
     } else {
         // A value that names no Ant stays empty: the user sees the section red and decides.
         const std::string resolved = build::resolve_ant_path(ant, places.program_folder);
-        if (marker_exists(resolved + "\\bin\\ant.bat")) config.ant_path = text::trim_spaces(resolved);
+        if (marker_exists(resolved + "\\bin\\ant.bat"))
+            config.ant_path = text::trim_spaces(resolved);
     }
 
     const std::string keystore = read_key(config_file, "keystore_path");
@@ -62,7 +63,8 @@ build::tool_config read_configurator_config(const std::string& config_file,
     }
     const std::string alias = read_key(config_file, "keystore_alias");
     if (!alias.empty())
-        config.keystore_alias = build::unscramble_text(text::trim_spaces(alias), build::kScrambleKey);
+        config.keystore_alias =
+            build::unscramble_text(text::trim_spaces(alias), build::kScrambleKey);
     const std::string password = read_key(config_file, "keystore_password");
     if (!password.empty())
         config.keystore_password =

@@ -8,7 +8,8 @@
 namespace configurator {
 
 inline constexpr std::string_view kProgramName = "Android Vexlo Configurator";
-inline constexpr std::string_view kWindowCaption = "Android Vexlo Configurator v" VEXLO_VERSION_TEXT;
+inline constexpr std::string_view kWindowCaption =
+    "Android Vexlo Configurator v" VEXLO_VERSION_TEXT;
 inline constexpr std::string_view kMessageCaption = "Android Vexlo Configurator";
 inline constexpr std::string_view kNoneSelected = "<none selected>";
 inline constexpr std::string_view kReadyButton = "I'm ready to compile Android apps with Vexlo!";

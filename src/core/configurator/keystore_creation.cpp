@@ -42,9 +42,12 @@ owner_details merge_owner_details(const owner_details& stored, const owner_detai
 
 std::string owner_details_problem(const owner_details& details) {
     const std::pair<const char*, const std::string*> fields[] = {
-        {"full name", &details.full_name},   {"organization name", &details.organisation_name},
-        {"organization unit", &details.organisation_unit}, {"city / locality", &details.city},
-        {"state / province", &details.state}, {"country code", &details.country_code},
+        {"full name", &details.full_name},
+        {"organization name", &details.organisation_name},
+        {"organization unit", &details.organisation_unit},
+        {"city / locality", &details.city},
+        {"state / province", &details.state},
+        {"country code", &details.country_code},
     };
     for (const auto& [label, value] : fields) {
         const std::string reason = build::unsafe_value_reason(*value);
@@ -58,12 +61,10 @@ std::string owner_details_problem(const owner_details& details) {
 std::string genkey_command(std::string_view file_name, std::string_view alias,
                            std::string_view password, const owner_details& details) {
     const std::string pass = build::program_argument(password);
-    const std::string dname = "CN=" + name_value(details.full_name) +
-                              ", OU=" + name_value(details.organisation_unit) +
-                              ", O=" + name_value(details.organisation_name) +
-                              ", L=" + name_value(details.city) +
-                              ", S=" + name_value(details.state) +
-                              ", C=" + name_value(details.country_code);
+    const std::string dname =
+        "CN=" + name_value(details.full_name) + ", OU=" + name_value(details.organisation_unit) +
+        ", O=" + name_value(details.organisation_name) + ", L=" + name_value(details.city) +
+        ", S=" + name_value(details.state) + ", C=" + name_value(details.country_code);
     return "keytool -genkey -keyalg RSA -keystore " + build::program_argument(file_name) +
            " -alias " + build::program_argument(alias) + " -storepass " + pass + " -keypass " +
            pass + " -validity 10000 -dname " + build::program_argument(dname);

@@ -13,7 +13,7 @@ namespace configurator {
 enum class stripe_colour { unchanged, red, orange, green };
 
 struct section_view {
-    bool path_known = false;   // path box pale green with the path; pink (text kept) otherwise
+    bool path_known = false;  // path box pale green with the path; pink (text kept) otherwise
     std::string path;
     stripe_colour stripe = stripe_colour::unchanged;
 };
@@ -25,7 +25,7 @@ struct status_view {
     bool enable_configure_keystore = false;  // a keystore file is known
     bool sdk_face_set = false;               // the configure buttons show "BTNSET" for good
     bool keystore_face_set = false;
-    bool ready = false;                      // enable the ready button (never disabled again)
+    bool ready = false;  // enable the ready button (never disabled again)
     // The states and the target id as the refresh leaves them.
     int sdk_state = 0;
     int api_target_id = 0;

@@ -10,14 +10,15 @@ namespace configurator {
 namespace {
 
 // The existence test of the searches: files and folders alike.
-bool exists(const std::string& path) { return platform::file_exists(path); }
+bool exists(const std::string& path) {
+    return platform::file_exists(path);
+}
 
 bool is_zip_name(const std::string& name) {
     return text::to_lower_ascii(name).find(".zip") != std::string::npos;
 }
 
-std::string first_ant_entry(const std::string& folder, bool folders_only,
-                            std::string_view prefix) {
+std::string first_ant_entry(const std::string& folder, bool folders_only, std::string_view prefix) {
     for (const std::string& name : entries_starting_with(folder, prefix, folders_only))
         if (!is_zip_name(name)) return name;
     return "";
@@ -36,7 +37,9 @@ std::string joined(const std::string& folder, std::string_view tail) {
     return folder + std::string(tail);
 }
 
-bool holds_ant(const std::string& folder) { return exists(folder + "\\bin\\ant.bat"); }
+bool holds_ant(const std::string& folder) {
+    return exists(folder + "\\bin\\ant.bat");
+}
 
 }  // namespace
 
@@ -87,7 +90,8 @@ std::string detect_jdk(const detection_places& places) {
                 if (exists(base + name + "\\bin\\javac.exe")) found.push_back(base + name);
         }
     const std::string home = folder_value(places.java_home);
-    if (!places.java_home.empty() && exists(joined(home, "\\bin\\javac.exe"))) found.push_back(home);
+    if (!places.java_home.empty() && exists(joined(home, "\\bin\\javac.exe")))
+        found.push_back(home);
     for (const std::string& jdk : found)
         if (jdk_major_version_of(jdk) == 8) return jdk;
     return found.empty() ? "" : found.front();
@@ -117,8 +121,8 @@ std::string detect_ant(const detection_places& places) {
         const std::string bat = folder + "ant.bat";
         if (!exists(bat) || platform::is_directory(bat)) continue;
         // The installation is the parent of the folder that holds ant.bat (its "bin").
-        const std::size_t slash = folder.size() >= 2 ? folder.rfind('\\', folder.size() - 2)
-                                                     : std::string::npos;
+        const std::size_t slash =
+            folder.size() >= 2 ? folder.rfind('\\', folder.size() - 2) : std::string::npos;
         if (slash != std::string::npos && slash > 0) {
             const std::string root = folder.substr(0, slash);
             if (holds_ant(root)) return root;

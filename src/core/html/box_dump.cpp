@@ -14,18 +14,12 @@ std::string hex_color(rgb c) {
 
 const char* kind_name(fragment_kind k) {
     switch (k) {
-        case fragment_kind::text:
-            return "text";
-        case fragment_kind::space:
-            return "space";
-        case fragment_kind::checkbox:
-            return "checkbox";
-        case fragment_kind::marker:
-            return "marker";
-        case fragment_kind::rule:
-            return "rule";
-        case fragment_kind::image:
-            return "image";
+        case fragment_kind::text: return "text";
+        case fragment_kind::space: return "space";
+        case fragment_kind::checkbox: return "checkbox";
+        case fragment_kind::marker: return "marker";
+        case fragment_kind::rule: return "rule";
+        case fragment_kind::image: return "image";
     }
     return "?";
 }

@@ -58,10 +58,8 @@ bool is_void(tag t) {
         case tag::hr:
         case tag::img:
         case tag::meta:
-        case tag::link:
-            return true;
-        default:
-            return false;
+        case tag::link: return true;
+        default: return false;
     }
 }
 
@@ -82,10 +80,8 @@ bool is_block_level(tag t) {
         case tag::li:
         case tag::dl:
         case tag::dt:
-        case tag::dd:
-            return true;
-        default:
-            return is_heading(t);
+        case tag::dd: return true;
+        default: return is_heading(t);
     }
 }
 

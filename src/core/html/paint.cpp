@@ -45,8 +45,7 @@ void paint_box(const view_state& v, const line_box& box, const fragment& f, pain
         case fragment_kind::image:
             p.draw_image({f.x, top + f.top, f.x + f.width, top + f.top + f.height});
             return;
-        default:
-            return;
+        default: return;
     }
 }
 

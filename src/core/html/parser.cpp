@@ -6,7 +6,9 @@
 namespace html {
 namespace {
 
-bool all_space(std::string_view text) { return text::consists_of(text, " \t\n\r\f"); }
+bool all_space(std::string_view text) {
+    return text::consists_of(text, " \t\n\r\f");
+}
 
 bool belongs_in_head(tag t) {
     return t == tag::title || t == tag::meta || t == tag::link || t == tag::script ||
@@ -43,8 +45,7 @@ public:
     void start(token& t) {
         const tag kind = tag_from_name(t.name);
         switch (kind) {
-            case tag::unknown:
-                return;
+            case tag::unknown: return;
             case tag::html:
                 if (find_first(tag::html) < 0 && open_.size() == 1)
                     push(add(tag::html, std::move(t.attributes)));
@@ -64,8 +65,7 @@ public:
                 if (current_tag() == tag::head) open_.pop_back();
                 push(add(tag::body, std::move(t.attributes)));
                 return;
-            default:
-                break;
+            default: break;
         }
         const tag where = current_tag();
         if (!belongs_in_head(kind) &&
@@ -114,18 +114,11 @@ public:
             case tag::head:
                 if (current_tag() == tag::head) open_.pop_back();
                 return;
-            case tag::p:
-                close_paragraph();
-                return;
-            case tag::li:
-                close_list_item(tag::li, tag::li);
-                return;
+            case tag::p: close_paragraph(); return;
+            case tag::li: close_list_item(tag::li, tag::li); return;
             case tag::dt:
-            case tag::dd:
-                close_list_item(tag::dt, tag::dd);
-                return;
-            default:
-                break;
+            case tag::dd: close_list_item(tag::dt, tag::dd); return;
+            default: break;
         }
         int at = find_open(kind);
         if (at < 0 && is_heading(kind)) {
@@ -241,17 +234,10 @@ dom parse(std::string_view page) {
     token t;
     while (tokens.next(t)) {
         switch (t.kind) {
-            case token_kind::text:
-                builder.text(std::move(t.text));
-                break;
-            case token_kind::start_tag:
-                builder.start(t);
-                break;
-            case token_kind::end_tag:
-                builder.end(t);
-                break;
-            case token_kind::end_of_input:
-                break;
+            case token_kind::text: builder.text(std::move(t.text)); break;
+            case token_kind::start_tag: builder.start(t); break;
+            case token_kind::end_tag: builder.end(t); break;
+            case token_kind::end_of_input: break;
         }
     }
     return builder.finish();

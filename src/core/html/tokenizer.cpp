@@ -18,7 +18,8 @@ std::size_t find_closing(std::string_view page, std::size_t from, std::string_vi
     for (std::size_t at = page.find("</", from); at != std::string_view::npos;
          at = page.find("</", at + 2)) {
         std::size_t i = 0;
-        while (i < name.size() && at + 2 + i < page.size() && text::lower_ascii(page[at + 2 + i]) == name[i])
+        while (i < name.size() && at + 2 + i < page.size() &&
+               text::lower_ascii(page[at + 2 + i]) == name[i])
             ++i;
         const std::size_t after = at + 2 + i;
         if (i == name.size() && (after >= page.size() || is_space(page[after]) ||

@@ -131,8 +131,8 @@ apply_result apply_project_changes(const project_state& state, const property_ch
     };
     if ((changes.min_sdk || changes.target_sdk) &&
         !sdk_levels_problem(state.min_sdk, state.target_sdk).empty()) {
-        result.problems.push_back({apply_problem_kind::sdk_levels,
-                                   sdk_levels_problem(state.min_sdk, state.target_sdk)});
+        result.problems.push_back(
+            {apply_problem_kind::sdk_levels, sdk_levels_problem(state.min_sdk, state.target_sdk)});
         return finish();
     }
     if (!complete_unfinished_rename(folder, result, progress)) return finish();
@@ -154,7 +154,8 @@ apply_result apply_project_changes(const project_state& state, const property_ch
     write_fields(text, state, changes, applied, result);
     if (changes.permissions) write_permissions(text, manifest_path, state, applied, result);
     if (changes.app_name) write_app_name(text, edits, state, applied, result);
-    if (changes.version_name && state.project_kind == kind::basic) write_basic_version(edits, state);
+    if (changes.version_name && state.project_kind == kind::basic)
+        write_basic_version(edits, state);
     edit_of(edits, manifest_path)->text = text;
 
     // The rename is planned before anything is written: a file in its way stops everything.

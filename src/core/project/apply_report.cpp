@@ -15,9 +15,7 @@ std::string problems_text(const apply_result& result) {
             case apply_problem_kind::unreadable:
                 out += "Could not read " + p.path + ": nothing was changed.";
                 break;
-            case apply_problem_kind::sdk_levels:
-                out += p.path + " Nothing was changed.";
-                break;
+            case apply_problem_kind::sdk_levels: out += p.path + " Nothing was changed."; break;
             case apply_problem_kind::invalid_package:
                 out += "Not a valid package name: " + p.path + ". Nothing was changed.";
                 break;

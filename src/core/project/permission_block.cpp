@@ -18,9 +18,13 @@ struct span {
 // Blank inside a line; a space is a blank or a line break.
 constexpr std::string_view kBlanks = " \t\r";
 
-bool all_blank(std::string_view text) { return text::consists_of(text, kBlanks); }
+bool all_blank(std::string_view text) {
+    return text::consists_of(text, kBlanks);
+}
 
-bool is_space(char c) { return c == '\n' || kBlanks.find(c) != std::string_view::npos; }
+bool is_space(char c) {
+    return c == '\n' || kBlanks.find(c) != std::string_view::npos;
+}
 
 std::size_t line_start(std::string_view text, std::size_t pos) {
     const std::size_t lf = pos == 0 ? std::string_view::npos : text.rfind('\n', pos - 1);

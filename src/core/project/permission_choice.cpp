@@ -2,6 +2,8 @@
 
 namespace project {
 
-bool select_all_checks(int checked_count) { return checked_count <= 10; }
+bool select_all_checks(int checked_count) {
+    return checked_count <= 10;
+}
 
 }  // namespace project

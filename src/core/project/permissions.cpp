@@ -7,16 +7,27 @@
 namespace project {
 
 const std::vector<std::string>& permission_table() {
-    static const std::vector<std::string> table = {
-        "00.WRITE_EXTERNAL_STORAGE", "01.INTERNET",       "02.ACCESS_COARSE_LOCATION",
-        "03.ACCESS_MOCK_LOCATION",   "04.ACCESS_FINE_LOCATION",
-        "05.ACCESS_LOCATION_EXTRA_COMMANDS",              "06.VIBRATE",
-        "07.WAKE_LOCK",              "08.CAMERA",         "09.BLUETOOTH",
-        "10.BLUETOOTH_ADMIN",        "11.RECORD_AUDIO",   "12.READ_PHONE_STATE",
-        "13.READ_SMS",               "14.SEND_SMS",       "15.RECEIVE_SMS",
-        "16.CALL_PHONE",             "17.ACCESS_NETWORK_STATE",
-        "18.DUMP",                   "19.ACCESS_WIFI_STATE",
-        "20.CHANGE_WIFI_STATE"};
+    static const std::vector<std::string> table = {"00.WRITE_EXTERNAL_STORAGE",
+                                                   "01.INTERNET",
+                                                   "02.ACCESS_COARSE_LOCATION",
+                                                   "03.ACCESS_MOCK_LOCATION",
+                                                   "04.ACCESS_FINE_LOCATION",
+                                                   "05.ACCESS_LOCATION_EXTRA_COMMANDS",
+                                                   "06.VIBRATE",
+                                                   "07.WAKE_LOCK",
+                                                   "08.CAMERA",
+                                                   "09.BLUETOOTH",
+                                                   "10.BLUETOOTH_ADMIN",
+                                                   "11.RECORD_AUDIO",
+                                                   "12.READ_PHONE_STATE",
+                                                   "13.READ_SMS",
+                                                   "14.SEND_SMS",
+                                                   "15.RECEIVE_SMS",
+                                                   "16.CALL_PHONE",
+                                                   "17.ACCESS_NETWORK_STATE",
+                                                   "18.DUMP",
+                                                   "19.ACCESS_WIFI_STATE",
+                                                   "20.CHANGE_WIFI_STATE"};
     return table;
 }
 
@@ -41,8 +52,8 @@ std::string permission_display_name(int row) {
 std::string uses_permission_line(int row) {
     if (row < 0 || row >= static_cast<int>(permission_names().size())) return "";
     const bool short_form = row == 0 || row == 17 || row == 18;
-    std::string line = "     <uses-permission android:name=\"android.permission." +
-                       permission_names()[row] + "\"";
+    std::string line =
+        "     <uses-permission android:name=\"android.permission." + permission_names()[row] + "\"";
     line += short_form ? " />" : " android:required=\"false\"></uses-permission>";
     return line;
 }

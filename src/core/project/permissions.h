@@ -13,7 +13,7 @@ const std::vector<std::string>& permission_table();
 // The names that follow "android.permission." (the table text from its fourth character on).
 const std::vector<std::string>& permission_names();
 std::string permission_display_name(int row);  // "Access wifi state"
-std::string uses_permission_line(int row);      // the manifest line, without line end
+std::string uses_permission_line(int row);     // the manifest line, without line end
 
 // A <uses-permission> element of the manifest that names a table permission (in any letter
 // case) in its android:name. Only such elements grant: a permission named in a comment or in

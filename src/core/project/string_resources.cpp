@@ -129,7 +129,8 @@ namespace {
 // The values files in the order their strings are looked for: strings.xml and setup.xml first,
 // then the others by name. Links are left out: they may lead out of the project.
 std::vector<std::string> values_files(const std::string& folder) {
-    std::vector<std::string> files(std::begin(assets::kValuesFiles), std::end(assets::kValuesFiles));
+    std::vector<std::string> files(std::begin(assets::kValuesFiles),
+                                   std::end(assets::kValuesFiles));
     std::vector<platform::dir_entry> entries;
     if (!platform::list_directory(folder + "res\\values", entries)) return files;
     std::vector<std::string> others;

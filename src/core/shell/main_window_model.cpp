@@ -25,14 +25,16 @@ const std::vector<control_layout>& main_window_layout() {
         {id_target_label, k::sunken_label, "16", 222, 270, 26, 20, false},
         {id_target_updown, k::updown, "", 248, 268, 17, 24, false},
         {id_target_sdk, k::hidden_digits, "16", -10, -10, 1, 1, true},
-        {id_permissions, k::button, "Display and/or change the permissions", 8, 296, 256, 20, false},
+        {id_permissions, k::button, "Display and/or change the permissions", 8, 296, 256, 20,
+         false},
         {id_apply, k::multiline_button, "Apply changes now", 280, 222, 48, 69, false},
         {id_discard, k::multiline_button, "Discard changes", 280, 292, 48, 28, false},
         {id_clean, k::button, "Clean project", 32, 339, 78, 32, false},
         {id_batch, k::button, "Create batch", 144, 339, 78, 32, false},
         {id_compile, k::button, "Compile APK", 256, 339, 78, 32, false},
         {id_recent, k::combo, "", 56, 5, 230, 180, true},
-        {id_status, k::label, "Please load a project with the \"Load\" button", 56, 40, 280, 16, true},
+        {id_status, k::label, "Please load a project with the \"Load\" button", 56, 40, 280, 16,
+         true},
         {id_warning, k::notify_label, "[!]", 264, 225, 18, 16, false},
         {id_icon, k::picture, "", 10, 32, 32, 32, true},
         {id_duplicate + id_picture_offset, k::picture, "", 0, 72, 32, 32, true},
@@ -62,10 +64,10 @@ namespace {
 // The controls that only a loaded Android project enables (Apply and Discard follow changes).
 const std::vector<int>& project_controls() {
     static const std::vector<int> ids = {
-        id_duplicate, id_gitignore, id_picture, id_program, id_res_folder, id_src_folder,
-        id_clean, id_batch, id_compile, id_package, id_warning, id_min_label, id_min_updown,
-        id_target_label, id_target_updown, id_app_name, id_version_name, id_version_code,
-        id_permissions};
+        id_duplicate,  id_gitignore,    id_picture,      id_program,      id_res_folder,
+        id_src_folder, id_clean,        id_batch,        id_compile,      id_package,
+        id_warning,    id_min_label,    id_min_updown,   id_target_label, id_target_updown,
+        id_app_name,   id_version_name, id_version_code, id_permissions};
     return ids;
 }
 
@@ -102,7 +104,8 @@ display_state start_state() {
 
 display_state loaded_state(project::kind project_kind) {
     if (project_kind == project::kind::no_manifest) {
-        display_state s = disabled_state("This is not an Android project. Change the folder", "KEY");
+        display_state s =
+            disabled_state("This is not an Android project. Change the folder", "KEY");
         s.icon_picture = "UNK";
         return s;
     }

@@ -12,19 +12,49 @@ namespace shell {
 
 // Control ids of the main window.
 enum main_control : int {
-    id_caption = 1001, id_status = 1002, id_warning = 1003, id_min_label = 1005,
-    id_target_label = 1006, id_version_name = 1011, id_version_code = 1012, id_min_sdk = 1013,
-    id_target_sdk = 1014, id_recent = 1015, id_app_name = 1016, id_package = 1017,
-    id_duplicate = 1018, id_gitignore = 1019, id_picture = 1020, id_program = 1021,
-    id_res_folder = 1022, id_src_folder = 1023, id_permissions = 1024, id_discard = 1025,
-    id_load = 1028, id_apply = 1029, id_batch = 1030, id_compile = 1031, id_clean = 1032,
-    id_icon = 1033, id_min_updown = 1038, id_target_updown = 1039,
+    id_caption = 1001,
+    id_status = 1002,
+    id_warning = 1003,
+    id_min_label = 1005,
+    id_target_label = 1006,
+    id_version_name = 1011,
+    id_version_code = 1012,
+    id_min_sdk = 1013,
+    id_target_sdk = 1014,
+    id_recent = 1015,
+    id_app_name = 1016,
+    id_package = 1017,
+    id_duplicate = 1018,
+    id_gitignore = 1019,
+    id_picture = 1020,
+    id_program = 1021,
+    id_res_folder = 1022,
+    id_src_folder = 1023,
+    id_permissions = 1024,
+    id_discard = 1025,
+    id_load = 1028,
+    id_apply = 1029,
+    id_batch = 1030,
+    id_compile = 1031,
+    id_clean = 1032,
+    id_icon = 1033,
+    id_min_updown = 1038,
+    id_target_updown = 1039,
     id_picture_offset = 100,  // the picture box beside button N has the id N + 100
 };
 
 enum class control_kind {
-    button, multiline_button, edit, digits_edit, label, sunken_label, notify_label, updown,
-    combo, picture, group,
+    button,
+    multiline_button,
+    edit,
+    digits_edit,
+    label,
+    sunken_label,
+    notify_label,
+    updown,
+    combo,
+    picture,
+    group,
     hidden_digits  // an up-down's value box: holds digits only, never shown nor focused
 };
 
@@ -50,11 +80,11 @@ struct button_picture {
 
 struct display_state {
     std::string status;
-    std::string icon_picture;  // "" empty box, else the resource name ("UNK", "OID")
-    std::vector<int> enabled;  // ids to enable
-    std::vector<int> disabled;  // ids to disable
-    std::string picture_caption;  // caption of the picture button ("" = keep)
-    std::string program_caption;  // caption of the program button ("" = keep)
+    std::string icon_picture;              // "" empty box, else the resource name ("UNK", "OID")
+    std::vector<int> enabled;              // ids to enable
+    std::vector<int> disabled;             // ids to disable
+    std::string picture_caption;           // caption of the picture button ("" = keep)
+    std::string program_caption;           // caption of the program button ("" = keep)
     std::vector<button_picture> pictures;  // resource names to show, with the "0"/"1" suffix
 };
 

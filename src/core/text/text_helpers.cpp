@@ -159,7 +159,9 @@ std::string_view trim_view(std::string_view text, std::string_view set) {
     return text.substr(first, last - first + 1);
 }
 
-std::string trim_spaces(std::string_view text) { return std::string(trim_view(text, " ")); }
+std::string trim_spaces(std::string_view text) {
+    return std::string(trim_view(text, " "));
+}
 
 std::string trim_whitespace(std::string_view text) {
     return std::string(trim_view(text, " \t\r\n"));
@@ -193,7 +195,8 @@ bool iequals_ascii(std::string_view a, std::string_view b) {
 }
 
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && same_ignoring_case(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           same_ignoring_case(text.substr(0, prefix.size()), prefix);
 }
 
 std::size_t ifind(std::string_view text, std::string_view find, std::size_t from) {

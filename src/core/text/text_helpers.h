@@ -30,11 +30,13 @@ std::string elapsed_text(double seconds);
 bool consists_of(std::string_view text, std::string_view set);
 // The text without the characters of set at either end.
 std::string_view trim_view(std::string_view text, std::string_view set);
-std::string trim_spaces(std::string_view text);  // only the space character
+std::string trim_spaces(std::string_view text);      // only the space character
 std::string trim_whitespace(std::string_view text);  // spaces, tabs, CR, LF
 std::string to_upper_ascii(std::string_view text);
 std::string to_lower_ascii(std::string_view text);
-constexpr char lower_ascii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char lower_ascii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 bool iequals_ascii(std::string_view a, std::string_view b);
 // Position of the first occurrence ignoring ASCII letter case, or npos.
 std::size_t ifind(std::string_view text, std::string_view find, std::size_t from = 0);

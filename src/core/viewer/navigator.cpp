@@ -44,12 +44,8 @@ void navigator::activated() {
 
 void navigator::link_clicked(const std::string& target) {
     switch (classify_link(target)) {
-        case link_action::quit:
-            host_.close();
-            return;
-        case link_action::in_page:
-            host_.scroll_to_anchor(split_anchor(target).anchor);
-            return;
+        case link_action::quit: host_.close(); return;
+        case link_action::in_page: host_.scroll_to_anchor(split_anchor(target).anchor); return;
         case link_action::show: {
             const std::string page = host_.current_page();
             enter_page_folder();

@@ -10,7 +10,8 @@ public:
     ~unique_file_handle() { reset(); }
     unique_file_handle(const unique_file_handle&) = delete;
     unique_file_handle& operator=(const unique_file_handle&) = delete;
-    unique_file_handle(unique_file_handle&& o) noexcept : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
+    unique_file_handle(unique_file_handle&& o) noexcept
+        : h_(std::exchange(o.h_, INVALID_HANDLE_VALUE)) {}
     unique_file_handle& operator=(unique_file_handle&& o) noexcept {
         if (this != &o) {
             reset();
