@@ -31,6 +31,9 @@ run_suite() {  # $1 = name, rest = command
   count_gtest "$name" "$LOG/${name%% *}.log" $?
 }
 
+echo "== formatting"
+if bash "$REPO_ROOT/scripts/check-format.sh"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+
 echo "== native build"
 if build_native native -DVEXLO_BENCHMARKS=OFF && build_native asan -DVEXLO_SANITIZE=ON -DVEXLO_BENCHMARKS=OFF; then
   run_suite "native (linux-x86_64)" "$BUILD_ROOT/native/tests/unit_tests"
