@@ -470,16 +470,22 @@ BOOL CALLBACK find_shown_tip(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
-// The text of the tool-tip that shows while the mouse rests on the control.
+// The text of the tool-tip that shows while the mouse rests on the control. The mouse is put
+// down again now and then: a tool-tip waits for a move over its control before it shows.
 std::string tip_over(DWORD pid, HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
     tip_search s{pid, ""};
-    gui::wait_until([&s] {
-        EnumWindows(find_shown_tip, reinterpret_cast<LPARAM>(&s));
-        return !s.text.empty();
-    });
+    for (int attempt = 0; attempt < 8 && s.text.empty(); ++attempt) {
+        SetCursorPos(x + attempt % 2, y);
+        gui::wait_until(
+            [&s] {
+                EnumWindows(find_shown_tip, reinterpret_cast<LPARAM>(&s));
+                return !s.text.empty();
+            },
+            1500);
+    }
     return s.text;
 }
 
@@ -501,6 +507,6 @@ TEST_F(MainWindow, SdkToolTipsSayWhatTheLevelsMean) {
     gui::set_item_text(w, id_min_sdk, "30");
     gui::set_item_text(w, id_target_sdk, "29");
     SetCursorPos(0, 0);
-    const std::string min = tip_over(program_->pid(), GetDlgItem(w, id_min_updown));
+    const std::string min = tip_over(program_->pid(), GetDlgItem(w, id_min_label));
     EXPECT_NE(min.find("The min SDK (30) is above the target SDK (29)"), std::string::npos) << min;
 }
