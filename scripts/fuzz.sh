@@ -50,6 +50,8 @@ run_harness() {
   local corpus=$CORPORA/$name work=$WORK/$name
   mkdir -p "$work"
   local seeds=(); [ -d "$corpus" ] && seeds=("$corpus")
+  # The HTML harness also starts from the viewer's own test pages.
+  [ "$name" = html_fuzz ] && seeds+=("$REPO_ROOT/tests/fixtures/html")
   local common=(-timeout=10 -rss_limit_mb=2048 -artifact_prefix="$FINDINGS/$name-")
   if ! nice -n 10 "$binary" "${common[@]}" -runs=0 "${seeds[@]}" >"$log" 2>&1; then
     echo "$name: FAILED on its corpus (see $log)" >"$LOGS/$name.line"; return

@@ -24,6 +24,7 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
+#include "gui/configurator_controls.h"
 #include "vexlo-config/api_chooser_ids.h"
 #include "vexlo-config/control_ids.h"
 #include "vexlo/permissions_ids.h"
@@ -36,25 +37,8 @@ namespace {
 
 using gui::wait_until;
 
-// The controls of the configurator, its API chooser, the keystore dialog and the permissions
-// the tests use, by the programs' own ids.
-enum : int {
-    jdk_path = id_jdk_path,
-    sdk_path = id_sdk_path,
-    ant_path = id_ant_path,
-    keystore_path = id_keystore_path,
-    jdk_detect = id_jdk_detect,
-    sdk_detect = id_sdk_detect,
-    ant_detect = id_ant_detect,
-    create_keystore = id_create_keystore,
-    ready = id_ready,
-    configure_sdk = id_configure_sdk,
-    chooser_list = vexlo_config::api_chooser_ids::list,
-    chooser_button = vexlo_config::api_chooser_ids::ok,
-    keystore_alias = winui::keystore_ids::alias,
-    keystore_password = winui::keystore_ids::password,
-    keystore_confirm = winui::keystore_ids::confirm,
-};
+using namespace configurator_controls;
+
 constexpr int kPermissionCallPhone = permissions_ids::first_box + 16;  // its row in the table
 constexpr int kPermissionsOk = permissions_ids::ok;
 

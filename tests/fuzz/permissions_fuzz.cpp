@@ -6,32 +6,14 @@
 #include "core/project/permission_block.h"
 #include "core/project/permissions.h"
 #include "project_fuzzing.h"
+#include "../unit/permission_support.h"
 
 using namespace project;
 using namespace project_fuzzing;
 
 namespace {
 
-// The text without the table permission elements and without any blank: what no
-// regeneration may change.
-std::string without_permissions(const std::string& text) {
-    std::string out;
-    std::size_t copied = 0;
-    for (const permission_element& e : permission_elements(text)) {
-        out.append(text, copied, e.begin - copied);
-        copied = e.end;
-        if (e.separate_end_tag) {
-            out.append(text, copied, e.end_tag_begin - copied);
-            copied = e.end_tag_end;
-        }
-    }
-    out.append(text, copied, std::string::npos);
-    out.erase(
-        std::remove_if(out.begin(), out.end(),
-                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }),
-        out.end());
-    return out;
-}
+using testing_support::kept_by_permission_regeneration;
 
 std::string shown(const permission_flags& flags) {
     std::string out;
@@ -50,7 +32,7 @@ void check_choice(const std::string& manifest, const permission_flags& choice) {
           shown(choice) + "\n" + once);
     check(manifest_with_permissions(once, choice) == once, "applying twice equals once", once);
     check(comments(once) == comments(manifest), "comments stay comments", once);
-    check(without_permissions(once) == without_permissions(manifest),
+    check(kept_by_permission_regeneration(once) == kept_by_permission_regeneration(manifest),
           "nothing but permission elements and blanks changes", once);
     // Another choice and back gives the same elements, whatever the blanks.
     const std::uint64_t h = hash_of(manifest);
@@ -61,7 +43,8 @@ void check_choice(const std::string& manifest, const permission_flags& choice) {
     const std::string back =
         manifest_with_permissions(manifest_with_permissions(once, other), choice, &again);
     if (again)
-        check(without_permissions(back) == without_permissions(manifest), "no residue", back);
+        check(kept_by_permission_regeneration(back) == kept_by_permission_regeneration(manifest),
+              "no residue", back);
 }
 
 }  // namespace

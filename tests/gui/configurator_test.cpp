@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
+#include "gui/configurator_controls.h"
 #include "vexlo-config/api_chooser_ids.h"
 #include "vexlo-config/control_ids.h"
 #include "vexlo-config/keystore_details_ids.h"
@@ -30,29 +31,7 @@ using gui::wait_until;
 constexpr const char* kCaption = "Android Vexlo Configurator v3.6";
 constexpr const char* kProgressCaption = "Android Vexlo Configurator";
 
-// The controls of the main window and the chooser the tests use, by the programs' own ids.
-enum : int {
-    jdk_path = id_jdk_path,
-    sdk_path = id_sdk_path,
-    ant_path = id_ant_path,
-    keystore_path = id_keystore_path,
-    jdk_detect = id_jdk_detect,
-    sdk_detect = id_sdk_detect,
-    ant_detect = id_ant_detect,
-    create_keystore = id_create_keystore,
-    ready = id_ready,
-    configure_sdk = id_configure_sdk,
-    configure_keystore = id_configure_keystore,
-    jdk_stripe = id_jdk_stripe,
-    sdk_stripe = id_sdk_stripe,
-    ant_stripe = id_ant_stripe,
-    keystore_stripe = id_keystore_stripe,
-    chooser_text = vexlo_config::api_chooser_ids::text,
-    chooser_second_text = vexlo_config::api_chooser_ids::second_text,
-    chooser_list = vexlo_config::api_chooser_ids::list,
-    chooser_button = vexlo_config::api_chooser_ids::ok,  // the SDK manager picture in other modes
-    chooser_change = vexlo_config::api_chooser_ids::change,
-};
+using namespace configurator_controls;
 
 const COLORREF kRed = RGB(255, 0, 0), kOrange = RGB(255, 140, 0), kGreen = RGB(0, 255, 0);
 const COLORREF kPaleGreen = RGB(152, 251, 152), kPink = RGB(255, 192, 203);

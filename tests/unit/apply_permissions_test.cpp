@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "apply_support.h"
+#include "permission_support.h"
 #include "core/project/apply_changes.h"
 #include "core/project/apply_report.h"
 #include "core/project/permission_block.h"
@@ -212,22 +213,7 @@ std::vector<std::string> comments(const std::string& text) {
     return out;
 }
 
-// The text without its table permission elements and blanks: what regeneration keeps.
-std::string kept(const std::string& text) {
-    std::string out;
-    std::size_t copied = 0;
-    for (const permission_element& e : permission_elements(text)) {
-        out.append(text, copied, e.begin - copied);
-        copied = e.end;
-        if (e.separate_end_tag) {
-            out.append(text, copied, e.end_tag_begin - copied);
-            copied = e.end_tag_end;
-        }
-    }
-    out.append(text, copied, std::string::npos);
-    std::erase_if(out, [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-    return out;
-}
+using testing_support::kept_by_permission_regeneration;
 
 }  // namespace
 
@@ -254,7 +240,8 @@ TEST(ApplyPermissions, RegenerationInvariantsOnInputsThatBrokeThem) {
             const std::string once = manifest_with_permissions(manifest, choice, &placed);
             EXPECT_EQ(manifest_with_permissions(once, choice), once);
             EXPECT_EQ(comments(once), comments(manifest));
-            EXPECT_EQ(kept(once), kept(manifest));
+            EXPECT_EQ(kept_by_permission_regeneration(once),
+                      kept_by_permission_regeneration(manifest));
             if (placed) {
                 EXPECT_EQ(granted_permissions(once), choice);
             }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "sample_tools.h"
+
 #include "core/build/batch_identity.h"
 #include "core/build/build_names.h"
 #include "core/build/compile_batch_text.h"
@@ -10,13 +12,7 @@ using namespace build;
 namespace {
 
 tool_config tools() {
-    tool_config t;
-    t.jdk_path = "C:\\Program Files\\Java\\jdk1.8.0_151";
-    t.android_sdk_path = "C:\\Android\\sdk";
-    t.build_tools_path = "C:\\Android\\sdk\\build-tools\\23.0.3";
-    t.ant_path = "C:\\Vexlo\\apache-ant";
-    t.api_target_id = 7;
-    return t;
+    return testing_support::sample_tools();
 }
 
 }  // namespace

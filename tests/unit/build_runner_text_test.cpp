@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_tools.h"
+
 using namespace build;
 
 namespace {
 
 tool_config tools() {
-    tool_config t;
-    t.jdk_path = "C:\\Program Files\\Java\\jdk1.8.0_151";
-    t.android_sdk_path = "C:\\Android\\sdk";
-    t.build_tools_path = "C:\\Android\\sdk\\build-tools\\23.0.3";
-    t.ant_path = "C:\\Vexlo\\apache-ant";
-    return t;
+    return testing_support::sample_tools();
 }
 
 }  // namespace
