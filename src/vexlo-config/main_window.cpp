@@ -224,6 +224,9 @@ bool main_window_handler::on_message(HWND window, UINT message, WPARAM wparam, L
         case WM_SETCURSOR: return set_link_cursor(window, reinterpret_cast<HWND>(wparam));
         case WM_SYSCOMMAND: save_window_position(window); return false;
         case WM_CLOSE:
+            // Gone from the screen at once: a check copying a keystore from a slow network
+            // folder can only stop once the copy returns.
+            ShowWindow(window, SW_HIDE);
             vexlo_config::close_api_check_dialog();  // its check stops with the window
             save_and_close(window);
             return true;
