@@ -19,6 +19,7 @@
 #include "gui/compile_support.h"
 #include "gui/gui_driver.h"
 #include "vexlo/compile_progress_ids.h"
+#include "winui/keystore_ids.h"
 #include "platform/win32/utf16.h"
 #include "unit/test_support.h"
 
@@ -332,9 +333,10 @@ TEST_F(Compile, WrongStorePasswordAsksAgainUntilTheDialogGetsItRight) {
     use_configured_keystore();
     HWND dialog = gui::wait_window(program_->pid(), "Keystore", 30000);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(gui::item_text(dialog, 1007),
+    EXPECT_EQ(gui::item_text(dialog, winui::keystore_ids::prompt),
               "The Alias and/or Password provided are incorrect for this keystore, try again:");
-    EXPECT_EQ(gui::item_text(dialog, 1011), "");  // the fields start empty after a failed check
+    EXPECT_EQ(gui::item_text(dialog, winui::keystore_ids::alias),
+              "");  // the fields start empty after a failed check
     gui::screenshot(dialog, "keystore-dialog-mode1");
 
     auto press_ok_expecting = [&](const std::string& expected) {
@@ -348,24 +350,24 @@ TEST_F(Compile, WrongStorePasswordAsksAgainUntilTheDialogGetsItRight) {
         EXPECT_TRUE(IsWindow(dialog));
     };
     press_ok_expecting("You need to specify non-empty Alias and Password");
-    gui::set_item_text(dialog, 1011, "demo");
+    gui::set_item_text(dialog, winui::keystore_ids::alias, "demo");
     press_ok_expecting("You need to specify non-empty Alias and Password");
-    gui::set_item_text(dialog, 1012, "demo-pass");
-    gui::set_item_text(dialog, 1013, "demo-Pass");
+    gui::set_item_text(dialog, winui::keystore_ids::password, "demo-pass");
+    gui::set_item_text(dialog, winui::keystore_ids::confirm, "demo-Pass");
     press_ok_expecting("Passwords don't match");
-    gui::set_item_text(dialog, 1012, "demo\"pass");
-    gui::set_item_text(dialog, 1013, "demo\"pass");
+    gui::set_item_text(dialog, winui::keystore_ids::password, "demo\"pass");
+    gui::set_item_text(dialog, winui::keystore_ids::confirm, "demo\"pass");
     press_ok_expecting("double quote");
 
-    gui::set_item_text(dialog, 1012, "still-wrong");
-    gui::set_item_text(dialog, 1013, "still-wrong");
+    gui::set_item_text(dialog, winui::keystore_ids::password, "still-wrong");
+    gui::set_item_text(dialog, winui::keystore_ids::confirm, "still-wrong");
     gui::click(dialog, IDOK);
     gui::wait_until([dialog] { return !IsWindow(dialog); }, 4000);
     dialog = gui::wait_window(program_->pid(), "Keystore", 30000);  // checked, asked again
     ASSERT_NE(dialog, nullptr);
-    gui::set_item_text(dialog, 1011, "demo");
-    gui::set_item_text(dialog, 1012, "demo-pass");
-    gui::set_item_text(dialog, 1013, "demo-pass");
+    gui::set_item_text(dialog, winui::keystore_ids::alias, "demo");
+    gui::set_item_text(dialog, winui::keystore_ids::password, "demo-pass");
+    gui::set_item_text(dialog, winui::keystore_ids::confirm, "demo-pass");
     gui::click(dialog, IDOK);
     EXPECT_EQ(success_text().rfind("Project has been successfully built", 0), 0u);
     EXPECT_TRUE(platform::file_exists(folder + kNotesApk));
