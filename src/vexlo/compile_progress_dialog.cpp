@@ -7,10 +7,9 @@
 #include "core/build/compile_messages.h"
 #include "core/shell/main_window_model.h"
 #include "vexlo/compile_worker.h"
-#include "vexlo/loadbar_frames.h"
+#include "vexlo/progress_frame.h"
 #include "vexlo/compile_progress_ids.h"
 #include "winui/dialog_base.h"
-#include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
@@ -20,9 +19,6 @@
 using namespace winui;
 
 namespace {
-
-const COLORREF kBackground = RGB(241, 245, 248);
-const COLORREF kText = RGB(0, 6, 54);
 
 // The last worker: a new build waits until it has ended, so two builds never share files.
 std::unique_ptr<build_worker>& last_worker() {
@@ -48,23 +44,8 @@ public:
         : inputs_(inputs), worker_(worker) {}
 
     void on_init(HWND dialog) override {
-        HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0,
-                                           id_progress_animation, 1, 4, 120, 10);
-        ShowWindow(animation, SW_HIDE);  // shown once the worker has started
-        show_frame(dialog, 0);
-        create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_title, 6, 20,
-                          160, 12);
-        create_control_du(dialog, WC_STATICW, "", SS_LEFTNOWORDWRAP, 0, id_progress_step, 6, 32, 80,
-                          12);
-        create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
-                          id_progress_cancel, 125, 32, 40, 15);
-        bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
-        regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
-        for (auto [id, font] : {std::pair{id_progress_title, bold_.get()},
-                                std::pair{id_progress_step, regular_.get()},
-                                std::pair{id_progress_cancel, bold_.get()}})
-            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SetTimer(dialog, id_progress_timer, 100, nullptr);
+        // The animation shows once the worker has started.
+        frame_.create(dialog, {"", "", false, 80, false});
         PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
         if (!worker_.attach(dialog))
             PostMessageW(dialog, msg_build_finished, build::result_cannot_start, 0);
@@ -79,17 +60,8 @@ public:
     bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM, INT_PTR& result) override {
         switch (message) {
             case WM_TIMER:
-                if (wparam == id_progress_timer && !finished_)
-                    show_frame(dialog, next_loadbar_frame());
+                if (wparam == id_progress_timer && !finished_) frame_.show_next_frame(dialog);
                 return true;
-            case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
-            case WM_CTLCOLORSTATIC: {
-                HDC dc = reinterpret_cast<HDC>(wparam);
-                SetTextColor(dc, kText);
-                SetBkColor(dc, kBackground);
-                result = reinterpret_cast<INT_PTR>(background_.get());
-                return true;
-            }
             case WM_CLOSE: cancel(dialog); return true;
             case msg_build_finished: finish(dialog, wparam); return true;
             case msg_compile_started:
@@ -98,15 +70,11 @@ public:
             case msg_compiling:
             case msg_signing:
             case msg_clean_started: show_step(dialog, step_of(message)); return true;
-            default: return false;
+            default: return frame_.colour(message, wparam, result);
         }
     }
 
 private:
-    void show_frame(HWND dialog, int frame) {
-        SendDlgItemMessageW(dialog, id_progress_animation, STM_SETIMAGE, IMAGE_BITMAP,
-                            reinterpret_cast<LPARAM>(frames_.frame(frame)));
-    }
     void show_step(HWND dialog, build::build_step step) {
         const bool started =
             step == build::build_step::compile_started || step == build::build_step::clean_started;
@@ -122,7 +90,7 @@ private:
     void finish(HWND dialog, WPARAM result) {
         if (finished_) return;  // Cancel and the worker's own end may cross
         finished_ = true;
-        KillTimer(dialog, id_progress_timer);
+        frame_.stop(dialog);
         worker_.detach();
         EndDialog(dialog, static_cast<INT_PTR>(result));
     }
@@ -133,10 +101,7 @@ private:
 
     const build::build_inputs& inputs_;
     build_worker& worker_;
-    loadbar_frames frames_;
-    unique_brush background_{CreateSolidBrush(kBackground)};
-    unique_font bold_;
-    unique_font regular_;
+    progress_frame frame_;
     bool finished_ = false;
 };
 

@@ -4,17 +4,13 @@
 
 #include "core/shell/main_window_model.h"
 #include "vexlo/device_progress_ids.h"
-#include "vexlo/loadbar_frames.h"
+#include "vexlo/progress_frame.h"
 #include "winui/app_messages.h"
 #include "winui/background_job.h"
 #include "winui/dialog_base.h"
-#include "winui/dialog_font.h"
 #include "winui/message_wait.h"
 
 namespace {
-
-const COLORREF kBackground = RGB(241, 245, 248);
-const COLORREF kText = RGB(0, 6, 54);
 
 class device_progress : public winui::dialog_handler {
 public:
@@ -23,21 +19,8 @@ public:
         : title_(title), step_(step), tools_(tools), request_(request), job_(job) {}
 
     void on_init(HWND dialog) override {
-        create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_device_animation, 1, 4, 120, 10);
-        show_frame(dialog);
-        create_control_du(dialog, WC_STATICW, title_, SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, 0,
-                          id_device_title, 6, 20, 160, 12);
-        create_control_du(dialog, WC_STATICW, step_, SS_LEFTNOWORDWRAP, 0, id_device_step, 6, 32,
-                          110, 12);
-        create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
-                          id_device_cancel, 125, 32, 40, 15);
-        bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
-        regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
-        for (auto [id, font] :
-             {std::pair{id_device_title, bold_.get()}, std::pair{id_device_step, regular_.get()},
-              std::pair{id_device_cancel, bold_.get()}})
-            SendDlgItemMessageW(dialog, id, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SetTimer(dialog, id_device_timer, 100, nullptr);
+        frame_.create(dialog, {title_, step_, true, 110, true});
+        frame_.show_next_frame(dialog);
         const bool started = worker_.start([this, dialog] {
             build::run_outcome outcome = run_tool(tools_, request_, &job_);
             // The dialog reads the outcome only after this job has ended.
@@ -60,19 +43,11 @@ public:
     bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM, INT_PTR& result) override {
         switch (message) {
             case WM_TIMER:
-                if (wparam == id_device_timer && !finished_) show_frame(dialog);
+                if (wparam == id_device_timer && !finished_) frame_.show_next_frame(dialog);
                 return true;
-            case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
-            case WM_CTLCOLORSTATIC: {
-                HDC dc = reinterpret_cast<HDC>(wparam);
-                SetTextColor(dc, kText);
-                SetBkColor(dc, kBackground);
-                result = reinterpret_cast<INT_PTR>(background_.get());
-                return true;
-            }
             case WM_CLOSE: cancel(dialog); return true;
             case winui::msg_device_step_done: finish(dialog); return true;
-            default: return false;
+            default: return frame_.colour(message, wparam, result);
         }
     }
 
@@ -86,14 +61,10 @@ public:
     }
 
 private:
-    void show_frame(HWND dialog) {
-        SendDlgItemMessageW(dialog, id_device_animation, STM_SETIMAGE, IMAGE_BITMAP,
-                            reinterpret_cast<LPARAM>(frames_.frame(next_loadbar_frame())));
-    }
     void finish(HWND dialog) {
         if (finished_) return;  // Cancel and adb's own end may cross
         finished_ = true;
-        KillTimer(dialog, id_device_timer);
+        frame_.stop(dialog);
         EndDialog(dialog, 0);
     }
     void cancel(HWND dialog) {
@@ -107,10 +78,7 @@ private:
     const run_request& request_;
     tool_job& job_;
     build::run_outcome outcome_{build::run_status::cancelled, std::string(build::kResultCancelled)};
-    loadbar_frames frames_;
-    unique_brush background_{CreateSolidBrush(kBackground)};
-    unique_font bold_;
-    unique_font regular_;
+    progress_frame frame_;
     bool finished_ = false;
     winui::background_job worker_;  // last: it ends before anything it uses goes
 };

@@ -1,9 +1,12 @@
 #pragma once
-// The controls of the phone's progress dialog (the tests drive them by these ids).
+// The controls of the phone's progress dialog (the tests drive them by these ids): the same
+// frame as the compile's progress dialog.
+#include "vexlo/compile_progress_ids.h"
+
 enum device_progress_id : int {
-    id_device_title = 1001,
-    id_device_step = 1002,
-    id_device_cancel = 1018,
-    id_device_animation = 1033,
-    id_device_timer = 1424,  // the animation's timer
+    id_device_title = id_progress_title,
+    id_device_step = id_progress_step,
+    id_device_cancel = id_progress_cancel,
+    id_device_animation = id_progress_animation,
+    id_device_timer = id_progress_timer,  // the animation's timer
 };
