@@ -243,8 +243,8 @@ int wmain(int argc, wchar_t** argv) {
             testing_support::remove_tree(a);
 
             const std::string b = dir.path() + "xcopy" + std::to_string(run);
-            xcopy.push_back(run_and_wait(L"xcopy.exe /e /h /i /q /y \"" + widen(source) + L"\" \"" +
-                                         widen(b) + L"\""));
+            xcopy.push_back(run_and_wait(L"xcopy.exe /e /h /i /q /y \"" + platform::widen(source) +
+                                         L"\" \"" + platform::widen(b) + L"\""));
             testing_support::remove_tree(b);
         }
         const double o = median(ours), x = median(xcopy);

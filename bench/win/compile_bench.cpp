@@ -39,12 +39,12 @@ double ms_since(clock_type::time_point start) {
 }
 
 DWORD run_and_wait(const std::string& command_line, const std::string& folder) {
-    std::wstring command = widen(command_line);
+    std::wstring command = platform::widen(command_line);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.empty() ? nullptr : widen(folder).c_str(), &si, &pi))
+                        folder.empty() ? nullptr : platform::widen(folder).c_str(), &si, &pi))
         return 1;
     WaitForSingleObject(pi.hProcess, INFINITE);
     DWORD code = 1;
@@ -196,7 +196,7 @@ int wmain(int argc, wchar_t** argv) {
     platform::write_file(
         shell::per_user_file(platform::user_data_folder(), "Vexlo.exe", ".recent.projects"),
         project.substr(0, project.size() - 1) + "\r\n");
-    std::wstring command = L"\"" + widen(bin + "Vexlo.exe") + L"\"";
+    std::wstring command = L"\"" + platform::widen(bin + "Vexlo.exe") + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -206,7 +206,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     WaitForInputIdle(pi.hProcess, 10000);
-    HWND main = wait_for(pi.dwProcessId, widen(shell::kWindowCaption), false, 20000);
+    HWND main = wait_for(pi.dwProcessId, platform::widen(shell::kWindowCaption), false, 20000);
     if (!main) {
         std::printf("no main window\n");
         return 1;

@@ -48,14 +48,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command_line, int show)
         CreateWindowW(L"layout_floor", L"Layout floor", WS_POPUP | WS_CAPTION | WS_SYSMENU,
                       CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
     const SIZE size =
-        configurator ? window_size_for_client(window, kClientWidth, kClientHeight)
-                     : window_size_for_client(window, shell::kClientWidth, shell::kClientHeight);
+        configurator
+            ? winui::window_size_for_client(window, vexlo_config::kClientWidth,
+                                            vexlo_config::kClientHeight)
+            : winui::window_size_for_client(window, shell::kClientWidth, shell::kClientHeight);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-    main_window_resources resources;  // fonts and button faces of the configurator's controls
+    vexlo_config::main_window_resources
+        resources;  // fonts and button faces of the configurator's controls
     if (configurator)
-        create_main_window_controls(window, resources);
+        vexlo_config::create_main_window_controls(window, resources);
     else
-        create_main_window_controls(window);
+        vexlo::create_main_window_controls(window);
     ShowWindow(window, show);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

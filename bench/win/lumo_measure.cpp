@@ -57,7 +57,7 @@ struct frame_times {
 };
 
 // Scrolls by a step and paints at once, as a user's scrolling does, timing each frame.
-frame_times scroll_frames(html_view& view, int step, int frames) {
+frame_times scroll_frames(lumo::html_view& view, int step, int frames) {
     frame_times t;
     for (int i = 0; i < frames; ++i) {
         if (view.scroll_position() + step > view.content_height() ||
@@ -75,7 +75,7 @@ frame_times scroll_frames(html_view& view, int step, int frames) {
 }
 
 // Reading, parsing and laying out the page shown, each timed on its own, as the view does them.
-std::string load_steps(const html_view& view, int width) {
+std::string load_steps(const lumo::html_view& view, int width) {
     std::string out;
     const std::string& path = view.current_page();
     double start = now_ms();
@@ -85,8 +85,8 @@ std::string load_steps(const html_view& view, int width) {
     start = now_ms();
     html::document doc = html::document::from_bytes(bytes);
     out += line("parse_ms", now_ms() - start);
-    gdi_fonts fonts;
-    fonts.set_dpi(window_dpi(view.window()));
+    lumo::gdi_fonts fonts;
+    fonts.set_dpi(winui::window_dpi(view.window()));
     start = now_ms();
     doc.lay_out(MulDiv(width, 96, static_cast<int>(fonts.dpi())), fonts);
     out += line("layout_ms", now_ms() - start);
@@ -94,7 +94,7 @@ std::string load_steps(const html_view& view, int width) {
 }
 
 // Loading the page shown again, whole and step by step, and painting it whole.
-std::string loading_figures(html_view& view, const RECT& client) {
+std::string loading_figures(lumo::html_view& view, const RECT& client) {
     std::string out;
     const double start = now_ms(), start_cpu = thread_cpu_ms();
     view.load(view.current_page(), "");
@@ -109,7 +109,7 @@ std::string loading_figures(html_view& view, const RECT& client) {
     return out;
 }
 
-std::string scrolling_figures(html_view& view, const RECT& client) {
+std::string scrolling_figures(lumo::html_view& view, const RECT& client) {
     std::string out;
     const frame_times wheel = scroll_frames(view, 60, 300);
     out += line("wheel_frames", wheel.count);
@@ -123,7 +123,7 @@ std::string scrolling_figures(html_view& view, const RECT& client) {
 }
 
 // A resize lays the page out again for the new width.
-std::string resize_figures(viewer_window& viewer) {
+std::string resize_figures(lumo::viewer_window& viewer) {
     RECT frame{};
     GetWindowRect(viewer.window(), &frame);
     const double start = now_ms();
@@ -133,8 +133,8 @@ std::string resize_figures(viewer_window& viewer) {
     return line("resize_relayout_ms", now_ms() - start);
 }
 
-void measure(viewer_window& viewer) {
-    html_view& view = viewer.view();
+void measure(lumo::viewer_window& viewer) {
+    lumo::html_view& view = viewer.view();
     UpdateWindow(view.window());
     std::string out = line("first_paint_since_process_start_ms", ms_since_process_start());
     RECT client{};
@@ -150,5 +150,5 @@ void measure(viewer_window& viewer) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     const bool measuring = !platform::environment_variable("LUMO_MEASURE").empty();
-    return run_viewer(instance, show_command, measuring ? measure : nullptr);
+    return lumo::run_viewer(instance, show_command, measuring ? measure : nullptr);
 }

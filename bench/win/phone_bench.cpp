@@ -31,7 +31,7 @@ double ms_since(clock_type::time_point start) {
 }
 
 DWORD run_and_wait(const std::string& command_line) {
-    std::wstring command = widen(command_line);
+    std::wstring command = platform::widen(command_line);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -76,7 +76,7 @@ BOOL CALLBACK find(HWND hwnd, LPARAM param) {
     wchar_t text[256] = {};
     if (s->prefix.empty()) {
         GetWindowTextW(hwnd, text, 256);
-        if (widen(shell::kWindowCaption) != text) return TRUE;
+        if (platform::widen(shell::kWindowCaption) != text) return TRUE;
     } else {
         wchar_t cls[64] = {};
         GetClassNameW(hwnd, cls, 64);
@@ -149,13 +149,13 @@ int wmain(int argc, wchar_t** argv) {
     const std::string phone = root + "phone\\";
     platform::make_directories(phone);
     platform::write_file(phone + "fake-tools.txt", "adb_devices=PX7 device Pixel_7\r\n");
-    SetEnvironmentVariableW(L"FAKE_ADB_FOLDER", widen(phone).c_str());
+    SetEnvironmentVariableW(L"FAKE_ADB_FOLDER", platform::widen(phone).c_str());
 
     platform::make_directories(platform::user_data_folder());
     platform::write_file(
         shell::per_user_file(platform::user_data_folder(), "Vexlo.exe", ".recent.projects"),
         project.substr(0, project.size() - 1) + "\r\n");
-    std::wstring command = L"\"" + widen(bin + "Vexlo.exe") + L"\"";
+    std::wstring command = L"\"" + platform::widen(bin + "Vexlo.exe") + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};

@@ -4,8 +4,10 @@
 
 #include "platform/win32/utf16.h"
 
+namespace lumo {
+
 bool copy_to_clipboard(HWND owner, const std::string& text) {
-    const std::wstring wide = widen(text);
+    const std::wstring wide = platform::widen(text);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!memory) return false;
@@ -26,3 +28,5 @@ bool copy_to_clipboard(HWND owner, const std::string& text) {
     if (!ok) GlobalFree(memory);  // the clipboard owns it only when it took it
     return ok;
 }
+
+}  // namespace lumo

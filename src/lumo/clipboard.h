@@ -4,5 +4,9 @@
 
 #include <string>
 
+namespace lumo {
+
 // The UTF-8 text with its lines ended by CR LF; false when the clipboard is busy.
 bool copy_to_clipboard(HWND owner, const std::string& text);
+
+}  // namespace lumo

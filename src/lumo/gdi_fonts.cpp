@@ -3,6 +3,8 @@
 #include "core/text/utf8.h"
 #include "platform/win32/utf16.h"
 
+namespace lumo {
+
 gdi_fonts::gdi_fonts() : dc_(CreateCompatibleDC(nullptr)) {
     apply_scaling(dc_);
 }
@@ -39,7 +41,7 @@ gdi_fonts::entry& gdi_fonts::find(const html::font_spec& font) {
     e->font.reset(CreateFontW(-font.size, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                               font.italic ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                               OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, widen(font.face).c_str()));
+                              DEFAULT_PITCH | FF_DONTCARE, platform::widen(font.face).c_str()));
     const HGDIOBJ old = SelectObject(dc_, e->font.get());
     TEXTMETRICW tm{};
     GetTextMetricsW(dc_, &tm);
@@ -96,3 +98,5 @@ int gdi_fonts::text_width(const html::font_spec& font, std::string_view text) {
 HFONT gdi_fonts::handle(const html::font_spec& font) {
     return find(font).font.get();
 }
+
+}  // namespace lumo

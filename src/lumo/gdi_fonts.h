@@ -12,6 +12,8 @@
 #include "core/html/font_metrics.h"
 #include "winui/gdi_handles.h"
 
+namespace lumo {
+
 class gdi_fonts final : public html::font_metrics {
 public:
     gdi_fonts();
@@ -32,7 +34,7 @@ public:
 private:
     struct entry {
         html::font_spec spec;
-        unique_font font;
+        winui::unique_font font;
         html::font_extent extent;
         std::array<int, 256> narrow_widths{};  // U+0000 to U+00FF
         std::unordered_map<std::uint32_t, int> other_widths;
@@ -45,3 +47,5 @@ private:
     std::vector<std::unique_ptr<entry>> entries_;
     entry* last_ = nullptr;
 };
+
+}  // namespace lumo

@@ -3,6 +3,8 @@
 #include "lumo/picture.h"
 #include "platform/win32/utf16.h"
 
+namespace lumo {
+
 gdi_painter::gdi_painter(HDC dc, gdi_fonts& fonts, const picture* image)
     : dc_(dc), fonts_(fonts), image_(image), old_font_(GetCurrentObject(dc, OBJ_FONT)) {
     fonts_.apply_scaling(dc_);
@@ -29,7 +31,7 @@ void gdi_painter::draw_text(int x, int baseline, const html::font_spec& font, ht
         current_font_ = handle;
     }
     SetTextColor(dc_, to_colorref(color));
-    buffer_ = widen(text);
+    buffer_ = platform::widen(text);
     ExtTextOutW(dc_, x, baseline, 0, nullptr, buffer_.c_str(), static_cast<UINT>(buffer_.size()),
                 nullptr);
 }
@@ -55,3 +57,5 @@ void gdi_painter::draw_focus(const html::rect& r) {
     SetTextColor(dc_, RGB(0, 0, 0));
     DrawFocusRect(dc_, &area);
 }
+
+}  // namespace lumo

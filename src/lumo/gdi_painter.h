@@ -5,6 +5,8 @@
 #include "core/html/painter.h"
 #include "lumo/gdi_fonts.h"
 
+namespace lumo {
+
 class picture;
 
 class gdi_painter final : public html::painter {
@@ -34,3 +36,5 @@ private:
 inline COLORREF to_colorref(html::rgb c) {
     return RGB((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
+
+}  // namespace lumo

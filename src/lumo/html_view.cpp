@@ -13,6 +13,8 @@
 #include "platform/win32/utf16.h"
 #include "winui/dpi.h"
 
+namespace lumo {
+
 #ifndef WM_DPICHANGED_AFTERPARENT
 #define WM_DPICHANGED_AFTERPARENT 0x02E3  // Windows 10: the parent moved to another DPI
 #endif
@@ -38,7 +40,7 @@ html_view::html_view(HWND parent, int id, callbacks handlers) : handlers_(std::m
                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | WS_CLIPSIBLINGS, 0, 0, 10, 10,
                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                     reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), this);
-    fonts_.set_dpi(window_dpi(window_));
+    fonts_.set_dpi(winui::window_dpi(window_));
 }
 
 html_view::~html_view() {
@@ -126,7 +128,7 @@ void html_view::after_new_content() {
     selecting_ = false;
     selection_from_ = selection_to_ = {};
     pressed_link_ = -1;
-    SetWindowTextW(window_, widen(path_).c_str());
+    SetWindowTextW(window_, platform::widen(path_).c_str());
     InvalidateRect(window_, nullptr, FALSE);
 }
 
@@ -193,7 +195,7 @@ LRESULT html_view::handle(UINT message, WPARAM w, LPARAM l) {
             InvalidateRect(window_, nullptr, FALSE);
             return 0;
         case WM_DPICHANGED_AFTERPARENT:
-            fonts_.set_dpi(window_dpi(window_));
+            fonts_.set_dpi(winui::window_dpi(window_));
             laid_out_width_ = -1;
             lay_out();
             InvalidateRect(window_, nullptr, FALSE);
@@ -233,3 +235,5 @@ LRESULT html_view::handle(UINT message, WPARAM w, LPARAM l) {
     }
     return DefWindowProcW(window_, message, w, l);
 }
+
+}  // namespace lumo

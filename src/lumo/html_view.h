@@ -16,6 +16,8 @@
 #include "lumo/picture.h"
 #include "winui/gdi_handles.h"
 
+namespace lumo {
+
 class html_view {
 public:
     struct callbacks {
@@ -96,6 +98,8 @@ private:
     int focused_link_ = -1;
 
     HDC buffer_dc_ = nullptr;
-    unique_bitmap buffer_;
+    winui::unique_bitmap buffer_;
     SIZE buffer_size_{};
 };
+
+}  // namespace lumo

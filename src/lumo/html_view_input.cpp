@@ -8,6 +8,8 @@
 #include "lumo/clipboard.h"
 #include "lumo/html_view.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr int kDragDistance = 4;  // a press that moves further selects instead of clicking
@@ -144,3 +146,5 @@ void html_view::on_key(int vk) {
         case viewer::key_effect::none: break;
     }
 }
+
+}  // namespace lumo

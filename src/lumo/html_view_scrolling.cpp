@@ -6,6 +6,8 @@
 #include "lumo/html_view.h"
 #include "lumo/html_view_timer.h"
 
+namespace lumo {
+
 // ---- geometry and scrolling
 
 int html_view::view_width() const {
@@ -90,3 +92,5 @@ void html_view::on_wheel(int delta) {
     scroll_by(
         viewer::wheel_scroll(wheel_rest_, delta, lines, lines == WHEEL_PAGESCROLL, view_height()));
 }
+
+}  // namespace lumo

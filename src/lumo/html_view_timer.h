@@ -3,9 +3,13 @@
 // scrolling and its message handling.
 #include <windows.h>
 
+namespace lumo {
+
 namespace html_view_timer {
 
 constexpr UINT_PTR kScrollBar = 1;
 constexpr UINT kScrollBarDelayMs = 40;
 
 }  // namespace html_view_timer
+
+}  // namespace lumo

@@ -15,5 +15,5 @@ void __verbose_terminate_handler() {
 }  // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-    return run_viewer(instance, show_command, nullptr);
+    return lumo::run_viewer(instance, show_command, nullptr);
 }

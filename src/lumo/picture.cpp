@@ -6,12 +6,14 @@
 #include "platform/win32/utf16.h"
 #include "core/text/text_helpers.h"
 
+namespace lumo {
+
 std::unique_ptr<picture> picture::load(const std::string& path) {
     HBITMAP handle = nullptr;
     int width = 0, height = 0;
     {
         // The GDI+ bitmap keeps the file open; it is copied into a GDI bitmap and let go.
-        Gdiplus::Bitmap source(widen(path).c_str());
+        Gdiplus::Bitmap source(platform::widen(path).c_str());
         if (source.GetLastStatus() != Gdiplus::Ok) return nullptr;
         width = static_cast<int>(source.GetWidth());
         height = static_cast<int>(source.GetHeight());
@@ -33,3 +35,5 @@ bool is_picture_file(const std::string& path) {
     const std::string ext = text::to_lower_ascii(path.substr(dot));
     return ext == ".gif" || ext == ".jpg" || ext == ".jpeg" || ext == ".bmp" || ext == ".png";
 }
+
+}  // namespace lumo

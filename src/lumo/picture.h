@@ -7,6 +7,8 @@
 
 #include "winui/gdi_handles.h"
 
+namespace lumo {
+
 class picture {
 public:
     // Nothing when the file is missing or not a picture GDI+ can read.
@@ -16,10 +18,12 @@ public:
     int height() const { return height_; }
 
 private:
-    unique_bitmap bitmap_;
+    winui::unique_bitmap bitmap_;
     int width_ = 0;
     int height_ = 0;
 };
 
 // Files shown as a picture rather than read as a page (any letter case).
 bool is_picture_file(const std::string& path);
+
+}  // namespace lumo

@@ -12,6 +12,8 @@
 #include "lumo/viewer_window.h"
 #include "platform/win32/utf16.h"
 
+namespace lumo {
+
 namespace {
 
 // The arguments after the program name, split as the shell splits a command line.
@@ -20,7 +22,7 @@ std::vector<std::string> command_line_arguments() {
     int count = 0;
     LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!list) return args;
-    for (int i = 1; i < count; ++i) args.push_back(narrow(list[i]));
+    for (int i = 1; i < count; ++i) args.push_back(platform::narrow(list[i]));
     LocalFree(list);
     return args;
 }
@@ -63,3 +65,5 @@ int run_viewer(HINSTANCE instance, int show_command, void (*on_first_page)(viewe
     if (SUCCEEDED(com)) CoUninitialize();
     return result;
 }
+
+}  // namespace lumo

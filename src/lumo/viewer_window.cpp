@@ -12,6 +12,8 @@
 #include "winui/app_messages.h"
 #include "winui/dpi.h"
 
+namespace lumo {
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"LumoViewer";
@@ -108,12 +110,12 @@ void viewer_window::on_create() {
     view_ = std::make_unique<html_view>(window_, lumo::viewer_ids::view, std::move(handlers));
     place_children();  // sized before the first activation lays a page out in it
 
-    const UINT dpi = window_dpi(window_);
-    strip_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_CENTERIMAGE, 0, 0,
-                             scale(kStripWidth, dpi), scale(kStripHeight, dpi), window_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(lumo::viewer_ids::strip)),
-                             instance_, nullptr);
-    strip_font_ = dialog_font(dpi, 8, FW_BOLD, L"MS Sans Serif", {false, false, false});
+    const UINT dpi = winui::window_dpi(window_);
+    strip_ = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | SS_CENTER | SS_CENTERIMAGE, 0, 0,
+        winui::scale(kStripWidth, dpi), winui::scale(kStripHeight, dpi), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(lumo::viewer_ids::strip)), instance_, nullptr);
+    strip_font_ = winui::dialog_font(dpi, 8, FW_BOLD, L"MS Sans Serif", {false, false, false});
     SendMessageW(strip_, WM_SETFONT, reinterpret_cast<WPARAM>(strip_font_.get()), FALSE);
     strip_brush_.reset(CreateSolidBrush(kStripBackground));
     SetWindowPos(strip_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -205,17 +207,18 @@ void viewer_window::show_missing(const std::string& path) {
 std::string viewer_window::current_folder() const {
     wchar_t buffer[MAX_PATH * 4] = {};
     const DWORD n = GetCurrentDirectoryW(static_cast<DWORD>(std::size(buffer)), buffer);
-    std::string folder = narrow(std::wstring_view(buffer, n < std::size(buffer) ? n : 0));
+    std::string folder = platform::narrow(std::wstring_view(buffer, n < std::size(buffer) ? n : 0));
     if (!folder.empty() && folder.back() != '\\') folder += '\\';
     return folder;
 }
 
 bool viewer_window::set_current_folder(const std::string& folder) {
-    return SetCurrentDirectoryW(widen(folder).c_str()) != 0;
+    return SetCurrentDirectoryW(platform::widen(folder).c_str()) != 0;
 }
 
 void viewer_window::shell_open(const std::string& target) {
-    ShellExecuteW(window_, L"open", widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(window_, L"open", platform::widen(target).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 void viewer_window::show_status(bool visible) {
@@ -223,7 +226,7 @@ void viewer_window::show_status(bool visible) {
 }
 
 void viewer_window::set_status(const std::string& text) {
-    SetWindowTextW(strip_, widen(text).c_str());
+    SetWindowTextW(strip_, platform::widen(text).c_str());
 }
 
 void viewer_window::enable_back(bool enabled) {
@@ -239,3 +242,5 @@ void viewer_window::maximise() {
 void viewer_window::close() {
     PostMessageW(window_, WM_CLOSE, 0, 0);
 }
+
+}  // namespace lumo

@@ -11,6 +11,8 @@
 #include "lumo/html_view.h"
 #include "winui/gdi_handles.h"
 
+namespace lumo {
+
 class viewer_window final : public viewer::viewer_host {
 public:
     viewer_window(HINSTANCE instance, viewer::arguments args);
@@ -54,9 +56,11 @@ private:
     HMENU menu_ = nullptr;
     std::unique_ptr<html_view> view_;
     std::unique_ptr<viewer::navigator> navigator_;
-    unique_font strip_font_;
-    unique_brush strip_brush_;
+    winui::unique_font strip_font_;
+    winui::unique_brush strip_brush_;
     bool activating_ = false;
     bool first_page_shown_ = false;
     void (*first_page_callback_)(viewer_window&) = nullptr;
 };
+
+}  // namespace lumo

@@ -52,7 +52,7 @@ void remove_work_folder(const std::string& folder) {
 // Runs the tools of the check on the job's thread.
 class tool_host : public api_check_host {
 public:
-    tool_host(const build::tool_config& tools, tool_job& job, const std::atomic<bool>& stop)
+    tool_host(const build::tool_config& tools, winui::tool_job& job, const std::atomic<bool>& stop)
         : tools_(tools), job_(job), stop_(stop) {}
 
     // The alias check of the keystore dialog's programs, on a throw-away copy, run in the job
@@ -66,11 +66,11 @@ public:
         platform::remove_file(copy);
         build::run_outcome outcome{build::run_status::finished, ""};
         if (platform::copy_file(keystore, copy)) {
-            run_request request;
+            winui::run_request request;
             request.command = build::changealias_command(alias, password);
             request.folder = folder;
             request.variant = build::runner_variant::configurator;
-            outcome = run_tool(tools_, request, &job_);
+            outcome = winui::run_tool(tools_, request, &job_);
         } else if (platform::file_exists(keystore)) {
             outcome = {build::run_status::cannot_write, std::string(build::kResultErrorWriting)};
         }
@@ -89,11 +89,11 @@ public:
         const std::string folder = platform::temp_folder() + "\\vexlo-config-targets-" +
                                    std::to_string(GetCurrentProcessId()) + "\\";
         platform::make_directories(folder);
-        run_request request;
+        winui::run_request request;
         request.command = "android list targets";
         request.folder = folder;
         request.variant = build::runner_variant::configurator;
-        const build::run_outcome outcome = run_tool(tools_, request, &job_);
+        const build::run_outcome outcome = winui::run_tool(tools_, request, &job_);
         remove_work_folder(folder);
         return outcome.text;
     }
@@ -102,14 +102,14 @@ public:
 
 private:
     build::tool_config tools_;
-    tool_job& job_;
+    winui::tool_job& job_;
     const std::atomic<bool>& stop_;
 };
 
 HWND g_open_dialog = nullptr;  // the window's thread only
 
-unique_font tahoma(HWND dialog, int weight) {
-    return dialog_font(dialog, 8, weight, L"Tahoma");
+winui::unique_font tahoma(HWND dialog, int weight) {
+    return winui::dialog_font(dialog, 8, weight, L"Tahoma");
 }
 
 class check_dialog : public winui::dialog_handler {
@@ -135,18 +135,18 @@ private:
     void finish(HWND dialog);
 
     HWND owner_;
-    std::array<unique_bitmap, 10> frames_;
-    unique_brush background_{CreateSolidBrush(kBackground)};
-    unique_font bold_;
-    unique_font regular_;
+    std::array<winui::unique_bitmap, 10> frames_;
+    winui::unique_brush background_{CreateSolidBrush(kBackground)};
+    winui::unique_font bold_;
+    winui::unique_font regular_;
     winui::result_job<api_check_result> task_;  // last: ends before anything it uses goes
 };
 
 void check_dialog::start_check(HWND dialog) {
-    auto job = std::make_shared<tool_job>();
+    auto job = std::make_shared<winui::tool_job>();
     const build::tool_config config = app().config;
     const bool started = task_.start(
-        dialog, msg_api_check_done,
+        dialog, winui::msg_api_check_done,
         [config, job](const std::atomic<bool>& stop) {
             tool_host host(config, *job, stop);
             return configurator::run_api_check(config, host);
@@ -157,19 +157,19 @@ void check_dialog::start_check(HWND dialog) {
 
 void check_dialog::on_init(HWND dialog) {
     g_open_dialog = dialog;
-    set_program_icons(dialog);
+    winui::set_program_icons(dialog);
     const HINSTANCE module = GetModuleHandleW(nullptr);
     for (int i = 0; i < 10; ++i) {
         const std::wstring name = L"LOADBAR0" + std::to_wstring(i);
         frames_[static_cast<std::size_t>(i)].reset(static_cast<HBITMAP>(
             LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     }
-    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, animation, 1, 4, 120, 10);
+    winui::create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, animation, 1, 4, 120, 10);
     show_frame(dialog, 0);
-    create_control_du(dialog, WC_STATICW, "Checking Android APIs available", SS_LEFTNOWORDWRAP, 0,
-                      title, 6, 18, 160, 12);
-    create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, note, 6, 28,
-                      80, 12);
+    winui::create_control_du(dialog, WC_STATICW, "Checking Android APIs available",
+                             SS_LEFTNOWORDWRAP, 0, title, 6, 18, 160, 12);
+    winui::create_control_du(dialog, WC_STATICW, "Please be patient", SS_LEFTNOWORDWRAP, 0, note, 6,
+                             28, 80, 12);
     bold_ = tahoma(dialog, FW_BOLD);
     regular_ = tahoma(dialog, FW_NORMAL);
     SendDlgItemMessageW(dialog, title, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.get()), FALSE);
@@ -202,7 +202,7 @@ bool check_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM l
         case WM_TIMER:
             if (wparam == kTimer) show_frame(dialog, next_frame());
             return true;
-        case msg_api_check_done: finish(dialog); return true;
+        case winui::msg_api_check_done: finish(dialog); return true;
         case WM_CTLCOLORDLG: result = reinterpret_cast<INT_PTR>(background_.get()); return true;
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wparam);
@@ -229,7 +229,7 @@ void close_api_check_dialog() {
 
 void run_api_check_dialog(HWND owner) {
     check_dialog handler(owner);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = "Android Vexlo Configurator";
     spec.style = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
     spec.width = 152;

@@ -34,32 +34,33 @@ bool sdk_folder_writable() {
     const std::string& sdk = app().config.android_sdk_path;
     if (sdk.empty()) return false;
     busy_scope busy;
-    return run_command(app().config, "DIR /B", sdk, 0, build::runner_variant::configurator) !=
-           build::kResultErrorWriting;
+    return winui::run_command(app().config, "DIR /B", sdk, 0,
+                              build::runner_variant::configurator) != build::kResultErrorWriting;
 }
 
 HWND add(HWND dialog, const wchar_t* cls, const std::string& text, DWORD style, DWORD ex_style,
-         int id, int x, int y, int w, int h, const unique_font* font) {
-    HWND control = create_control(dialog, cls, text, style, ex_style, id, x, y, w, h);
+         int id, int x, int y, int w, int h, const winui::unique_font* font) {
+    HWND control = winui::create_control(dialog, cls, text, style, ex_style, id, x, y, w, h);
     if (font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font->get()), FALSE);
     return control;
 }
 
-void add_target_list(HWND dialog, const unique_font& font, int top) {
+void add_target_list(HWND dialog, const winui::unique_font& font, int top) {
     // The height includes the dropped list.
     HWND targets = add(dialog, WC_COMBOBOXW, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                        list, 14, top, 192, 160, &font);
     for (const configurator::api_target& t : app().targets)
         SendMessageW(targets, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(widen(t.description).c_str()));
+                     reinterpret_cast<LPARAM>(platform::widen(t.description).c_str()));
 }
 
 void add_manager_picture(HWND dialog) {
-    HWND picture = create_control(dialog, WC_STATICW, "", SS_BITMAP | SS_NOTIFY, WS_EX_CLIENTEDGE,
-                                  manager, 105, 105, 90, 90);
-    const UINT dpi = window_dpi(dialog);
-    SetWindowPos(picture, nullptr, 0, 0, scale(90, dpi), scale(90, dpi), SWP_NOMOVE | SWP_NOZORDER);
-    draw_resource_png_fitted(dialog, manager, "ASDK");
+    HWND picture = winui::create_control(dialog, WC_STATICW, "", SS_BITMAP | SS_NOTIFY,
+                                         WS_EX_CLIENTEDGE, manager, 105, 105, 90, 90);
+    const UINT dpi = winui::window_dpi(dialog);
+    SetWindowPos(picture, nullptr, 0, 0, winui::scale(90, dpi), winui::scale(90, dpi),
+                 SWP_NOMOVE | SWP_NOZORDER);
+    winui::draw_resource_png_fitted(dialog, manager, "ASDK");
 }
 
 int index_of_id(int id) {
@@ -77,13 +78,13 @@ void open_sdk_manager(HWND dialog, bool writable) {
     const std::string& sdk = app().config.android_sdk_path;
     if (writable) {
         // The SDK manager shows its own window; the picture rests for a moment meanwhile.
-        enable_item(dialog, manager, false);
-        ShellExecuteW(nullptr, L"open", widen(sdk + "\\tools\\android").c_str(), nullptr, nullptr,
-                      SW_HIDE);
+        winui::enable_item(dialog, manager, false);
+        ShellExecuteW(nullptr, L"open", platform::widen(sdk + "\\tools\\android").c_str(), nullptr,
+                      nullptr, SW_HIDE);
         SetTimer(dialog, kManagerTimer, 4000, nullptr);
     } else {
-        ShellExecuteW(nullptr, L"explore", widen(sdk + "\\tools").c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+        ShellExecuteW(nullptr, L"explore", platform::widen(sdk + "\\tools").c_str(), nullptr,
+                      nullptr, SW_SHOWNORMAL);
     }
 }
 
@@ -112,13 +113,13 @@ private:
     chooser_mode mode_;
     bool writable_;
     COLORREF headline_colour_ = RGB(0, 0, 139);
-    unique_font bold_;
+    winui::unique_font bold_;
 };
 
 void chooser_dialog::on_init(HWND dialog) {
-    set_client_size(dialog, 300, 205);
-    set_program_icons(dialog);
-    bold_ = dialog_font(dialog, 8, FW_BOLD, L"Arial");
+    winui::set_client_size(dialog, 300, 205);
+    winui::set_program_icons(dialog);
+    bold_ = winui::dialog_font(dialog, 8, FW_BOLD, L"Arial");
     add(dialog, WC_STATICW, configurator::chooser_headline(mode_, writable_), SS_LEFT | SS_NOPREFIX,
         0, text, 4, 8, 292, 90, &bold_);
     switch (mode_) {
@@ -131,8 +132,8 @@ void chooser_dialog::on_init(HWND dialog) {
             add_target_list(dialog, bold_, 45);
             add(dialog, WC_BUTTONW, "Ok", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, ok, 230, 43, 45, 24,
                 nullptr);
-            const UINT dpi = window_dpi(dialog);
-            SetWindowPos(dialog, nullptr, 0, 0, scale(305, dpi), scale(105, dpi),
+            const UINT dpi = winui::window_dpi(dialog);
+            SetWindowPos(dialog, nullptr, 0, 0, winui::scale(305, dpi), winui::scale(105, dpi),
                          SWP_NOMOVE | SWP_NOZORDER);
             break;
         }
@@ -169,7 +170,7 @@ bool chooser_dialog::on_command(HWND dialog, int id, int code) {
     if (id == list && (code == CBN_SELCHANGE || code == CBN_SELENDOK) &&
         configurator::selection_differs(app().targets, selected(dialog),
                                         app().config.api_target_id))
-        enable_item(dialog, change, true);
+        winui::enable_item(dialog, change, true);
     if (id == change && code == BN_CLICKED) change_target(dialog);
     return true;
 }
@@ -181,7 +182,7 @@ bool chooser_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM
         case WM_TIMER:
             if (wparam == kManagerTimer) {
                 KillTimer(dialog, kManagerTimer);
-                enable_item(dialog, manager, true);
+                winui::enable_item(dialog, manager, true);
             }
             return true;
         case WM_CTLCOLORSTATIC: {
@@ -205,7 +206,7 @@ void show_api_chooser(HWND owner) {
     const bool writable = sdk_folder_writable();
     chooser_dialog handler(
         configurator::chooser_mode_for(app().targets, app().config.api_target_id), writable);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = "Android SDK";
     spec.width = 200;  // replaced by the exact client size at initialisation
     spec.height = 133;

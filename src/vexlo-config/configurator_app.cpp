@@ -7,6 +7,8 @@
 #include "platform/win32/utf16.h"
 #include "winui/message_box.h"
 
+namespace vexlo_config {
+
 configurator_app& app() {
     static configurator_app state;
     return state;
@@ -20,7 +22,7 @@ namespace {
 
 std::string folder_text(const wchar_t* buffer, UINT n) {
     if (n == 0 || n >= MAX_PATH) return "";
-    return text::with_one_trailing_backslash(narrow(std::wstring_view(buffer, n)));
+    return text::with_one_trailing_backslash(platform::narrow(std::wstring_view(buffer, n)));
 }
 
 std::string current_folder() {
@@ -29,7 +31,7 @@ std::string current_folder() {
     const DWORD got = GetCurrentDirectoryW(n, buffer.data());
     if (got == 0 || got >= n) return "";
     buffer.resize(got);
-    return text::with_one_trailing_backslash(narrow(buffer));
+    return text::with_one_trailing_backslash(platform::narrow(buffer));
 }
 
 }  // namespace
@@ -58,6 +60,8 @@ configurator::detection_places this_machine() {
 }
 
 int tell(HWND owner, const std::string& text, UINT style) {
-    return show_message(owner, text, std::string(configurator::kMessageCaption),
-                        style | MB_TASKMODAL);
+    return winui::show_message(owner, text, std::string(configurator::kMessageCaption),
+                               style | MB_TASKMODAL);
 }
+
+}  // namespace vexlo_config

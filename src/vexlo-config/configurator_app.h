@@ -12,6 +12,8 @@
 #include "core/configurator/tool_detection.h"
 #include "winui/app_messages.h"
 
+namespace vexlo_config {
+
 struct configurator_app {
     build::tool_config config;                      // the configurator's meaning of the states
     std::vector<configurator::api_target> targets;  // found once, at the API check
@@ -33,10 +35,6 @@ std::string config_file_path();
 // The places the tool detection looks at on this machine.
 configurator::detection_places this_machine();
 
-using winui::msg_api_check_done;
-using winui::msg_refresh_done;
-using winui::msg_request_refresh;
-
 // While it lives, the window's thread counts as busy with a command.
 class busy_scope {
 public:
@@ -48,3 +46,5 @@ public:
 
 // The configurator's message box: task-modal, titled "Android Vexlo Configurator".
 int tell(HWND owner, const std::string& text, UINT style);
+
+}  // namespace vexlo_config

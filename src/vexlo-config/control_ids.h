@@ -1,4 +1,6 @@
 #pragma once
+
+namespace vexlo_config {
 // Control ids and the timer of the configurator's main window.
 
 enum main_window_id : int {
@@ -47,3 +49,5 @@ inline constexpr unsigned kDetectTimerBase = 1500;
 
 inline constexpr int kClientWidth = 523;
 inline constexpr int kClientHeight = 506;
+
+}  // namespace vexlo_config

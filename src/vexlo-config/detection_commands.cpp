@@ -17,6 +17,8 @@
 #include "vexlo-config/status_refresh.h"
 #include "winui/text_controls.h"
 
+namespace vexlo_config {
+
 using configurator::tool_section;
 
 namespace {
@@ -56,8 +58,8 @@ std::string pick_folder(HWND owner, const std::string& title, const std::string&
     // The browser's new style needs the thread's apartment; set up once, when first needed.
     static const HRESULT apartment = OleInitialize(nullptr);
     (void)apartment;
-    const std::wstring wide_title = widen(title);
-    const std::wstring wide_current = widen(current);
+    const std::wstring wide_title = platform::widen(title);
+    const std::wstring wide_current = platform::widen(current);
     wchar_t display[MAX_PATH] = {};
     BROWSEINFOW info{};
     info.hwndOwner = owner;
@@ -71,13 +73,13 @@ std::string pick_folder(HWND owner, const std::string& title, const std::string&
     wchar_t path[MAX_PATH] = {};
     const bool ok = SHGetPathFromIDListW(chosen, path) != FALSE;
     CoTaskMemFree(chosen);
-    return ok ? narrow(path) : "";
+    return ok ? platform::narrow(path) : "";
 }
 
 }  // namespace
 
 void start_autodetect(HWND window, tool_section section) {
-    enable_item(window, detect_button(section), false);
+    winui::enable_item(window, detect_button(section), false);
     const configurator::detection_places places = this_machine();
     g_pending.start(section, section == tool_section::jdk ? configurator::detect_jdk(places)
                              : section == tool_section::sdk
@@ -94,7 +96,7 @@ bool finish_autodetect(HWND window, UINT_PTR timer) {
     if (!waiting) return true;  // the user chose a folder meanwhile
     const std::string& found = *waiting;
     if (found.empty()) {
-        enable_item(window, detect_button(section), true);
+        winui::enable_item(window, detect_button(section), true);
         tell(window, configurator::not_found_text(section), MB_OK | MB_ICONEXCLAMATION);
         return true;
     }
@@ -129,8 +131,10 @@ void browse_for_tool(HWND window, tool_section section) {
     // dropped rather than allowed to overwrite it.
     g_pending.user_chose(section);
     if (KillTimer(window, kDetectTimerBase + index_of(section)))
-        enable_item(window, detect_button(section), true);
+        winui::enable_item(window, detect_button(section), true);
     store(window, section, accepted);
     const std::string problem = configurator::version_problem(section, accepted);
     if (!problem.empty()) tell(window, problem, MB_OK | MB_ICONEXCLAMATION);
 }
+
+}  // namespace vexlo_config

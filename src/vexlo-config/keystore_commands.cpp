@@ -19,6 +19,8 @@
 #include "winui/keystore_dialog.h"
 #include "winui/message_box.h"
 
+namespace vexlo_config {
+
 namespace {
 
 constexpr const wchar_t kFilter[] = L"Java KeyStore (*.JKS)\0*.jks\0";
@@ -42,7 +44,7 @@ std::string keystore_file_dialog(HWND owner, bool save, const wchar_t* title) {
     const BOOL ok = save ? GetSaveFileNameW(&info) : GetOpenFileNameW(&info);
     if (!ok) return "";
     file.resize(wcslen(file.c_str()));
-    return narrow(file);
+    return platform::narrow(file);
 }
 
 // Asks for alias and password until keytool accepts them for the configured keystore, or the
@@ -60,17 +62,17 @@ void confirmation_loop(HWND window) {
         build::run_outcome outcome;
         const build::alias_check check = [&] {
             busy_scope busy;
-            return check_keystore_alias(config, build::runner_variant::configurator,
-                                        config.keystore_path, config.keystore_alias,
-                                        config.keystore_password, &outcome);
+            return winui::check_keystore_alias(config, build::runner_variant::configurator,
+                                               config.keystore_path, config.keystore_alias,
+                                               config.keystore_password, &outcome);
         }();
         app().dialog_alias.clear();
         app().dialog_password.clear();
         if (check == build::alias_check::not_checked) {
             // No answer is no verdict: say why instead of calling the values wrong.
             config.keystore_state = 0;
-            show_message(window, build::alias_check_failed_message(outcome), kKeystoreCaption,
-                         MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            winui::show_message(window, build::alias_check_failed_message(outcome),
+                                kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
             break;
         }
         config.keystore_state = check == build::alias_check::fits ? 1 : 0;
@@ -84,21 +86,22 @@ void confirmation_loop(HWND window) {
 // keystore and its password the app can never be updated.
 void advise_keeping_safe(HWND window, const std::string& file) {
     const configurator::split_path where = configurator::split_keystore_path(file);
-    run_request request;
+    winui::run_request request;
     request.command = configurator::list_key_command(where.file_name, app().config.keystore_alias,
                                                      app().config.keystore_password);
     request.folder = where.folder;
     request.variant = build::runner_variant::configurator;
     const build::run_outcome listing = [&] {
         busy_scope busy;
-        return run_tool(app().config, request);
+        return winui::run_tool(app().config, request);
     }();
     const std::string text =
         configurator::keep_keystore_safe_text(file, configurator::certificate_sha256(listing.text));
-    if (show_message(window, text, kKeystoreCaption,
-                     MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES)
+    if (winui::show_message(window, text, kKeystoreCaption,
+                            MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES)
         ShellExecuteW(nullptr, L"open", L"explorer.exe",
-                      widen(build::explorer_select_parameters(file)).c_str(), nullptr, SW_SHOW);
+                      platform::widen(build::explorer_select_parameters(file)).c_str(), nullptr,
+                      SW_SHOW);
 }
 
 }  // namespace
@@ -124,14 +127,15 @@ bool may_create_at(HWND window, const std::string& file) {
     if (replacing && platform::is_read_only(file)) {
         configurator::keystore_making refused;
         refused.outcome = configurator::keystore_made::read_only;
-        show_message(window, configurator::keystore_problem_text(file, refused, ""),
-                     kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        winui::show_message(window, configurator::keystore_problem_text(file, refused, ""),
+                            kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
         return false;
     }
-    if (replacing && show_message(window, configurator::replace_question(file), kKeystoreCaption,
-                                  MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
-        show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
-                     MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    if (replacing &&
+        winui::show_message(window, configurator::replace_question(file), kKeystoreCaption,
+                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES) {
+        winui::show_message(window, std::string(configurator::kCreationCancelled), kKeystoreCaption,
+                            MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
         return false;
     }
     return true;
@@ -151,26 +155,27 @@ void create_keystore(HWND window) {
     configurator::keystore_tools tools;
     tools.generate = [&outcome](const std::string& path) {
         const configurator::split_path where = configurator::split_keystore_path(path);
-        run_request request;
+        winui::run_request request;
         request.command = configurator::genkey_command(where.file_name, app().dialog_alias,
                                                        app().dialog_password, app().owner);
         request.folder = where.folder;
         request.variant = build::runner_variant::configurator;
         busy_scope busy;
-        outcome = run_tool(app().config, request);
+        outcome = winui::run_tool(app().config, request);
     };
     tools.opens = [&outcome](const std::string& path) {
         busy_scope busy;
-        return check_keystore_alias(app().config, build::runner_variant::configurator, path,
-                                    app().dialog_alias, app().dialog_password,
-                                    &outcome) == build::alias_check::fits;
+        return winui::check_keystore_alias(app().config, build::runner_variant::configurator, path,
+                                           app().dialog_alias, app().dialog_password,
+                                           &outcome) == build::alias_check::fits;
     };
     const configurator::keystore_making making = configurator::make_keystore(file, tools);
     if (making.outcome != configurator::keystore_made::created) {
         const bool kept = making.outcome == configurator::keystore_made::not_replaced;
         const std::string text = configurator::keystore_problem_text(file, making, outcome.text);
         if (kept)
-            show_message(window, text, kKeystoreCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            winui::show_message(window, text, kKeystoreCaption,
+                                MB_OK | MB_ICONERROR | MB_TASKMODAL);
         else
             tell(window, text, MB_OK | MB_ICONERROR);
         return;
@@ -184,3 +189,5 @@ void create_keystore(HWND window) {
     tell(window, configurator::keystore_created_text(making), MB_OK | MB_ICONINFORMATION);
     advise_keeping_safe(window, file);
 }
+
+}  // namespace vexlo_config

@@ -3,6 +3,10 @@
 // and password ("Configure keystore"), and create a new one with keytool.
 #include <windows.h>
 
+namespace vexlo_config {
+
 void select_keystore(HWND window);
 void confirm_keystore(HWND window);
 void create_keystore(HWND window);
+
+}  // namespace vexlo_config

@@ -41,20 +41,20 @@ public:
     explicit details_dialog(owner_details& details) : details_(details) {}
 
     void on_init(HWND dialog) override {
-        set_client_size(dialog, 264, 176);
-        set_program_icons(dialog);
+        winui::set_client_size(dialog, 264, 176);
+        winui::set_program_icons(dialog);
         const owner_details samples = configurator::sample_owner_details();
         int label_id = first_label;
         for (const field& f : kFields) {
-            create_control(dialog, WC_STATICW, f.label, SS_LEFTNOWORDWRAP, 0, label_id++, 8,
-                           f.label_top, f.label_width, 16);
-            create_control(dialog, WC_EDITW, samples.*f.value, WS_TABSTOP | ES_AUTOHSCROLL,
-                           WS_EX_CLIENTEDGE, f.id, f.box_left, f.box_top, f.box_width, 18);
+            winui::create_control(dialog, WC_STATICW, f.label, SS_LEFTNOWORDWRAP, 0, label_id++, 8,
+                                  f.label_top, f.label_width, 16);
+            winui::create_control(dialog, WC_EDITW, samples.*f.value, WS_TABSTOP | ES_AUTOHSCROLL,
+                                  WS_EX_CLIENTEDGE, f.id, f.box_left, f.box_top, f.box_width, 18);
         }
-        create_control(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 72,
-                       144, 72, 24);
-        create_control(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 176, 144,
-                       72, 24);
+        winui::create_control(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
+                              72, 144, 72, 24);
+        winui::create_control(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 176,
+                              144, 72, 24);
     }
 
     int initial_focus() const override { return full_name; }
@@ -77,11 +77,11 @@ public:
 private:
     void confirm(HWND dialog) {
         owner_details typed;
-        for (const field& f : kFields) typed.*f.value = get_item_text(dialog, f.id);
+        for (const field& f : kFields) typed.*f.value = winui::get_item_text(dialog, f.id);
         const owner_details merged = configurator::merge_owner_details(details_, typed);
         const std::string problem = configurator::owner_details_problem(merged);
         if (!problem.empty()) {
-            show_message(dialog, problem, kTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+            winui::show_message(dialog, problem, kTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
             return;
         }
         details_ = merged;
@@ -97,7 +97,7 @@ private:
 
 bool keystore_details_dialog(HWND owner, owner_details& details) {
     details_dialog handler(details);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = kTitle;
     spec.width = 176;  // replaced by the exact client size at initialisation
     spec.height = 118;

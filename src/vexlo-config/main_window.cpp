@@ -26,6 +26,8 @@
 #include "winui/window_icon.h"
 #include "winui/window_position.h"
 
+namespace vexlo_config {
+
 using configurator::tool_section;
 
 namespace {
@@ -43,10 +45,10 @@ struct main_window {
 main_window* g_window = nullptr;  // the window's thread only
 
 void initialise(HWND window) {
-    place_main_window(window, kClientWidth, kClientHeight);
+    winui::place_main_window(window, kClientWidth, kClientHeight);
     create_main_window_controls(window, g_window->resources);
     place_section_pictures(window);
-    set_program_icons(window);
+    winui::set_program_icons(window);
 
     build::tool_config& config = app().config;
     g_window->reading.join();
@@ -57,7 +59,7 @@ void initialise(HWND window) {
         {&config.ant_path, id_ant_detect},
     };
     for (const auto& [path, button] : detect_buttons)
-        if (!path->empty()) enable_item(window, button, false);
+        if (!path->empty()) winui::enable_item(window, button, false);
 
     SetTimer(window, kMainTimer, kMainTimerPeriod, nullptr);
     // The first tick follows as soon as the window has painted itself (see WM_PAINT).
@@ -116,7 +118,7 @@ void open_link(int id) {
     const std::string_view url = id == id_jdk_link   ? configurator::kJdkDownload
                                  : id == id_sdk_link ? configurator::kSdkDownload
                                                      : configurator::kAntDownload;
-    ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", platform::widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // Closing: the configuration is written with what has been collected, and a failure is told
@@ -212,8 +214,8 @@ bool main_window_handler::on_message(HWND window, UINT message, WPARAM wparam, L
                 SetTimer(window, kFirstTickTimer, USER_TIMER_MINIMUM, nullptr);
             }
             return false;  // the dialog paints itself
-        case msg_request_refresh: request_status_refresh(window); return true;
-        case msg_refresh_done:
+        case winui::msg_request_refresh: request_status_refresh(window); return true;
+        case winui::msg_refresh_done:
             g_window->refresh.on_done(window, g_window->painter, g_window->resources);
             return true;
         case WM_CTLCOLORSTATIC:
@@ -222,7 +224,7 @@ bool main_window_handler::on_message(HWND window, UINT message, WPARAM wparam, L
                                    reinterpret_cast<HDC>(wparam));
             return true;
         case WM_SETCURSOR: return set_link_cursor(window, reinterpret_cast<HWND>(wparam));
-        case WM_SYSCOMMAND: save_window_position(window); return false;
+        case WM_SYSCOMMAND: winui::save_window_position(window); return false;
         case WM_CLOSE:
             // Gone from the screen at once: a check copying a keystore from a slow network
             // folder can only stop once the copy returns.
@@ -250,7 +252,7 @@ void run_main_window() {
     if (!window.reading.start(read)) read();  // no thread: read in place
     prerender_section_pictures();
     g_window = &window;
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = std::string(configurator::kWindowCaption);
     // Visible from its creation: the first timer tick opens a dialog over it at once.
     spec.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
@@ -260,3 +262,5 @@ void run_main_window() {
     winui::run_dialog(nullptr, spec, handler);
     g_window = nullptr;
 }
+
+}  // namespace vexlo_config

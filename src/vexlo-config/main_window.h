@@ -3,5 +3,9 @@
 // Keystore), the half-second timer, and the tool configuration written when it closes.
 #include <windows.h>
 
+namespace vexlo_config {
+
 // Shows the window as a modal dialog without parent; returns when it has closed.
 void run_main_window();
+
+}  // namespace vexlo_config

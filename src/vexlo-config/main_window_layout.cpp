@@ -11,6 +11,8 @@
 #include "winui/dpi.h"
 #include "winui/tooltip.h"
 
+namespace vexlo_config {
+
 using namespace configurator;
 
 namespace {
@@ -90,16 +92,17 @@ std::vector<control_spec> layout() {
     };
 }
 
-unique_font make_font(const wchar_t* face, int points, int weight, bool underline, UINT dpi) {
-    return dialog_font(dpi, points, weight, face, {false, underline});
+winui::unique_font make_font(const wchar_t* face, int points, int weight, bool underline,
+                             UINT dpi) {
+    return winui::dialog_font(dpi, points, weight, face, {false, underline});
 }
 
-unique_bitmap load_bitmap(const wchar_t* name) {
-    return unique_bitmap(static_cast<HBITMAP>(
+winui::unique_bitmap load_bitmap(const wchar_t* name) {
+    return winui::unique_bitmap(static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
 }
 
-void set_font(HWND control, const unique_font& font) {
+void set_font(HWND control, const winui::unique_font& font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
 }
 
@@ -107,7 +110,7 @@ void set_font(HWND control, const unique_font& font) {
 
 void attach_button_tooltips(HWND window) {
     for (const control_spec& c : layout())
-        if (c.type == kind::picture_button) add_tooltip(GetDlgItem(window, c.id), c.text);
+        if (c.type == kind::picture_button) winui::add_tooltip(GetDlgItem(window, c.id), c.text);
 }
 
 bool is_link(int id) {
@@ -115,7 +118,7 @@ bool is_link(int id) {
 }
 
 void create_main_window_controls(HWND window, main_window_resources& res) {
-    const UINT dpi = window_dpi(window);
+    const UINT dpi = winui::window_dpi(window);
     res.welcome = make_font(L"Arial", 8, FW_BOLD, false, dpi);
     res.title = make_font(L"Arial Black", 12, FW_BOLD, false, dpi);
     res.link = make_font(L"Arial", 7, FW_NORMAL, true, dpi);
@@ -152,7 +155,7 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
         if (!c.enabled) style |= WS_DISABLED;
         // A picture button carries its tool-tip text as its name.
         HWND control =
-            create_control(window, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+            winui::create_control(window, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
         if (c.type == kind::picture_button) {
             HBITMAP face = c.id == id_configure_sdk || c.id == id_configure_keystore
                                ? res.set_face.get()
@@ -168,3 +171,5 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
         if (c.id == id_ready) set_font(control, res.ready);
     }
 }
+
+}  // namespace vexlo_config

@@ -4,14 +4,16 @@
 
 #include "winui/gdi_handles.h"
 
+namespace vexlo_config {
+
 struct main_window_resources {
-    unique_font welcome;        // Arial 8 bold
-    unique_font title;          // Arial Black 12 bold, the four section titles
-    unique_font link;           // Arial 7 underlined
-    unique_font ready;          // Arial Black 10 bold
-    unique_bitmap detect_face;  // "BTNOTO"
-    unique_bitmap set_face;     // "BTNSET"
-    unique_bitmap null_face;    // "BTNNUL"
+    winui::unique_font welcome;        // Arial 8 bold
+    winui::unique_font title;          // Arial Black 12 bold, the four section titles
+    winui::unique_font link;           // Arial 7 underlined
+    winui::unique_font ready;          // Arial Black 10 bold
+    winui::unique_bitmap detect_face;  // "BTNOTO"
+    winui::unique_bitmap set_face;     // "BTNSET"
+    winui::unique_bitmap null_face;    // "BTNNUL"
 };
 
 // Creates every control at its place (pixels at 96 DPI), in its state at creation, with its
@@ -22,3 +24,5 @@ void attach_button_tooltips(HWND window);
 
 // Whether a control is one of the three download links.
 bool is_link(int id);
+
+}  // namespace vexlo_config

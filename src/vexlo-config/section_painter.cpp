@@ -4,6 +4,8 @@
 #include "winui/text_controls.h"
 #include "winui/tooltip.h"
 
+namespace vexlo_config {
+
 using configurator::section_view;
 using configurator::status_view;
 using configurator::stripe_colour;
@@ -42,9 +44,9 @@ void section_painter::set_stripe(HWND window, int section, stripe_colour colour)
 
 void section_painter::set_box(HWND window, int section, const section_view& view) {
     HWND box = GetDlgItem(window, kBoxes[section]);
-    if (view.path_known && get_window_text(box) != view.path) {
-        set_window_text(box, view.path);
-        if (path_tooltips_) add_tooltip(box, view.path);
+    if (view.path_known && winui::get_window_text(box) != view.path) {
+        winui::set_window_text(box, view.path);
+        if (path_tooltips_) winui::add_tooltip(box, view.path);
     }
     const paint p = view.path_known ? pale_green : pink;
     if (boxes_[section] == p) return;
@@ -58,9 +60,9 @@ void section_painter::apply(HWND window, const status_view& v, const main_window
         set_box(window, i, *sections[i]);
         set_stripe(window, i, sections[i]->stripe);
     }
-    if (v.enable_create_keystore) enable_item(window, id_create_keystore, true);
-    if (v.enable_configure_sdk) enable_item(window, id_configure_sdk, true);
-    if (v.enable_configure_keystore) enable_item(window, id_configure_keystore, true);
+    if (v.enable_create_keystore) winui::enable_item(window, id_create_keystore, true);
+    if (v.enable_configure_sdk) winui::enable_item(window, id_configure_sdk, true);
+    if (v.enable_configure_keystore) winui::enable_item(window, id_configure_keystore, true);
     for (auto [id, set] : {std::pair{id_configure_sdk, v.sdk_face_set},
                            std::pair{id_configure_keystore, v.keystore_face_set}}) {
         if (!set) continue;
@@ -72,14 +74,15 @@ void section_painter::apply(HWND window, const status_view& v, const main_window
                          reinterpret_cast<LPARAM>(res.set_face.get()));
     }
     // Once every section is complete the way out stays open.
-    if (v.ready) enable_item(window, id_ready, true);
+    if (v.ready) winui::enable_item(window, id_ready, true);
 }
 
 void section_painter::enable_path_tooltips(HWND window) {
     path_tooltips_ = true;
     for (std::size_t i = 0; i < 4; ++i)
         if (boxes_[i] == pale_green)
-            add_tooltip(GetDlgItem(window, kBoxes[i]), get_item_text(window, kBoxes[i]));
+            winui::add_tooltip(GetDlgItem(window, kBoxes[i]),
+                               winui::get_item_text(window, kBoxes[i]));
 }
 
 HBRUSH section_painter::colour(HWND control, HDC dc) const {
@@ -99,3 +102,5 @@ HBRUSH section_painter::colour(HWND control, HDC dc) const {
     }
     return nullptr;
 }
+
+}  // namespace vexlo_config

@@ -9,6 +9,8 @@
 #include "vexlo-config/main_window_layout.h"
 #include "winui/gdi_handles.h"
 
+namespace vexlo_config {
+
 class section_painter {
 public:
     section_painter();
@@ -29,9 +31,11 @@ private:
     void set_stripe(HWND window, int section, configurator::stripe_colour colour);
     void set_box(HWND window, int section, const configurator::section_view& view);
 
-    std::array<unique_brush, paint_count> brushes_;
+    std::array<winui::unique_brush, paint_count> brushes_;
     std::array<COLORREF, paint_count> colours_{};
     std::array<paint, 4> stripes_{none, none, none, none};
     std::array<paint, 4> boxes_{none, none, none, none};
     bool path_tooltips_ = false;
 };
+
+}  // namespace vexlo_config

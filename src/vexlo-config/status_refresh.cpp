@@ -2,6 +2,8 @@
 
 #include "vexlo-config/configurator_app.h"
 
+namespace vexlo_config {
+
 namespace {
 
 bool same_inputs(const build::tool_config& a, const build::tool_config& b) {
@@ -20,9 +22,10 @@ void status_refresh::request(HWND window) {
     }
     const build::tool_config config = app().config;
     const std::vector<configurator::api_target> targets = app().targets;
-    running_ = worker_.start(window, msg_refresh_done, [config, targets](const std::atomic<bool>&) {
-        return result{config, targets.size(), configurator::compute_status(config, targets)};
-    });
+    running_ =
+        worker_.start(window, winui::msg_refresh_done, [config, targets](const std::atomic<bool>&) {
+            return result{config, targets.size(), configurator::compute_status(config, targets)};
+        });
 }
 
 void status_refresh::apply_now(HWND window, section_painter& painter,
@@ -55,3 +58,5 @@ void status_refresh::on_done(HWND window, section_painter& painter,
         request(window);
     }
 }
+
+}  // namespace vexlo_config

@@ -11,6 +11,8 @@
 #include "vexlo-config/section_painter.h"
 #include "winui/result_job.h"
 
+namespace vexlo_config {
+
 class status_refresh {
 public:
     void request(HWND window);
@@ -40,3 +42,5 @@ private:
 
 // Starts a status refresh of the main window (see main_window.cpp).
 void request_status_refresh(HWND main_window);
+
+}  // namespace vexlo_config

@@ -1,6 +1,10 @@
 #include "vexlo/app_state.h"
 
+namespace vexlo {
+
 vexlo_state& app() {
     static vexlo_state state;
     return state;
 }
+
+}  // namespace vexlo

@@ -4,6 +4,8 @@
 #include "core/build/tool_config.h"
 #include "core/project/project_state.h"
 
+namespace vexlo {
+
 struct vexlo_state {
     project::project_state project;
     project::permission_flags permission_choice{};
@@ -12,3 +14,5 @@ struct vexlo_state {
 };
 
 vexlo_state& app();
+
+}  // namespace vexlo

@@ -5,9 +5,11 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
+namespace vexlo {
+
 int extract_resource(const std::string& resource_name, const std::string& file_path) {
     const HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, widen(resource_name).c_str(), RT_RCDATA);
+    HRSRC found = FindResourceW(module, platform::widen(resource_name).c_str(), RT_RCDATA);
     if (!found) return 0;
     HGLOBAL loaded = LoadResource(module, found);
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
@@ -23,3 +25,5 @@ std::string carried_program(const std::string& file_name, const std::string& res
     if (platform::file_exists(path)) return path;
     return extract_resource(resource_name, path) ? path : "";
 }
+
+}  // namespace vexlo

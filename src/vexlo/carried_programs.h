@@ -3,6 +3,8 @@
 // editor when the build includes one), written out beside it when missing.
 #include <string>
 
+namespace vexlo {
+
 // Writes the raw bytes of the data resource (RT_RCDATA) to the file, replacing it; 0 when the
 // resource is missing or the file cannot be written, else 1.
 int extract_resource(const std::string& resource_name, const std::string& file_path);
@@ -10,3 +12,5 @@ int extract_resource(const std::string& resource_name, const std::string& file_p
 // The program file in the program folder, written from its resource when missing; "" when it
 // is missing and cannot be written.
 std::string carried_program(const std::string& file_name, const std::string& resource_name);
+
+}  // namespace vexlo

@@ -4,6 +4,10 @@
 //     static const bool registered = register_command(shell::id_duplicate, duplicate_project);
 #include <windows.h>
 
+namespace vexlo {
+
 using command_handler = void (*)(HWND main_dialog);
 
 bool register_command(int control_id, command_handler handler);
+
+}  // namespace vexlo

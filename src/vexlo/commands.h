@@ -2,6 +2,8 @@
 // The main window's command handlers, one per button or list.
 #include <windows.h>
 
+namespace vexlo {
+
 // Loading (load_commands.cpp).
 void choose_recent_project(HWND dialog);
 void choose_project_folder(HWND dialog);
@@ -14,3 +16,5 @@ void apply_changes(HWND dialog);
 
 // The project actions; false when the id is not one of them (project_commands.cpp).
 bool run_project_command(HWND dialog, int id);
+
+}  // namespace vexlo

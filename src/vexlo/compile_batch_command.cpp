@@ -16,12 +16,14 @@
 #include "winui/command_runner.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 namespace {
 
 constexpr const char* kBatchCaption = "BuildAPK.bat";
 
 bool ask(HWND owner, const std::string& question) {
-    return show_message(owner, question, kBatchCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return winui::show_message(owner, question, kBatchCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 // The launching batch lives in a folder of its own below the temporary folder, so that it
@@ -34,15 +36,16 @@ void launch_compile_batch(HWND owner) {
     const std::string project_folder = build::runner_folder(
         platform::batch_readable_path(app().project.project_folder), app().project.project_folder);
     if (!platform::batch_encoding(build::launch_batch_text(project_folder), bytes)) {
-        show_message(owner, build::unreadable_path_text(), kBatchCaption, MB_OK | MB_ICONERROR);
+        winui::show_message(owner, build::unreadable_path_text(), kBatchCaption,
+                            MB_OK | MB_ICONERROR);
         return;
     }
     if (!platform::write_file(batch, bytes)) {
-        show_message(owner, "The launching batch cannot be written:\r" + batch,
-                     shell::kProgramCaption, MB_OK | MB_ICONERROR);
+        winui::show_message(owner, "The launching batch cannot be written:\r" + batch,
+                            shell::kProgramCaption, MB_OK | MB_ICONERROR);
         return;
     }
-    ShellExecuteW(nullptr, L"open", widen(batch).c_str(), nullptr, nullptr, SW_SHOW);
+    ShellExecuteW(nullptr, L"open", platform::widen(batch).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 void add_to_gitignore(const std::string& folder) {
@@ -59,8 +62,8 @@ int create_compile_batch(HWND owner) {
     if (!choose_signing_identity(owner)) return 0;
     const project::project_state& p = app().project;
     if (build::keystore_in_folder(app().keystore_file, p.project_folder)) {
-        show_message(owner, build::keystore_in_project_message(app().keystore_file), kBatchCaption,
-                     MB_OK | MB_ICONEXCLAMATION);
+        winui::show_message(owner, build::keystore_in_project_message(app().keystore_file),
+                            kBatchCaption, MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     // Folders whose names the console's code page lacks are named by their short forms. The
@@ -73,7 +76,7 @@ int create_compile_batch(HWND owner) {
             ? keystore
             : platform::batch_readable_path(keystore.substr(0, name_at)) + keystore.substr(name_at);
     const std::string text = build::compile_batch_text(
-        batch_readable_tools(app().tools),
+        winui::batch_readable_tools(app().tools),
         platform::batch_readable_path(build::ant_properties_path(platform::temp_folder())),
         readable_keystore, build::ant_project_name(p.package_name),
         build::apk_file_name(p.app_name, p.version_name));
@@ -82,13 +85,13 @@ int create_compile_batch(HWND owner) {
     // rather than written into a batch that would copy or build the wrong files.
     std::string bytes;
     if (!platform::batch_encoding(text, bytes)) {
-        show_message(owner, build::cannot_encode_message(p.project_folder), kBatchCaption,
-                     MB_OK | MB_ICONERROR);
+        winui::show_message(owner, build::cannot_encode_message(p.project_folder), kBatchCaption,
+                            MB_OK | MB_ICONERROR);
         return 0;
     }
     if (!platform::write_file(batch, bytes)) {
-        show_message(owner, build::cannot_write_message(p.project_folder), kBatchCaption,
-                     MB_OK | MB_ICONERROR);
+        winui::show_message(owner, build::cannot_write_message(p.project_folder), kBatchCaption,
+                            MB_OK | MB_ICONERROR);
         return 0;
     }
     add_to_gitignore(p.project_folder);
@@ -109,3 +112,5 @@ void create_batch(HWND dialog) {
 const bool registered = register_command(shell::id_batch, create_batch);
 
 }  // namespace
+
+}  // namespace vexlo

@@ -23,6 +23,8 @@
 #include "winui/command_thread.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 namespace {
 
 build::build_inputs inputs_of_project() {
@@ -51,7 +53,8 @@ double seconds_since(double start) {
 
 void select_in_explorer(const std::string& file) {
     ShellExecuteW(nullptr, L"open", L"explorer.exe",
-                  widen(build::explorer_select_parameters(file)).c_str(), nullptr, SW_SHOW);
+                  platform::widen(build::explorer_select_parameters(file)).c_str(), nullptr,
+                  SW_SHOW);
 }
 
 // The success message, what the verifier proved, and (once per project and levels) what the
@@ -77,8 +80,8 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
         case build::result_cancelled: return;
         case build::result_signed:
             if (clean_mode) {
-                show_message(dialog, build::clean_success_message(seconds), shell::kProgramCaption,
-                             MB_OK | MB_ICONINFORMATION);
+                winui::show_message(dialog, build::clean_success_message(seconds),
+                                    shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
                 return;
             }
             platform::remove_file(log);
@@ -87,43 +90,43 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
                 // at once. Explorer opens once the phone is done with: a box shown after it
                 // started would stand behind its window.
                 phone_install phone(app().tools);
-                show_message(dialog, success_text(seconds, in, verification),
-                             shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
+                winui::show_message(dialog, success_text(seconds, in, verification),
+                                    shell::kProgramCaption, MB_OK | MB_ICONINFORMATION);
                 phone.offer(dialog, facts_of(in), build::final_apk_path(in));
             }
             select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_unsigned_only:
-            if (show_message(dialog, build::unsigned_apk_message(folder), shell::kProgramCaption,
-                             MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+            if (winui::show_message(dialog, build::unsigned_apk_message(folder),
+                                    shell::kProgramCaption, MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
                 open_in_editor(log);
             select_in_explorer(build::apk_to_select(in));
             return;
         case build::result_unverified: {
             const std::string verify_log = build::work_folder(in) + build::kVerifyLog;
-            if (show_message(dialog, build::unverified_apk_message(verification, verify_log),
-                             shell::kProgramCaption, MB_YESNO | MB_ICONERROR) == IDYES)
+            if (winui::show_message(dialog, build::unverified_apk_message(verification, verify_log),
+                                    shell::kProgramCaption, MB_YESNO | MB_ICONERROR) == IDYES)
                 open_in_editor(verify_log);
             select_in_explorer(build::apk_to_select(in));
             return;
         }
         case build::result_no_apk:
             if (build_failure_report(folder)) return;
-            if (show_message(dialog, build::compile_failed_message(folder), shell::kProgramCaption,
-                             MB_YESNO | MB_ICONERROR) == IDYES)
+            if (winui::show_message(dialog, build::compile_failed_message(folder),
+                                    shell::kProgramCaption, MB_YESNO | MB_ICONERROR) == IDYES)
                 open_in_editor(log);
             return;
         case build::result_cannot_write:
-            show_message(dialog, build::cannot_write_message(folder), shell::kProgramCaption,
-                         MB_OK | MB_ICONERROR);
+            winui::show_message(dialog, build::cannot_write_message(folder), shell::kProgramCaption,
+                                MB_OK | MB_ICONERROR);
             return;
         case build::result_cannot_encode:
-            show_message(dialog, build::cannot_encode_message(folder), shell::kProgramCaption,
-                         MB_OK | MB_ICONERROR);
+            winui::show_message(dialog, build::cannot_encode_message(folder),
+                                shell::kProgramCaption, MB_OK | MB_ICONERROR);
             return;
         case build::result_cannot_start:
-            show_message(dialog, build::cannot_start_message(), shell::kProgramCaption,
-                         MB_OK | MB_ICONERROR);
+            winui::show_message(dialog, build::cannot_start_message(), shell::kProgramCaption,
+                                MB_OK | MB_ICONERROR);
             return;
     }
 }
@@ -132,7 +135,7 @@ void report(HWND dialog, bool clean_mode, build::build_result result, double sec
 // console takes longer than several short tools, so it is started once a command is over, not
 // when the user waits for the next. Used by the command threads only, one after another.
 struct spare_job {
-    std::shared_ptr<tool_job> job;
+    std::shared_ptr<winui::tool_job> job;
     // The program is ending: the interpreter is let go and its files removed before it does.
     ~spare_job() {
         if (job) job->end_session(true);
@@ -144,21 +147,21 @@ spare_job& spare() {
     return holder;
 }
 
-std::shared_ptr<tool_job> take_job() {
-    std::shared_ptr<tool_job> job = std::move(spare().job);
-    if (!job || job->cancelled()) job = std::make_shared<tool_job>();
+std::shared_ptr<winui::tool_job> take_job() {
+    std::shared_ptr<winui::tool_job> job = std::move(spare().job);
+    if (!job || job->cancelled()) job = std::make_shared<winui::tool_job>();
     return job;
 }
 
 void prepare_spare_job() {
-    auto job = std::make_shared<tool_job>();
+    auto job = std::make_shared<winui::tool_job>();
     if (job->session().start(job->processes())) spare().job = std::move(job);
 }
 
 void build_project(HWND dialog, bool clean_mode) {
     // One job for the keystore check and the build: keytool and the build's tools share one
     // command interpreter.
-    std::shared_ptr<tool_job> job = take_job();
+    std::shared_ptr<winui::tool_job> job = take_job();
     if (clean_mode) {
         assets::delete_folder_tree(app().project.project_folder + ".avlo");
     } else if (!choose_signing_identity(dialog, job.get())) {
@@ -192,3 +195,5 @@ const bool compile_registered = register_command(shell::id_compile, compile_apk)
 const bool clean_registered = register_command(shell::id_clean, clean_project);
 
 }  // namespace
+
+}  // namespace vexlo

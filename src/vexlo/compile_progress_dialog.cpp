@@ -16,7 +16,7 @@
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 
-using namespace winui;
+namespace vexlo {
 
 namespace {
 
@@ -29,16 +29,16 @@ std::unique_ptr<build_worker>& last_worker() {
 // The build's own messages carry its steps; the dialog names each one.
 build::build_step step_of(UINT message) {
     switch (message) {
-        case msg_compile_started: return build::build_step::compile_started;
-        case msg_clean_started: return build::build_step::clean_started;
-        case msg_updating: return build::build_step::updating;
-        case msg_cleaning: return build::build_step::cleaning;
-        case msg_compiling: return build::build_step::compiling;
+        case winui::msg_compile_started: return build::build_step::compile_started;
+        case winui::msg_clean_started: return build::build_step::clean_started;
+        case winui::msg_updating: return build::build_step::updating;
+        case winui::msg_cleaning: return build::build_step::cleaning;
+        case winui::msg_compiling: return build::build_step::compiling;
         default: return build::build_step::signing;
     }
 }
 
-class progress_dialog : public dialog_handler {
+class progress_dialog : public winui::dialog_handler {
 public:
     progress_dialog(const build::build_inputs& inputs, build_worker& worker)
         : inputs_(inputs), worker_(worker) {}
@@ -48,7 +48,7 @@ public:
         frame_.create(dialog, {"", "", false, 80, false});
         PostMessageW(dialog, WM_TIMER, id_progress_timer, 0);
         if (!worker_.attach(dialog))
-            PostMessageW(dialog, msg_build_finished, build::result_cannot_start, 0);
+            PostMessageW(dialog, winui::msg_build_finished, build::result_cannot_start, 0);
     }
 
     bool on_command(HWND dialog, int id, int) override {
@@ -63,13 +63,13 @@ public:
                 if (wparam == id_progress_timer && !finished_) frame_.show_next_frame(dialog);
                 return true;
             case WM_CLOSE: cancel(dialog); return true;
-            case msg_build_finished: finish(dialog, wparam); return true;
-            case msg_compile_started:
-            case msg_updating:
-            case msg_cleaning:
-            case msg_compiling:
-            case msg_signing:
-            case msg_clean_started: show_step(dialog, step_of(message)); return true;
+            case winui::msg_build_finished: finish(dialog, wparam); return true;
+            case winui::msg_compile_started:
+            case winui::msg_updating:
+            case winui::msg_cleaning:
+            case winui::msg_compiling:
+            case winui::msg_signing:
+            case winui::msg_clean_started: show_step(dialog, step_of(message)); return true;
             default: return frame_.colour(message, wparam, result);
         }
     }
@@ -79,13 +79,14 @@ private:
         const bool started =
             step == build::build_step::compile_started || step == build::build_step::clean_started;
         if (started) {
-            set_item_text(dialog, id_progress_title,
-                          build::progress_title(step, inputs_.app_name, inputs_.version_code));
+            winui::set_item_text(
+                dialog, id_progress_title,
+                build::progress_title(step, inputs_.app_name, inputs_.version_code));
             ShowWindow(GetDlgItem(dialog, id_progress_animation), SW_SHOW);
         }
         // A compile names its first step when it comes; a clean has only the one.
         if (step != build::build_step::compile_started)
-            set_item_text(dialog, id_progress_step, build::progress_step_text(step));
+            winui::set_item_text(dialog, id_progress_step, build::progress_step_text(step));
     }
     void finish(HWND dialog, WPARAM result) {
         if (finished_) return;  // Cancel and the worker's own end may cross
@@ -110,18 +111,18 @@ private:
 build::build_result run_progress_dialog(HWND owner, bool clean_mode,
                                         const build::build_inputs& inputs,
                                         const build::tool_config& tools,
-                                        std::shared_ptr<tool_job> job,
+                                        std::shared_ptr<winui::tool_job> job,
                                         build::apk_verification* verification) {
     std::unique_ptr<build_worker>& worker = last_worker();
     if (worker) worker->wait();
     worker = std::make_unique<build_worker>(inputs, tools, clean_mode, std::move(job));
     progress_dialog handler(inputs, *worker);
     worker->start();
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
-    const INT_PTR result = run_dialog(owner, spec, handler);
+    const INT_PTR result = winui::run_dialog(owner, spec, handler);
     if (result < 0) {
         // No dialog came up to follow the build: it takes no further step.
         worker->cancel();
@@ -131,3 +132,5 @@ build::build_result run_progress_dialog(HWND owner, bool clean_mode,
     if (verification) *verification = worker->verification();
     return static_cast<build::build_result>(result);
 }
+
+}  // namespace vexlo

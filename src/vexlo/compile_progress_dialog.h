@@ -9,6 +9,8 @@
 #include "core/build/tool_config.h"
 #include "winui/command_runner.h"
 
+namespace vexlo {
+
 // Runs the build behind the dialog and gives its result (0 when cancelled). Cancel closes the
 // dialog at once; the worker's tools are ended and it takes no further step. The tools run in
 // the given job (a new one when there is none). What the verifier said of the signed APK goes
@@ -16,5 +18,7 @@
 build::build_result run_progress_dialog(HWND owner, bool clean_mode,
                                         const build::build_inputs& inputs,
                                         const build::tool_config& tools,
-                                        std::shared_ptr<tool_job> job = nullptr,
+                                        std::shared_ptr<winui::tool_job> job = nullptr,
                                         build::apk_verification* verification = nullptr);
+
+}  // namespace vexlo

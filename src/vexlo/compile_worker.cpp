@@ -1,17 +1,17 @@
 #include "vexlo/compile_worker.h"
 
-using namespace winui;
+namespace vexlo {
 
 UINT message_for_step(build::build_step step) {
     switch (step) {
-        case build::build_step::compile_started: return msg_compile_started;
-        case build::build_step::updating: return msg_updating;
-        case build::build_step::cleaning: return msg_cleaning;
-        case build::build_step::compiling: return msg_compiling;
-        case build::build_step::signing: return msg_signing;
-        case build::build_step::clean_started: return msg_clean_started;
+        case build::build_step::compile_started: return winui::msg_compile_started;
+        case build::build_step::updating: return winui::msg_updating;
+        case build::build_step::cleaning: return winui::msg_cleaning;
+        case build::build_step::compiling: return winui::msg_compiling;
+        case build::build_step::signing: return winui::msg_signing;
+        case build::build_step::clean_started: return winui::msg_clean_started;
     }
-    return msg_cleaning;
+    return winui::msg_cleaning;
 }
 
 // The build's outside world on the worker thread: tools through the command runner in the
@@ -21,11 +21,11 @@ public:
     explicit worker_host(build_worker& worker) : worker_(worker) {}
     build::run_outcome run(const build::batch_command& command,
                            const std::string& folder) override {
-        run_request request;
+        winui::run_request request;
         request.command = command.line;
         request.folder = folder;
         request.variables = command.variables;
-        return run_tool(worker_.tools_, request, worker_.job_.get());
+        return winui::run_tool(worker_.tools_, request, worker_.job_.get());
     }
     void show_step(build::build_step step) override { worker_.post(message_for_step(step), 0); }
     bool cancelled() const override { return worker_.job_->cancelled(); }
@@ -35,11 +35,11 @@ private:
 };
 
 build_worker::build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
-                           bool clean_mode, std::shared_ptr<tool_job> job)
+                           bool clean_mode, std::shared_ptr<winui::tool_job> job)
     : inputs_(inputs),
       tools_(tools),
       clean_mode_(clean_mode),
-      job_(job ? std::move(job) : std::make_shared<tool_job>()) {}
+      job_(job ? std::move(job) : std::make_shared<winui::tool_job>()) {}
 
 bool build_worker::start() {
     return thread_.start([this] { run(); }, [this] { cancel(); });
@@ -87,7 +87,9 @@ void build_worker::run() {
         std::lock_guard<std::mutex> lock(dialog_lock_);
         verification_ = std::move(verification);
     }
-    post(msg_build_finished, static_cast<WPARAM>(result));
+    post(winui::msg_build_finished, static_cast<WPARAM>(result));
     // The build's command interpreter goes once the dialog has its result.
     job_->end_session();
 }
+
+}  // namespace vexlo

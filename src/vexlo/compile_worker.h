@@ -15,6 +15,8 @@
 #include "winui/background_job.h"
 #include "winui/command_runner.h"
 
+namespace vexlo {
+
 UINT message_for_step(build::build_step step);
 
 class build_worker {
@@ -22,7 +24,7 @@ public:
     // job: the runs' job, possibly with a command interpreter that the keystore check has
     // already started.
     build_worker(const build::build_inputs& inputs, const build::tool_config& tools,
-                 bool clean_mode, std::shared_ptr<tool_job> job);
+                 bool clean_mode, std::shared_ptr<winui::tool_job> job);
     // A worker still running (the program is ending) is cancelled and waited for: its thread
     // is the last member, so it ends before anything it uses goes.
     ~build_worker() = default;
@@ -50,7 +52,7 @@ private:
     const build::build_inputs inputs_;
     const build::tool_config tools_;
     const bool clean_mode_;
-    std::shared_ptr<tool_job> job_;
+    std::shared_ptr<winui::tool_job> job_;
     mutable std::mutex dialog_lock_;
     HWND dialog_ = nullptr;
     bool detached_ = false;
@@ -58,3 +60,5 @@ private:
     build::apk_verification verification_;       // under dialog_lock_
     winui::background_job thread_;               // last: destroyed first
 };
+
+}  // namespace vexlo

@@ -5,6 +5,8 @@
 #include "vexlo/device_chooser_ids.h"
 #include "winui/dialog_base.h"
 
+namespace vexlo {
+
 namespace {
 
 class device_chooser : public winui::dialog_handler {
@@ -13,18 +15,19 @@ public:
         : text_(text), lines_(lines) {}
 
     void on_init(HWND dialog) override {
-        create_control_du(dialog, L"STATIC", text_, SS_LEFT | SS_NOPREFIX, 0, id_chooser_text, 7, 7,
-                          196, 10);
-        HWND list = create_control_du(dialog, L"LISTBOX", "",
-                                      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                      WS_EX_CLIENTEDGE, id_chooser_list, 7, 20, 196, 46);
+        winui::create_control_du(dialog, L"STATIC", text_, SS_LEFT | SS_NOPREFIX, 0,
+                                 id_chooser_text, 7, 7, 196, 10);
+        HWND list = winui::create_control_du(
+            dialog, L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            WS_EX_CLIENTEDGE, id_chooser_list, 7, 20, 196, 46);
         for (const std::string& line : lines_)
-            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(line).c_str()));
+            SendMessageW(list, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(platform::widen(line).c_str()));
         SendMessageW(list, LB_SETCURSEL, 0, 0);
-        create_control_du(dialog, L"BUTTON", "Install", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, IDOK, 99,
-                          72, 50, 14);
-        create_control_du(dialog, L"BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL, 153,
-                          72, 50, 14);
+        winui::create_control_du(dialog, L"BUTTON", "Install", WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                                 IDOK, 99, 72, 50, 14);
+        winui::create_control_du(dialog, L"BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
+                                 IDCANCEL, 153, 72, 50, 14);
     }
 
     bool on_command(HWND dialog, int id, int code) override {
@@ -53,7 +56,7 @@ private:
 
 int choose_device(HWND owner, const std::string& text, const std::vector<std::string>& lines) {
     device_chooser handler(text, lines);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 210;
     spec.height = 93;
@@ -61,3 +64,5 @@ int choose_device(HWND owner, const std::string& text, const std::vector<std::st
     return chosen >= 0 && chosen < static_cast<INT_PTR>(lines.size()) ? static_cast<int>(chosen)
                                                                       : -1;
 }
+
+}  // namespace vexlo

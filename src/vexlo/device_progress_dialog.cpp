@@ -10,19 +10,22 @@
 #include "winui/dialog_base.h"
 #include "winui/message_wait.h"
 
+namespace vexlo {
+
 namespace {
 
 class device_progress : public winui::dialog_handler {
 public:
     device_progress(const std::string& title, const std::string& step,
-                    const build::tool_config& tools, const run_request& request, tool_job& job)
+                    const build::tool_config& tools, const winui::run_request& request,
+                    winui::tool_job& job)
         : title_(title), step_(step), tools_(tools), request_(request), job_(job) {}
 
     void on_init(HWND dialog) override {
         frame_.create(dialog, {title_, step_, true, 110, true});
         frame_.show_next_frame(dialog);
         const bool started = worker_.start([this, dialog] {
-            build::run_outcome outcome = run_tool(tools_, request_, &job_);
+            build::run_outcome outcome = winui::run_tool(tools_, request_, &job_);
             // The dialog reads the outcome only after this job has ended.
             outcome_ = std::move(outcome);
             PostMessageW(dialog, winui::msg_device_step_done, 0, 0);
@@ -75,8 +78,8 @@ private:
     const std::string& title_;
     const std::string& step_;
     const build::tool_config& tools_;
-    const run_request& request_;
-    tool_job& job_;
+    const winui::run_request& request_;
+    winui::tool_job& job_;
     build::run_outcome outcome_{build::run_status::cancelled, std::string(build::kResultCancelled)};
     progress_frame frame_;
     bool finished_ = false;
@@ -86,10 +89,10 @@ private:
 }  // namespace
 
 build::run_outcome run_device_step(HWND owner, const std::string& title, const std::string& step,
-                                   const build::tool_config& tools, const run_request& request,
-                                   tool_job& job) {
+                                   const build::tool_config& tools,
+                                   const winui::run_request& request, winui::tool_job& job) {
     device_progress handler(title, step, tools, request, job);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = shell::kProgramCaption;
     spec.width = 170;
     spec.height = 50;
@@ -97,3 +100,5 @@ build::run_outcome run_device_step(HWND owner, const std::string& title, const s
         job.cancel();  // no dialog to follow adb: it takes no further step
     return handler.outcome();
 }
+
+}  // namespace vexlo

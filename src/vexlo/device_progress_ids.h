@@ -3,6 +3,8 @@
 // frame as the compile's progress dialog.
 #include "vexlo/compile_progress_ids.h"
 
+namespace vexlo {
+
 enum device_progress_id : int {
     id_device_title = id_progress_title,
     id_device_step = id_progress_step,
@@ -10,3 +12,5 @@ enum device_progress_id : int {
     id_device_animation = id_progress_animation,
     id_device_timer = id_progress_timer,  // the animation's timer
 };
+
+}  // namespace vexlo

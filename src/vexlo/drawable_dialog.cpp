@@ -33,49 +33,52 @@ void focus(HWND dialog, int id) {
 }
 
 void warn(HWND dialog, const std::string& text) {
-    show_message(dialog, text, shell::kProgramCaption, MB_OK | MB_ICONWARNING | MB_TASKMODAL);
+    winui::show_message(dialog, text, shell::kProgramCaption,
+                        MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
 void follow_check(HWND dialog, int row) {
     const bool ticked = IsDlgButtonChecked(dialog, first_check + row) == BST_CHECKED;
-    enable_item(dialog, first_size + row, ticked);
-    enable_item(dialog, first_label + row, ticked);
+    winui::enable_item(dialog, first_size + row, ticked);
+    winui::enable_item(dialog, first_label + row, ticked);
 }
 
 void create_controls(HWND dialog) {
-    create_control_du(dialog, WC_STATICW,
-                      "Enter the name of the new drawable, it will be resized and saved in PNG "
-                      "format:",
-                      SS_LEFT, 0, intro, 8, 8, 192, 33);
-    create_control_du(dialog, WC_EDITW, "newpic", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                      name, 8, 41, 192, 18);
-    create_control_du(dialog, WC_BUTTONW, "Target folders and sizes", BS_GROUPBOX, 0, group, 8, 64,
-                      192, 128);
+    winui::create_control_du(
+        dialog, WC_STATICW,
+        "Enter the name of the new drawable, it will be resized and saved in PNG "
+        "format:",
+        SS_LEFT, 0, intro, 8, 8, 192, 33);
+    winui::create_control_du(dialog, WC_EDITW, "newpic", WS_TABSTOP | ES_AUTOHSCROLL,
+                             WS_EX_CLIENTEDGE, name, 8, 41, 192, 18);
+    winui::create_control_du(dialog, WC_BUTTONW, "Target folders and sizes", BS_GROUPBOX, 0, group,
+                             8, 64, 192, 128);
     for (int row = 0; row < row_count; ++row) {
         const assets::drawable_density& d = density(row);
-        create_control_du(dialog, WC_BUTTONW, d.folder, WS_TABSTOP | BS_AUTOCHECKBOX, 0,
-                          first_check + row, 14, kRows[row], 96, 16);
-        create_control_du(dialog, WC_EDITW, d.default_size, WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
-                          WS_EX_CLIENTEDGE, first_size + row, 110, kRows[row], 24, 16);
-        create_control_du(dialog, WC_STATICW, assets::size_label(d.default_size), SS_LEFT, 0,
-                          first_label + row, 142, kRows[row] + 2, 56, 16);
+        winui::create_control_du(dialog, WC_BUTTONW, d.folder, WS_TABSTOP | BS_AUTOCHECKBOX, 0,
+                                 first_check + row, 14, kRows[row], 96, 16);
+        winui::create_control_du(dialog, WC_EDITW, d.default_size,
+                                 WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
+                                 first_size + row, 110, kRows[row], 24, 16);
+        winui::create_control_du(dialog, WC_STATICW, assets::size_label(d.default_size), SS_LEFT, 0,
+                                 first_label + row, 142, kRows[row] + 2, 56, 16);
     }
-    create_control_du(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, ok, 48, 200, 96,
-                      24);
-    create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, cancel, 152, 200,
-                      48, 24);
-    create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, preview, 7, 194, 32, 34);
+    winui::create_control_du(dialog, WC_BUTTONW, "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 0, ok, 48,
+                             200, 96, 24);
+    winui::create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, cancel,
+                             152, 200, 48, 24);
+    winui::create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, preview, 7, 194, 32, 34);
     SendMessageW(dialog, DM_SETDEFID, ok, 0);
 }
 
 void size_changed(HWND dialog, int row) {
-    const std::string typed = get_item_text(dialog, first_size + row);
+    const std::string typed = winui::get_item_text(dialog, first_size + row);
     const std::string kept = assets::limited_size_text(typed);
     if (kept != typed) {
-        set_item_text(dialog, first_size + row, kept);  // notifies again with the cut text
+        winui::set_item_text(dialog, first_size + row, kept);  // notifies again with the cut text
         return;
     }
-    set_item_text(dialog, first_label + row, assets::size_label(typed));
+    winui::set_item_text(dialog, first_label + row, assets::size_label(typed));
 }
 
 class drawable_dialog : public winui::dialog_handler {
@@ -88,8 +91,8 @@ public:
         create_controls(dialog);
         show_preview(dialog);
         for (int row = 0; row < row_count; ++row)
-            add_tooltip(GetDlgItem(dialog, first_check + row), density(row).tooltip);
-        set_item_text(dialog, name, assets::default_drawable_name(picture_path_));
+            winui::add_tooltip(GetDlgItem(dialog, first_check + row), density(row).tooltip);
+        winui::set_item_text(dialog, name, assets::default_drawable_name(picture_path_));
         const std::string& project = app().project.project_folder;
         for (int row = 0; row < row_count; ++row) {
             const bool present =
@@ -124,7 +127,7 @@ public:
     }
 
     bool on_message(HWND dialog, UINT message, WPARAM, LPARAM, INT_PTR&) override {
-        if (message == WM_DESTROY) remove_tooltips_of(dialog);
+        if (message == WM_DESTROY) winui::remove_tooltips_of(dialog);
         return false;
     }
 
@@ -132,7 +135,7 @@ public:
 
 private:
     void show_preview(HWND dialog) {
-        const int edge = scale(32, window_dpi(dialog));
+        const int edge = winui::scale(32, winui::window_dpi(dialog));
         preview_ = blended_bitmap(source_.resampled(edge, edge), GetSysColor(COLOR_BTNFACE));
         SendMessageW(GetDlgItem(dialog, preview), STM_SETIMAGE, IMAGE_BITMAP,
                      reinterpret_cast<LPARAM>(preview_.get()));
@@ -142,14 +145,14 @@ private:
 
     std::string picture_path_;
     assets::resample_source source_;
-    unique_bitmap preview_;
+    winui::unique_bitmap preview_;
     drawable_outcome outcome_;
 };
 
 // Writes the ticked densities up to the first size problem, all together; false (the dialog
 // stays open) on a name or size problem, unless the writing itself failed.
 bool drawable_dialog::accept(HWND dialog) {
-    const std::string typed_name = get_item_text(dialog, name);
+    const std::string typed_name = winui::get_item_text(dialog, name);
     const assets::name_problem problem = assets::check_drawable_name(typed_name);
     if (problem != assets::name_problem::none) {
         focus(dialog, name);
@@ -161,7 +164,7 @@ bool drawable_dialog::accept(HWND dialog) {
     int size_problem = -1;
     for (int row = 0; row < row_count; ++row) {
         if (IsDlgButtonChecked(dialog, first_check + row) != BST_CHECKED) continue;
-        const int size = assets::drawable_size(get_item_text(dialog, first_size + row));
+        const int size = assets::drawable_size(winui::get_item_text(dialog, first_size + row));
         if (size == 0) {
             size_problem = row;
             break;
@@ -169,8 +172,8 @@ bool drawable_dialog::accept(HWND dialog) {
         files.push_back({assets::drawable_file(project, density(row).folder, typed_name),
                          encode_png(source_.resampled(size, size))});
         if (files.back().bytes.empty()) {  // an empty PNG file would break the build
-            show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
-                         MB_OK | MB_ICONERROR | MB_TASKMODAL);
+            winui::show_message(dialog, assets::unloadable_picture_message(),
+                                shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
             return false;
         }
     }
@@ -189,7 +192,7 @@ bool drawable_dialog::accept(HWND dialog) {
 drawable_outcome run_drawable_dialog(HWND owner, const assets::bgra_view& picture,
                                      const std::string& picture_path) {
     drawable_dialog handler(picture, picture_path);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = "res/drawable image";
     spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     spec.width = 208;

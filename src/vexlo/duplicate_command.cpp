@@ -12,6 +12,8 @@
 #include "vexlo/project_view.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 namespace {
 
 void duplicate(HWND dialog) {
@@ -25,21 +27,22 @@ void duplicate(HWND dialog) {
 
     const assets::duplicate_refusal refusal = assets::check_duplicate_target(project, target);
     if (refusal != assets::duplicate_refusal::none) {
-        show_message(dialog, assets::refusal_message(refusal, target), shell::kProgramCaption,
-                     MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        winui::show_message(dialog, assets::refusal_message(refusal, target),
+                            shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
         return;
     }
     const assets::duplicate_result result = vexlo::run_duplicate_dialog(dialog, project, target);
     const std::string problem = assets::duplicate_problem_message(result, target);
     if (!result.target_created) {  // nothing was copied, so there is nothing to load
-        show_message(dialog, problem, shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        winui::show_message(dialog, problem, shell::kProgramCaption,
+                            MB_OK | MB_ICONERROR | MB_TASKMODAL);
         return;
     }
     if (!problem.empty())
-        show_message(dialog, problem, shell::kProgramCaption,
-                     MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
-    if (show_message(dialog, assets::load_duplicate_question(), shell::kProgramCaption,
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES) {
+        winui::show_message(dialog, problem, shell::kProgramCaption,
+                            MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    if (winui::show_message(dialog, assets::load_duplicate_question(), shell::kProgramCaption,
+                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES) {
         app().project.changes_pending = false;
         load_project(dialog, text::with_one_trailing_backslash(target));
     }
@@ -48,3 +51,5 @@ void duplicate(HWND dialog) {
 const bool registered = register_command(shell::id_duplicate, duplicate);
 
 }  // namespace
+
+}  // namespace vexlo

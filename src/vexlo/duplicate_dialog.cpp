@@ -17,7 +17,6 @@ namespace vexlo {
 namespace {
 
 using namespace duplicate_ids;
-using namespace winui;
 
 constexpr UINT_PTR kTimer = 1424;
 constexpr COLORREF kBackground = RGB(241, 245, 248);
@@ -36,12 +35,13 @@ struct duplicate_work {
 class posting_observer : public assets::duplicate_observer {
 public:
     explicit posting_observer(duplicate_work& work) : work_(work) {}
-    void listing() override { post(msg_duplicate_listing, 0); }
+    void listing() override { post(winui::msg_duplicate_listing, 0); }
     void range(std::size_t steps) override {
-        post(msg_duplicate_range, static_cast<LPARAM>(std::min<std::size_t>(steps, 0x7FFFFFFF)));
+        post(winui::msg_duplicate_range,
+             static_cast<LPARAM>(std::min<std::size_t>(steps, 0x7FFFFFFF)));
     }
-    void step() override { post(msg_duplicate_step, 0); }
-    void copying() override { post(msg_duplicate_copying, 0); }
+    void step() override { post(winui::msg_duplicate_step, 0); }
+    void copying() override { post(winui::msg_duplicate_copying, 0); }
     bool stop_requested() override { return work_.stop.load(); }
 
 private:
@@ -56,7 +56,7 @@ void copy_project(duplicate_work& work) {
     } catch (...) {  // out of memory
         work.result.failed.push_back(work.target);
     }
-    PostMessageW(work.dialog, msg_duplicate_finished, 0, 0);
+    PostMessageW(work.dialog, winui::msg_duplicate_finished, 0, 0);
 }
 
 void show_range(HWND dialog, LPARAM steps) {
@@ -67,10 +67,10 @@ void show_range(HWND dialog, LPARAM steps) {
     ShowWindow(progress, SW_SHOW);
     SendMessageW(progress, PBM_SETRANGE32, 0, steps);
     SendMessageW(progress, PBM_SETSTEP, 1, 0);
-    set_item_text(dialog, status, "Creating folders...");
+    winui::set_item_text(dialog, status, "Creating folders...");
 }
 
-class duplicate_dialog : public dialog_handler {
+class duplicate_dialog : public winui::dialog_handler {
 public:
     duplicate_dialog(const std::string& source, const std::string& target) {
         work_.source = source;
@@ -79,17 +79,17 @@ public:
 
     void on_init(HWND dialog) override {
         work_.dialog = dialog;
-        create_control_du(dialog, WC_STATICW, "", SS_BITMAP | SS_REALSIZECONTROL, 0, animation, 1,
-                          4, 120, 10);
+        winui::create_control_du(dialog, WC_STATICW, "", SS_BITMAP | SS_REALSIZECONTROL, 0,
+                                 animation, 1, 4, 120, 10);
         HWND progress =
-            create_control_du(dialog, PROGRESS_CLASSW, "", PBS_SMOOTH, 0, bar, 4, 4, 130, 8);
+            winui::create_control_du(dialog, PROGRESS_CLASSW, "", PBS_SMOOTH, 0, bar, 4, 4, 130, 8);
         ShowWindow(progress, SW_HIDE);
-        HWND heading = create_control_du(dialog, WC_STATICW, "Duplicating project...", SS_LEFT, 0,
-                                         title, 6, 18, 160, 12);
-        HWND line = create_control_du(dialog, WC_STATICW, "", SS_LEFT | SS_ENDELLIPSIS, 0, status,
-                                      6, 28, 140, 12);
-        bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
-        regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
+        HWND heading = winui::create_control_du(dialog, WC_STATICW, "Duplicating project...",
+                                                SS_LEFT, 0, title, 6, 18, 160, 12);
+        HWND line = winui::create_control_du(dialog, WC_STATICW, "", SS_LEFT | SS_ENDELLIPSIS, 0,
+                                             status, 6, 28, 140, 12);
+        bold_ = winui::dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
+        regular_ = winui::dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
         SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(bold_.get()), FALSE);
         SendMessageW(line, WM_SETFONT, reinterpret_cast<WPARAM>(regular_.get()), FALSE);
         show_frame(dialog, 0);
@@ -125,7 +125,7 @@ private:
 
     void request_stop(HWND dialog) {
         if (work_.stop.exchange(true)) return;
-        set_item_text(dialog, status, "Stopping...");
+        winui::set_item_text(dialog, status, "Stopping...");
     }
 
     void finish(HWND dialog) {
@@ -136,29 +136,29 @@ private:
 
     duplicate_work work_;
     loadbar_frames frames_;
-    unique_brush background_{CreateSolidBrush(kBackground)};
-    unique_font bold_;
-    unique_font regular_;
-    background_job worker_;  // last: ends before anything it uses goes
+    winui::unique_brush background_{CreateSolidBrush(kBackground)};
+    winui::unique_font bold_;
+    winui::unique_font regular_;
+    winui::background_job worker_;  // last: ends before anything it uses goes
 };
 
 bool duplicate_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
                                   INT_PTR& result) {
     result = TRUE;
     switch (message) {
-        case msg_duplicate_listing:
-            set_item_text(dialog, status, "Listing all files and folders");
+        case winui::msg_duplicate_listing:
+            winui::set_item_text(dialog, status, "Listing all files and folders");
             ShowWindow(GetDlgItem(dialog, bar), SW_HIDE);
             ShowWindow(GetDlgItem(dialog, animation), SW_SHOW);
             return true;
-        case msg_duplicate_range: show_range(dialog, lparam); return true;
-        case msg_duplicate_step:
+        case winui::msg_duplicate_range: show_range(dialog, lparam); return true;
+        case winui::msg_duplicate_step:
             SendMessageW(GetDlgItem(dialog, bar), PBM_STEPIT, 0, 0);
             return true;
-        case msg_duplicate_copying:
-            if (!work_.stop) set_item_text(dialog, status, "Copying files...");
+        case winui::msg_duplicate_copying:
+            if (!work_.stop) winui::set_item_text(dialog, status, "Copying files...");
             return true;
-        case msg_duplicate_finished: finish(dialog); return true;
+        case winui::msg_duplicate_finished: finish(dialog); return true;
         case WM_TIMER:
             if (wparam == kTimer) show_frame(dialog, next_loadbar_frame());
             return true;
@@ -181,12 +181,12 @@ bool duplicate_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPAR
 assets::duplicate_result run_duplicate_dialog(HWND owner, const std::string& project_folder,
                                               const std::string& target) {
     duplicate_dialog handler(project_folder, target);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = "";
     spec.style = WS_POPUP | DS_MODALFRAME | DS_SETFONT;
     spec.width = 152;
     spec.height = 40;
-    run_dialog(owner, spec, handler);
+    winui::run_dialog(owner, spec, handler);
     return handler.finish_work();
 }
 

@@ -8,6 +8,8 @@
 #include "vexlo/app_state.h"
 #include "vexlo/carried_programs.h"
 
+namespace vexlo {
+
 namespace {
 
 [[maybe_unused]] std::string quoted_when_spaced(const std::string& path) {
@@ -15,8 +17,8 @@ namespace {
 }
 
 bool start(const std::string& program, const std::string& parameters) {
-    const HINSTANCE r = ShellExecuteW(nullptr, L"open", widen(program).c_str(),
-                                      widen(parameters).c_str(), nullptr, SW_SHOWNORMAL);
+    const HINSTANCE r = ShellExecuteW(nullptr, L"open", platform::widen(program).c_str(),
+                                      platform::widen(parameters).c_str(), nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(r) > 32;
 }
 
@@ -37,3 +39,5 @@ int open_in_editor(const std::string& path) {
 void open_manifest_in_editor(HWND) {
     open_in_editor(app().project.project_folder + assets::kManifestFile);
 }
+
+}  // namespace vexlo

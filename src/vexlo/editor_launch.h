@@ -5,8 +5,12 @@
 
 #include <string>
 
+namespace vexlo {
+
 // 1 when the editor was started, 0 when it could not be written out or started.
 int open_in_editor(const std::string& path);
 
 // The "Edit the Manifest" button of a project that is not BASIC!-based.
 void open_manifest_in_editor(HWND owner);
+
+}  // namespace vexlo

@@ -8,6 +8,8 @@
 #include "platform/win32/utf16.h"
 #include "vexlo/carried_programs.h"
 
+namespace vexlo {
+
 namespace {
 
 #ifdef VEXLO_CARRIES_EDITOR
@@ -43,8 +45,10 @@ int open_report(int line_count) {
         "- - - - - - " + std::to_string(build::report_window_height(line_count)) + " 720";
     // The viewer opens index.htm from its working folder: the program folder, wherever
     // Vexlo.exe was started from.
-    const HINSTANCE r =
-        ShellExecuteW(nullptr, L"open", widen(viewer).c_str(), widen(parameters).c_str(),
-                      widen(platform::program_folder()).c_str(), SW_SHOWNORMAL);
+    const HINSTANCE r = ShellExecuteW(
+        nullptr, L"open", platform::widen(viewer).c_str(), platform::widen(parameters).c_str(),
+        platform::widen(platform::program_folder()).c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(r) > 32 ? 1 : 0;
 }
+
+}  // namespace vexlo

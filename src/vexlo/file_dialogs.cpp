@@ -4,6 +4,8 @@
 
 #include "platform/win32/utf16.h"
 
+namespace vexlo {
+
 namespace {
 
 constexpr DWORD kPathCapacity = 32768;
@@ -12,9 +14,9 @@ constexpr DWORD kPathCapacity = 32768;
 std::wstring filter_text(const std::vector<assets::filter_entry>& filter) {
     std::wstring text;
     for (const assets::filter_entry& entry : filter) {
-        text += widen(entry.description);
+        text += platform::widen(entry.description);
         text.push_back(L'\0');
-        text += widen(entry.pattern);
+        text += platform::widen(entry.pattern);
         text.push_back(L'\0');
     }
     text.push_back(L'\0');
@@ -22,7 +24,7 @@ std::wstring filter_text(const std::vector<assets::filter_entry>& filter) {
 }
 
 std::string chosen_path(const std::wstring& buffer) {
-    return narrow(std::wstring(buffer.c_str()));
+    return platform::narrow(std::wstring(buffer.c_str()));
 }
 
 }  // namespace
@@ -32,7 +34,7 @@ std::string choose_existing_file(HWND owner, const std::string& title,
     std::wstring file(kPathCapacity, L'\0');
     std::wstring current(kPathCapacity, L'\0');
     current.resize(GetCurrentDirectoryW(kPathCapacity, current.data()));
-    const std::wstring caption = widen(title);
+    const std::wstring caption = platform::widen(title);
     const std::wstring types = filter_text(filter);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -52,10 +54,10 @@ std::string choose_existing_file(HWND owner, const std::string& title,
 std::string choose_save_path(HWND owner, const std::string& title, const std::string& start_folder,
                              const std::string& proposed_name) {
     std::wstring file(kPathCapacity, L'\0');
-    const std::wstring proposed = widen(proposed_name);
+    const std::wstring proposed = platform::widen(proposed_name);
     if (proposed.size() < kPathCapacity) file.replace(0, proposed.size(), proposed);
-    const std::wstring folder = widen(start_folder);
-    const std::wstring caption = widen(title);
+    const std::wstring folder = platform::widen(start_folder);
+    const std::wstring caption = platform::widen(title);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -67,3 +69,5 @@ std::string choose_save_path(HWND owner, const std::string& title, const std::st
     if (!GetSaveFileNameW(&ofn)) return "";
     return chosen_path(file);
 }
+
+}  // namespace vexlo

@@ -8,6 +8,8 @@
 
 #include "core/assets/picture_filter.h"
 
+namespace vexlo {
+
 // The chosen existing file, or "" when the user cancelled. Starts in the current folder.
 std::string choose_existing_file(HWND owner, const std::string& title,
                                  const std::vector<assets::filter_entry>& filter);
@@ -16,3 +18,5 @@ std::string choose_existing_file(HWND owner, const std::string& title,
 // confirmed by the user.
 std::string choose_save_path(HWND owner, const std::string& title, const std::string& start_folder,
                              const std::string& proposed_name);
+
+}  // namespace vexlo

@@ -10,11 +10,13 @@
 #include "vexlo/app_state.h"
 #include "vexlo/command_registry.h"
 
+namespace vexlo {
+
 namespace {
 
 // Whether the folder exists is Explorer's to tell.
 void open_in_explorer(const std::string& folder) {
-    const std::wstring parameter = widen(assets::explorer_parameter(folder));
+    const std::wstring parameter = platform::widen(assets::explorer_parameter(folder));
     ShellExecuteW(nullptr, L"open", L"explorer.exe", parameter.c_str(), nullptr, SW_SHOW);
 }
 
@@ -31,3 +33,5 @@ const bool res_registered = register_command(shell::id_res_folder, open_res_fold
 const bool src_registered = register_command(shell::id_src_folder, open_src_folder);
 
 }  // namespace
+
+}  // namespace vexlo

@@ -10,6 +10,8 @@
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 
+namespace vexlo {
+
 namespace {
 
 // The bytes of a data resource of the program, "" when it is missing.
@@ -28,12 +30,16 @@ void gitignore_button(HWND dialog) {
     const assets::gitignore_outcome outcome =
         assets::create_or_edit_gitignore(app().project.project_folder, resource_bytes(L"GITIG"),
                                          [](const std::string& file) { open_in_editor(file); });
-    if (outcome.created) set_item_text(dialog, shell::id_gitignore, assets::kEditGitignoreCaption);
+    if (outcome.created)
+        winui::set_item_text(dialog, shell::id_gitignore, assets::kEditGitignoreCaption);
     if (!outcome.message.empty())
-        show_message(dialog, outcome.message, shell::kProgramCaption,
-                     MB_OK | MB_TASKMODAL | (outcome.failed ? MB_ICONERROR : MB_ICONINFORMATION));
+        winui::show_message(
+            dialog, outcome.message, shell::kProgramCaption,
+            MB_OK | MB_TASKMODAL | (outcome.failed ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 const bool registered = register_command(shell::id_gitignore, gitignore_button);
 
 }  // namespace
+
+}  // namespace vexlo

@@ -11,6 +11,8 @@
 #include "vexlo/recent_projects_view.h"
 #include "winui/text_controls.h"
 
+namespace vexlo {
+
 namespace {
 
 void load_folder(HWND dialog, const std::string& chosen) {
@@ -28,7 +30,7 @@ std::string folder_of(PCIDLIST_ABSOLUTE list) {
                        : SHGetPathFromIDListW(list, buffer.data());
     if (!ok) return "";
     buffer.resize(wcslen(buffer.c_str()));
-    return narrow(buffer);
+    return platform::narrow(buffer);
 }
 
 }  // namespace
@@ -43,7 +45,7 @@ void choose_recent_project(HWND dialog) {
     SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<std::size_t>(length));
-    const std::string folder = narrow(item);
+    const std::string folder = platform::narrow(item);
     if (folder.empty() || folder[0] == '<') return;
     load_folder(dialog, folder);
 }
@@ -65,6 +67,8 @@ void choose_project_folder(HWND dialog) {
 }
 
 void open_recent_projects_file() {
-    const std::wstring file = L"\"" + widen(recent_projects_file()) + L"\"";
+    const std::wstring file = L"\"" + platform::widen(recent_projects_file()) + L"\"";
     ShellExecuteW(nullptr, L"open", L"notepad.exe", file.c_str(), nullptr, SW_SHOWNORMAL);
 }
+
+}  // namespace vexlo

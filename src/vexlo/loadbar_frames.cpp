@@ -3,6 +3,8 @@
 #include <atomic>
 #include <string>
 
+namespace vexlo {
+
 int next_loadbar_frame() {
     // The compile's dialog animates on its command thread, the others on the main window's;
     // they are never up at the same time, but the counter is shared all the same.
@@ -23,3 +25,5 @@ loadbar_frames::~loadbar_frames() {
     for (HBITMAP frame : frames_)
         if (frame) DeleteObject(frame);
 }
+
+}  // namespace vexlo

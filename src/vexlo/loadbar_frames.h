@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace vexlo {
+
 // One frame counter for the whole program: each dialog goes on where the last one stopped.
 int next_loadbar_frame();
 
@@ -19,3 +21,5 @@ public:
 private:
     std::array<HBITMAP, 10> frames_{};
 };
+
+}  // namespace vexlo

@@ -26,23 +26,25 @@
 #include "winui/window_icon.h"
 #include "winui/window_position.h"
 
+namespace vexlo {
+
 using namespace shell;
 
 namespace {
 
 struct main_fonts {
-    unique_font bold;   // status line and the "[!]" marker
-    unique_font small;  // the Discard button
+    winui::unique_font bold;   // status line and the "[!]" marker
+    winui::unique_font small;  // the Discard button
 };
 main_fonts g_fonts;
 
-unique_font make_font(const wchar_t* face, int points, int weight, UINT dpi) {
-    return dialog_font(dpi, points, weight, face);
+winui::unique_font make_font(const wchar_t* face, int points, int weight, UINT dpi) {
+    return winui::dialog_font(dpi, points, weight, face);
 }
 
 void create_controls(HWND dialog) {
     create_main_window_controls(dialog);
-    const UINT dpi = window_dpi(dialog);
+    const UINT dpi = winui::window_dpi(dialog);
     g_fonts.bold = make_font(L"MS Sans Serif", 8, FW_BOLD, dpi);
     g_fonts.small = make_font(L"Arial", 7, FW_NORMAL, dpi);
     SendMessageW(GetDlgItem(dialog, id_status), WM_SETFONT,
@@ -54,14 +56,15 @@ void create_controls(HWND dialog) {
 }
 
 void initialise(HWND dialog) {
-    place_main_window(dialog, kClientWidth, kClientHeight);
+    winui::place_main_window(dialog, kClientWidth, kClientHeight);
     create_controls(dialog);
-    set_program_icons(dialog);
+    winui::set_program_icons(dialog);
     show_display_state(dialog, start_state());
     fill_recent_projects(dialog, id_recent);
-    add_tooltip(GetDlgItem(dialog, id_warning),
-                "Dangerous! Change the package name with caution as it may break your program "
-                "or even prevent it from compiling!");
+    winui::add_tooltip(
+        GetDlgItem(dialog, id_warning),
+        "Dangerous! Change the package name with caution as it may break your program "
+        "or even prevent it from compiling!");
 }
 
 const std::string& stored_value_of(int id) {
@@ -77,10 +80,10 @@ const std::string& stored_value_of(int id) {
 }
 
 void on_property_edited(HWND dialog, int id) {
-    const std::string typed = get_item_text(dialog, id);
+    const std::string typed = winui::get_item_text(dialog, id);
     if (id == id_min_sdk || id == id_target_sdk) {
-        set_item_text(dialog, id == id_min_sdk ? id_min_label : id_target_label,
-                      text::trim_spaces(typed));
+        winui::set_item_text(dialog, id == id_min_sdk ? id_min_label : id_target_label,
+                             text::trim_spaces(typed));
         show_sdk_advice(dialog);
     }
     if (starts_pending(app().project.changes_pending, typed, stored_value_of(id)))
@@ -133,7 +136,7 @@ public:
     bool on_message(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam,
                     INT_PTR& result) override {
         switch (message) {
-            case WM_SYSCOMMAND: save_window_position(dialog); return false;
+            case WM_SYSCOMMAND: winui::save_window_position(dialog); return false;
             case WM_CTLCOLORSTATIC:
                 result =
                     colour_static(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
@@ -150,7 +153,7 @@ public:
 }  // namespace
 
 void run_main_dialog() {
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = kWindowCaption;
     spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
     spec.width = 226;  // replaced by the exact client size at initialisation
@@ -160,3 +163,5 @@ void run_main_dialog() {
     g_fonts.bold.reset();
     g_fonts.small.reset();
 }
+
+}  // namespace vexlo

@@ -9,6 +9,8 @@
 #include "core/shell/main_window_model.h"
 #include "winui/dialog_template.h"
 
+namespace vexlo {
+
 using namespace shell;
 
 void create_main_window_controls(HWND dialog) {
@@ -47,7 +49,7 @@ void create_main_window_controls(HWND dialog) {
         }
         if (!c.enabled_at_creation) style |= WS_DISABLED;
         HWND control =
-            create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
+            winui::create_control(dialog, cls, c.text, style, ex_style, c.id, c.x, c.y, c.w, c.h);
         // Tab and the mouse pass over a hidden window, so the box can never take typing.
         if (c.kind == control_kind::hidden_digits) ShowWindow(control, SW_HIDE);
     }
@@ -59,3 +61,5 @@ void create_main_window_controls(HWND dialog) {
         SendMessageW(control, UDM_SETRANGE32, 1, 99);
     }
 }
+
+}  // namespace vexlo

@@ -3,4 +3,8 @@
 // and initial state, and the up-down controls joined to their boxes.
 #include <windows.h>
 
+namespace vexlo {
+
 void create_main_window_controls(HWND dialog);
+
+}  // namespace vexlo

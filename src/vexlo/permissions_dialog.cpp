@@ -6,6 +6,8 @@
 #include "vexlo/permissions_ids.h"
 #include "winui/dialog_font.h"
 
+namespace vexlo {
+
 namespace {
 
 using namespace permissions_ids;
@@ -15,20 +17,21 @@ public:
     explicit permissions_dialog(project::permission_flags& choice) : choice_(choice) {}
 
     void on_init(HWND dialog) override {
-        HWND select = create_control_du(dialog, L"BUTTON", "Select all / none ...",
-                                        BS_PUSHBUTTON | WS_TABSTOP, 0, select_all, 5, 5, 120, 12);
-        title_font_ = dialog_font(dialog, 7, FW_BOLD, L"Tahoma", {true});
+        HWND select =
+            winui::create_control_du(dialog, L"BUTTON", "Select all / none ...",
+                                     BS_PUSHBUTTON | WS_TABSTOP, 0, select_all, 5, 5, 120, 12);
+        title_font_ = winui::dialog_font(dialog, 7, FW_BOLD, L"Tahoma", {true});
         SendMessageW(select, WM_SETFONT, reinterpret_cast<WPARAM>(title_font_.get()), FALSE);
         for (int i = 0; i < project::kPermissionCount; ++i) {
-            create_control_du(dialog, L"BUTTON", project::permission_display_name(i),
-                              BS_AUTOCHECKBOX | WS_TABSTOP, 0, first_box + i, 5, 20 + 12 * i, 120,
-                              10);
+            winui::create_control_du(dialog, L"BUTTON", project::permission_display_name(i),
+                                     BS_AUTOCHECKBOX | WS_TABSTOP, 0, first_box + i, 5, 20 + 12 * i,
+                                     120, 10);
             CheckDlgButton(dialog, first_box + i, choice_[i] ? BST_CHECKED : BST_UNCHECKED);
         }
-        create_control_du(dialog, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, ok, 20, 280,
-                          40, 15);
-        create_control_du(dialog, L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, cancel, 70,
-                          280, 40, 15);
+        winui::create_control_du(dialog, L"BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, ok, 20,
+                                 280, 40, 15);
+        winui::create_control_du(dialog, L"BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 0, cancel,
+                                 70, 280, 40, 15);
     }
 
     bool on_command(HWND dialog, int id, int) override {
@@ -58,14 +61,14 @@ private:
     }
 
     project::permission_flags& choice_;
-    unique_font title_font_;
+    winui::unique_font title_font_;
 };
 
 }  // namespace
 
 winui::dialog_answer run_permissions_dialog(HWND owner, project::permission_flags& choice) {
     permissions_dialog handler(choice);
-    dialog_template_spec spec;
+    winui::dialog_template_spec spec;
     spec.caption = "App permissions";
     spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     spec.width = 130;
@@ -74,3 +77,5 @@ winui::dialog_answer run_permissions_dialog(HWND owner, project::permission_flag
                ? winui::dialog_answer::ok
                : winui::dialog_answer::cancel;
 }
+
+}  // namespace vexlo

@@ -15,6 +15,8 @@
 #include "winui/command_runner.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 namespace {
 
 // A daemon that hangs must not hold the user up: from its start, the listing gets this long
@@ -37,7 +39,7 @@ std::string run_folder() {
 }
 
 int tell(HWND owner, const std::string& text, UINT style) {
-    return show_message(owner, text, shell::kProgramCaption, style);
+    return winui::show_message(owner, text, shell::kProgramCaption, style);
 }
 
 }  // namespace
@@ -81,20 +83,20 @@ public:
     const build::tool_config& tools() const { return tools_; }
     const std::string& adb() const { return adb_; }
     const std::string& folder() const { return folder_; }
-    tool_job& job() { return job_; }
+    winui::tool_job& job() { return job_; }
 
 private:
     void run() {
-        run_request request;
+        winui::run_request request;
         request.command = device::list_devices_command(adb_);
         request.folder = folder_;
-        outcome_ = run_tool(tools_, request, &job_);
+        outcome_ = winui::run_tool(tools_, request, &job_);
     }
 
     const build::tool_config tools_;
     const std::string adb_;
     const std::string folder_;
-    tool_job job_;
+    winui::tool_job job_;
     DWORD started_ = 0;
     build::run_outcome outcome_;    // read once the thread has ended
     winui::background_job thread_;  // last: it ends before anything it uses goes
@@ -106,7 +108,7 @@ namespace {
 // follows then) or it could not be run at all (the user has been told).
 bool step(HWND owner, phone_listing& listing, const std::string& title, const std::string& what,
           const std::string& command, std::string& output) {
-    run_request request;
+    winui::run_request request;
     request.command = command;
     request.folder = listing.folder();
     const build::run_outcome outcome =
@@ -200,3 +202,5 @@ void phone_install::offer(HWND owner, const device::app_facts& app, const std::s
     }
     install_on(owner, *listing_, phone, app, apk);
 }
+
+}  // namespace vexlo

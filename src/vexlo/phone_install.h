@@ -12,6 +12,8 @@
 #include "core/build/tool_config.h"
 #include "core/device/install_messages.h"
 
+namespace vexlo {
+
 class phone_listing;
 
 class phone_install {
@@ -29,3 +31,5 @@ public:
 private:
     std::unique_ptr<phone_listing> listing_;
 };
+
+}  // namespace vexlo

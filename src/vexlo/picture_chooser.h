@@ -6,12 +6,16 @@
 
 #include "winui/pictures.h"
 
+namespace vexlo {
+
 struct chosen_picture {
     enum outcome_kind { cancelled, unloadable, loaded };
     outcome_kind outcome = cancelled;
-    std::string path;    // "" after a cancel
-    unique_image image;  // set when loaded
+    std::string path;           // "" after a cancel
+    winui::unique_image image;  // set when loaded
 };
 
 // The picture file dialog (every image type the list offers), then the chosen file decoded.
 chosen_picture choose_picture(HWND owner);
+
+}  // namespace vexlo

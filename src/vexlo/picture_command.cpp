@@ -19,6 +19,8 @@
 #include "winui/message_box.h"
 #include "winui/pictures.h"
 
+namespace vexlo {
+
 namespace {
 
 constexpr UINT kTaskModal = MB_OK | MB_TASKMODAL;
@@ -27,10 +29,10 @@ constexpr UINT kTaskModal = MB_OK | MB_TASKMODAL;
 void show_in_icon_box(HWND dialog, assets::resample_source& source) {
     RECT r{};
     GetClientRect(GetDlgItem(dialog, shell::id_icon), &r);
-    const int margin = scale(6, window_dpi(dialog));
+    const int margin = winui::scale(6, winui::window_dpi(dialog));
     const int edge = std::max<int>(1, std::min<int>(r.right, r.bottom) - margin);
-    if (unique_image small = image_from_pixels(source.resampled(edge, edge)))
-        draw_image_in_control(dialog, shell::id_icon, small.get());
+    if (winui::unique_image small = image_from_pixels(source.resampled(edge, edge)))
+        winui::draw_image_in_control(dialog, shell::id_icon, small.get());
 }
 
 // Every density's icon is encoded first; then they replace the old ones together.
@@ -41,27 +43,27 @@ void write_app_icons(HWND dialog, const assets::bgra_view& pixels) {
     for (const assets::planned_icon& icon : assets::plan_app_icons(project)) {
         icons.push_back({icon.path, encode_png(source.resampled(icon.size, icon.size))});
         if (icons.back().bytes.empty()) {  // an empty icon.png would break the build
-            show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
-                         kTaskModal | MB_ICONERROR);
+            winui::show_message(dialog, assets::unloadable_picture_message(),
+                                shell::kProgramCaption, kTaskModal | MB_ICONERROR);
             return;
         }
     }
     const assets::write_outcome outcome = assets::write_project_files(project, icons);
     if (outcome.completed()) show_in_icon_box(dialog, source);
-    show_message(dialog, assets::icons_done_message(outcome), "Change App icon",
-                 kTaskModal | (outcome.completed() ? MB_ICONINFORMATION : MB_ICONERROR));
+    winui::show_message(dialog, assets::icons_done_message(outcome), "Change App icon",
+                        kTaskModal | (outcome.completed() ? MB_ICONINFORMATION : MB_ICONERROR));
 }
 
 void add_drawable(HWND dialog, const assets::bgra_view& pixels, const std::string& path) {
     const vexlo::drawable_outcome outcome = vexlo::run_drawable_dialog(dialog, pixels, path);
     if (!outcome.written.completed()) {
-        show_message(dialog, assets::drawable_problem_message(outcome.written),
-                     shell::kProgramCaption, kTaskModal | MB_ICONERROR);
+        winui::show_message(dialog, assets::drawable_problem_message(outcome.written),
+                            shell::kProgramCaption, kTaskModal | MB_ICONERROR);
         return;
     }
     if (outcome.added)
-        show_message(dialog, assets::drawable_added_message(), shell::kProgramCaption,
-                     kTaskModal | MB_ICONINFORMATION);
+        winui::show_message(dialog, assets::drawable_added_message(), shell::kProgramCaption,
+                            kTaskModal | MB_ICONINFORMATION);
 }
 
 void change_picture(HWND dialog) {
@@ -69,13 +71,13 @@ void change_picture(HWND dialog) {
     if (chosen.outcome == chosen_picture::cancelled) return;
     const locked_picture pixels(chosen.image.get());  // released before the image
     if (!pixels.ok()) {
-        show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
-                     kTaskModal | MB_ICONERROR);
+        winui::show_message(dialog, assets::unloadable_picture_message(), shell::kProgramCaption,
+                            kTaskModal | MB_ICONERROR);
         return;
     }
     if (!assets::is_square_picture(pixels.view().width, pixels.view().height)) {
-        show_message(dialog, assets::not_square_message(), shell::kProgramCaption,
-                     kTaskModal | MB_ICONWARNING);
+        winui::show_message(dialog, assets::not_square_message(), shell::kProgramCaption,
+                            kTaskModal | MB_ICONWARNING);
         return;
     }
     if (app().project.project_kind == project::kind::basic)
@@ -87,3 +89,5 @@ void change_picture(HWND dialog) {
 const bool registered = register_command(shell::id_picture, change_picture);
 
 }  // namespace
+
+}  // namespace vexlo

@@ -10,6 +10,8 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
+namespace vexlo {
+
 CLSID find_encoder_clsid(const std::string& mime) {
     CLSID none{};
     UINT count = 0, size = 0;
@@ -20,7 +22,8 @@ CLSID find_encoder_clsid(const std::string& mime) {
     const std::string wanted = text::to_upper_ascii(mime);
     for (UINT i = 0; i < count; ++i) {
         if (!codecs[i].MimeType) continue;
-        if (text::to_upper_ascii(narrow(codecs[i].MimeType)).find(wanted) != std::string::npos)
+        if (text::to_upper_ascii(platform::narrow(codecs[i].MimeType)).find(wanted) !=
+            std::string::npos)
             return codecs[i].Clsid;
     }
     return none;
@@ -104,15 +107,15 @@ bool save_png_file(const assets::bgra_picture& pixels, const std::string& path) 
     return !bytes.empty() && platform::write_file_safely(path, bytes);
 }
 
-unique_image image_from_pixels(const assets::bgra_picture& pixels) {
+winui::unique_image image_from_pixels(const assets::bgra_picture& pixels) {
     if (pixels.width <= 0 || pixels.height <= 0) return nullptr;
     // A copy that owns its memory, unlike the wrapper above.
-    unique_image image(
+    winui::unique_image image(
         wrap(pixels)->Clone(0, 0, pixels.width, pixels.height, PixelFormat32bppARGB));
     return image;
 }
 
-unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF background) {
+winui::unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF background) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = pixels.width;
@@ -121,8 +124,9 @@ unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF backgr
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    unique_bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap.get() || !bits) return unique_bitmap();
+    winui::unique_bitmap bitmap(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.get() || !bits) return winui::unique_bitmap();
     const int back[3] = {GetBValue(background), GetGValue(background), GetRValue(background)};
     auto* out = static_cast<BYTE*>(bits);
     for (std::size_t i = 0; i < pixels.pixels.size(); i += 4) {
@@ -134,3 +138,5 @@ unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF backgr
     }
     return bitmap;
 }
+
+}  // namespace vexlo

@@ -10,6 +10,8 @@
 #include "winui/gdi_handles.h"
 #include "winui/pictures.h"
 
+namespace vexlo {
+
 // The class identifier of the first image encoder whose MIME type contains mime (any letter
 // case); all zero when there is none.
 CLSID find_encoder_clsid(const std::string& mime);
@@ -40,7 +42,9 @@ std::string encode_png(const assets::bgra_picture& pixels);
 bool save_png_file(const assets::bgra_picture& pixels, const std::string& path);
 
 // A GDI+ bitmap holding the pixels, for drawing.
-unique_image image_from_pixels(const assets::bgra_picture& pixels);
+winui::unique_image image_from_pixels(const assets::bgra_picture& pixels);
 
 // The pixels blended over a solid colour, as a bitmap a static control can show.
-unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF background);
+winui::unique_bitmap blended_bitmap(const assets::bgra_picture& pixels, COLORREF background);
+
+}  // namespace vexlo

@@ -14,10 +14,12 @@
 #include "vexlo/file_dialogs.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 namespace {
 
 void error(HWND dialog, const std::string& text) {
-    show_message(dialog, text, shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    winui::show_message(dialog, text, shell::kProgramCaption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 void update_program(HWND dialog) {
@@ -43,8 +45,9 @@ void update_program(HWND dialog) {
         error(dialog, assets::unwritable_program_message(written));
         return;
     }
-    show_message(dialog, assets::update_done_message(problems), "Update BASIC! program",
-                 MB_OK | MB_TASKMODAL | (problems.empty() ? MB_ICONINFORMATION : MB_ICONWARNING));
+    winui::show_message(
+        dialog, assets::update_done_message(problems), "Update BASIC! program",
+        MB_OK | MB_TASKMODAL | (problems.empty() ? MB_ICONINFORMATION : MB_ICONWARNING));
 }
 
 void program_button(HWND dialog) {
@@ -58,3 +61,5 @@ void program_button(HWND dialog) {
 const bool registered = register_command(shell::id_program, program_button);
 
 }  // namespace
+
+}  // namespace vexlo

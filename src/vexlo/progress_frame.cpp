@@ -8,6 +8,8 @@
 #include "winui/dialog_font.h"
 #include "winui/dialog_template.h"
 
+namespace vexlo {
+
 namespace {
 
 constexpr COLORREF kBackground = RGB(241, 245, 248);
@@ -16,19 +18,19 @@ constexpr COLORREF kText = RGB(0, 6, 54);
 }  // namespace
 
 void progress_frame::create(HWND dialog, const progress_look& look) {
-    HWND animation = create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0, id_progress_animation,
-                                       1, 4, 120, 10);
+    HWND animation = winui::create_control_du(dialog, WC_STATICW, "", SS_BITMAP, 0,
+                                              id_progress_animation, 1, 4, 120, 10);
     if (!look.animation_shown) ShowWindow(animation, SW_HIDE);
     show_first_frame(dialog);
-    create_control_du(dialog, WC_STATICW, look.title,
-                      SS_LEFTNOWORDWRAP | (look.title_ellipsis ? SS_ENDELLIPSIS : 0), 0,
-                      id_progress_title, 6, 20, 160, 12);
-    create_control_du(dialog, WC_STATICW, look.step, SS_LEFTNOWORDWRAP, 0, id_progress_step, 6, 32,
-                      look.step_width, 12);
-    create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
-                      id_progress_cancel, 125, 32, 40, 15);
-    bold_ = dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
-    regular_ = dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
+    winui::create_control_du(dialog, WC_STATICW, look.title,
+                             SS_LEFTNOWORDWRAP | (look.title_ellipsis ? SS_ENDELLIPSIS : 0), 0,
+                             id_progress_title, 6, 20, 160, 12);
+    winui::create_control_du(dialog, WC_STATICW, look.step, SS_LEFTNOWORDWRAP, 0, id_progress_step,
+                             6, 32, look.step_width, 12);
+    winui::create_control_du(dialog, WC_BUTTONW, "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0,
+                             id_progress_cancel, 125, 32, 40, 15);
+    bold_ = winui::dialog_font(dialog, 8, FW_BOLD, L"Tahoma");
+    regular_ = winui::dialog_font(dialog, 8, FW_NORMAL, L"Tahoma");
     for (auto [id, font] :
          {std::pair{id_progress_title, bold_.get()}, std::pair{id_progress_step, regular_.get()},
           std::pair{id_progress_cancel, bold_.get()}})
@@ -60,3 +62,5 @@ bool progress_frame::colour(UINT message, WPARAM wparam, INT_PTR& result) const 
     result = reinterpret_cast<INT_PTR>(background_.get());
     return true;
 }
+
+}  // namespace vexlo

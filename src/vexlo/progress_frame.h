@@ -8,6 +8,8 @@
 #include "vexlo/loadbar_frames.h"
 #include "winui/gdi_handles.h"
 
+namespace vexlo {
+
 struct progress_look {
     std::string title;
     std::string step;
@@ -28,7 +30,9 @@ public:
 
 private:
     loadbar_frames frames_;
-    unique_brush background_{CreateSolidBrush(RGB(241, 245, 248))};
-    unique_font bold_;
-    unique_font regular_;
+    winui::unique_brush background_{CreateSolidBrush(RGB(241, 245, 248))};
+    winui::unique_font bold_;
+    winui::unique_font regular_;
 };
+
+}  // namespace vexlo

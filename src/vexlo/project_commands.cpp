@@ -3,6 +3,8 @@
 #include "vexlo/command_registry.h"
 #include "vexlo/commands.h"
 
+namespace vexlo {
+
 namespace {
 std::map<int, command_handler>& registry() {
     static std::map<int, command_handler> handlers;
@@ -21,3 +23,5 @@ bool run_project_command(HWND dialog, int id) {
     found->second(dialog);
     return true;
 }
+
+}  // namespace vexlo

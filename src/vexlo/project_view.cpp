@@ -10,53 +10,58 @@
 #include "winui/text_controls.h"
 #include "winui/tooltip.h"
 
+namespace vexlo {
+
 using namespace shell;
 
 void show_display_state(HWND dialog, const display_state& state) {
-    set_item_text(dialog, id_status, state.status);
-    for (int id : state.enabled) enable_item(dialog, id, true);
-    for (int id : state.disabled) enable_item(dialog, id, false);
-    if (!state.picture_caption.empty()) set_item_text(dialog, id_picture, state.picture_caption);
-    if (!state.program_caption.empty()) set_item_text(dialog, id_program, state.program_caption);
-    for (const button_picture& p : state.pictures) draw_resource_png(dialog, p.box, p.base);
+    winui::set_item_text(dialog, id_status, state.status);
+    for (int id : state.enabled) winui::enable_item(dialog, id, true);
+    for (int id : state.disabled) winui::enable_item(dialog, id, false);
+    if (!state.picture_caption.empty())
+        winui::set_item_text(dialog, id_picture, state.picture_caption);
+    if (!state.program_caption.empty())
+        winui::set_item_text(dialog, id_program, state.program_caption);
+    for (const button_picture& p : state.pictures) winui::draw_resource_png(dialog, p.box, p.base);
     if (state.icon_picture.empty())
-        clear_picture(dialog, id_icon);
+        winui::clear_picture(dialog, id_icon);
     else
-        draw_resource_png(dialog, id_icon, state.icon_picture);
+        winui::draw_resource_png(dialog, id_icon, state.icon_picture);
 }
 
 void show_properties(HWND dialog) {
     const project::project_state& p = app().project;
-    set_item_text(dialog, id_app_name, text::display_text(p.app_name));
-    set_item_text(dialog, id_package, text::display_text(p.package_name));
-    set_item_text(dialog, id_version_name, text::display_text(p.version_name));
-    set_item_text(dialog, id_version_code, text::display_text(p.version_code));
-    set_item_text(dialog, id_min_sdk, text::display_text(p.min_sdk));
-    set_item_text(dialog, id_target_sdk, text::display_text(p.target_sdk));
+    winui::set_item_text(dialog, id_app_name, text::display_text(p.app_name));
+    winui::set_item_text(dialog, id_package, text::display_text(p.package_name));
+    winui::set_item_text(dialog, id_version_name, text::display_text(p.version_name));
+    winui::set_item_text(dialog, id_version_code, text::display_text(p.version_code));
+    winui::set_item_text(dialog, id_min_sdk, text::display_text(p.min_sdk));
+    winui::set_item_text(dialog, id_target_sdk, text::display_text(p.target_sdk));
 }
 
 void show_sdk_advice(HWND dialog) {
-    const project::sdk_advice advice =
-        project::advice_for_levels(get_item_text(dialog, id_min_sdk),
-                                   get_item_text(dialog, id_target_sdk), platform::local_date());
+    const project::sdk_advice advice = project::advice_for_levels(
+        winui::get_item_text(dialog, id_min_sdk), winui::get_item_text(dialog, id_target_sdk),
+        platform::local_date());
     const std::string min_tip = project::min_sdk_tooltip(advice);
     const std::string target_tip = project::target_sdk_tooltip(advice);
-    for (int id : {id_min_label, id_min_updown}) add_tooltip(GetDlgItem(dialog, id), min_tip);
+    for (int id : {id_min_label, id_min_updown})
+        winui::add_tooltip(GetDlgItem(dialog, id), min_tip);
     for (int id : {id_target_label, id_target_updown})
-        add_tooltip(GetDlgItem(dialog, id), target_tip);
+        winui::add_tooltip(GetDlgItem(dialog, id), target_tip);
 }
 
 void show_pending(HWND dialog, bool pending) {
     app().project.changes_pending = pending;
-    draw_resource_png(dialog, id_apply + id_picture_offset, pending ? "SAV1" : "SAV0");
-    enable_item(dialog, id_apply, pending);
-    enable_item(dialog, id_discard, pending);
+    winui::draw_resource_png(dialog, id_apply + id_picture_offset, pending ? "SAV1" : "SAV0");
+    winui::enable_item(dialog, id_apply, pending);
+    winui::enable_item(dialog, id_discard, pending);
 }
 
 void load_project(HWND dialog, const std::string& folder) {
     vexlo_state& state = app();
-    add_tooltip(GetDlgItem(dialog, id_recent), folder);
-    set_item_text(dialog, id_load, "Change");
+    winui::add_tooltip(GetDlgItem(dialog, id_recent), folder);
+    winui::set_item_text(dialog, id_load, "Change");
     state.project.project_folder = folder;
 
     const project::loaded_project loaded = project::load_project_files(folder);
@@ -70,14 +75,17 @@ void load_project(HWND dialog, const std::string& folder) {
     state.keystore_file.clear();
     state.permission_choice = state.project.saved_permissions;
     show_properties(dialog);
-    set_item_text(dialog, id_gitignore,
-                  loaded.has_gitignore ? "Edit the .gitignore file" : "Create .gitignore file");
+    winui::set_item_text(
+        dialog, id_gitignore,
+        loaded.has_gitignore ? "Edit the .gitignore file" : "Create .gitignore file");
     for (const std::string& file : loaded.icon_files) {
-        if (unique_image image = load_image_file(file)) {
-            draw_image_in_control(dialog, id_icon, image.get());
+        if (winui::unique_image image = winui::load_image_file(file)) {
+            winui::draw_image_in_control(dialog, id_icon, image.get());
             break;
         }
     }
     // A package rename an earlier Apply could not finish: Apply completes it.
     if (loaded.unfinished_rename) show_pending(dialog, true);
 }
+
+}  // namespace vexlo

@@ -6,6 +6,8 @@
 
 #include "core/shell/main_window_model.h"
 
+namespace vexlo {
+
 // folder ends with one backslash; the caller has cleared the pending changes.
 void load_project(HWND dialog, const std::string& folder);
 void show_display_state(HWND dialog, const shell::display_state& state);
@@ -14,3 +16,5 @@ void show_properties(HWND dialog);
 void show_pending(HWND dialog, bool pending);
 // What the SDK levels in the boxes mean for phones and publishing, in the boxes' tool-tips.
 void show_sdk_advice(HWND dialog);
+
+}  // namespace vexlo

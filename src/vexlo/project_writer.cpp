@@ -4,6 +4,8 @@
 #include "core/project/package_rename.h"
 #include "core/project/project_loader.h"
 
+namespace vexlo {
+
 void delete_work_folder(const std::string& project_folder,
                         const assets::progress_callback& progress) {
     assets::delete_folder_tree(project_folder + assets::kWorkFolder, progress);
@@ -21,3 +23,5 @@ bool has_unfinished_rename(const std::string& project_folder) {
     project::rename_journal journal;
     return project::read_journal(project_folder, journal);
 }
+
+}  // namespace vexlo

@@ -6,6 +6,8 @@
 #include "core/project/apply_changes.h"
 #include "core/project/project_state.h"
 
+namespace vexlo {
+
 // Removes the project's .avlo work folder with its contents.
 void delete_work_folder(const std::string& project_folder,
                         const assets::progress_callback& progress);
@@ -17,3 +19,5 @@ project::apply_result write_project_changes(project::project_state& state,
                                             const assets::progress_callback& progress);
 // Whether an earlier Apply left a package rename unfinished in the project.
 bool has_unfinished_rename(const std::string& project_folder);
+
+}  // namespace vexlo

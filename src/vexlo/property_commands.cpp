@@ -9,6 +9,8 @@
 #include "winui/message_box.h"
 #include "winui/text_controls.h"
 
+namespace vexlo {
+
 using namespace shell;
 
 void edit_permissions(HWND dialog) {
@@ -20,8 +22,8 @@ void edit_permissions(HWND dialog) {
 }
 
 void discard_changes(HWND dialog) {
-    if (show_message(dialog, "Are you sure ?", "Discard changes",
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+    if (winui::show_message(dialog, "Are you sure ?", "Discard changes",
+                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     app().project.changes_pending = true;  // the restored texts must not mark anything
     show_properties(dialog);
@@ -36,9 +38,11 @@ namespace {
 class apply_progress {
 public:
     explicit apply_progress(HWND dialog)
-        : dialog_(dialog), saved_(get_item_text(dialog, id_status)), start_(GetTickCount()) {}
+        : dialog_(dialog),
+          saved_(winui::get_item_text(dialog, id_status)),
+          start_(GetTickCount()) {}
     ~apply_progress() {
-        if (shown_) set_item_text(dialog_, id_status, saved_);
+        if (shown_) winui::set_item_text(dialog_, id_status, saved_);
     }
     apply_progress(const apply_progress&) = delete;
     apply_progress& operator=(const apply_progress&) = delete;
@@ -49,7 +53,7 @@ public:
         if (now - start_ < 300 || (shown_ && now - last_ < 100)) return;
         last_ = now;
         shown_ = true;
-        set_item_text(dialog_, id_status, apply_progress_text(files_));
+        winui::set_item_text(dialog_, id_status, apply_progress_text(files_));
     }
 
 private:
@@ -64,8 +68,8 @@ private:
 // The whole Apply, on the command thread: the main window is disabled meanwhile, so nothing
 // the user clicks there can load, apply or compile while the files are being rewritten.
 void apply_on_command_thread(HWND dialog) {
-    if (show_message(dialog, "Are you sure ?", "Apply changes",
-                     MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+    if (winui::show_message(dialog, "Are you sure ?", "Apply changes",
+                            MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
         return;
     vexlo_state& state = app();
     const std::string folder = state.project.project_folder;
@@ -74,24 +78,27 @@ void apply_on_command_thread(HWND dialog) {
         apply_progress progress(dialog);
         const assets::progress_callback step = [&progress] { progress.step(); };
         delete_work_folder(folder, step);
-        const edited_values edits{
-            get_item_text(dialog, id_app_name),     get_item_text(dialog, id_package),
-            get_item_text(dialog, id_version_name), get_item_text(dialog, id_version_code),
-            get_item_text(dialog, id_min_sdk),      get_item_text(dialog, id_target_sdk)};
+        const edited_values edits{winui::get_item_text(dialog, id_app_name),
+                                  winui::get_item_text(dialog, id_package),
+                                  winui::get_item_text(dialog, id_version_name),
+                                  winui::get_item_text(dialog, id_version_code),
+                                  winui::get_item_text(dialog, id_min_sdk),
+                                  winui::get_item_text(dialog, id_target_sdk)};
         const project::property_changes changes =
             take_edits(edits, state.permission_choice, state.project);
         if (!changes.any() && !has_unfinished_rename(folder)) {
             show_pending(dialog, false);
             const apply_report report = report_for(std::vector<std::string>{});
-            show_message(dialog, report.text, report.caption,
-                         MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+            winui::show_message(dialog, report.text, report.caption,
+                                MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
             return;
         }
         result = write_project_changes(state.project, changes, step);
     }
     const apply_report report = report_for_apply(result);
     if (!result.succeeded()) {
-        show_message(dialog, report.text, report.caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+        winui::show_message(dialog, report.text, report.caption,
+                            MB_OK | MB_ICONERROR | MB_TASKMODAL);
         // Show what the files hold now rather than what was asked for.
         load_project(dialog, folder);
         return;
@@ -100,7 +107,8 @@ void apply_on_command_thread(HWND dialog) {
     state.project.changes_pending = true;  // the boxes are refreshed without marking anything
     show_properties(dialog);
     show_pending(dialog, false);
-    show_message(dialog, report.text, report.caption, MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+    winui::show_message(dialog, report.text, report.caption,
+                        MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
 }
 
 }  // namespace
@@ -109,3 +117,5 @@ void apply_changes(HWND dialog) {
     if (app().project.project_kind == project::kind::no_manifest) return;  // nothing to write into
     winui::run_on_command_thread(dialog, [dialog] { apply_on_command_thread(dialog); });
 }
+
+}  // namespace vexlo

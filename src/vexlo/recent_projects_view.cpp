@@ -6,6 +6,8 @@
 #include "platform/win32/utf16.h"
 #include "vexlo/app_state.h"
 
+namespace vexlo {
+
 std::string recent_projects_file() {
     return shell::per_user_file(platform::user_data_folder(), platform::program_path(),
                                 ".recent.projects");
@@ -26,7 +28,8 @@ void fill_recent_projects(HWND dialog, int combo_id) {
     HWND combo = GetDlgItem(dialog, combo_id);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const std::string& entry : list.entries)
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(entry).c_str()));
+        SendMessageW(combo, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(platform::widen(entry).c_str()));
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(list.selected), 0);
 }
 
@@ -39,3 +42,5 @@ void remember_project(HWND dialog, const std::string& folder) {
                                     shell::with_appended_folder(text, folder));
     fill_recent_projects(dialog, shell::id_recent);
 }
+
+}  // namespace vexlo

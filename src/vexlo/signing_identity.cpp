@@ -16,6 +16,8 @@
 #include "winui/keystore_dialog.h"
 #include "winui/message_box.h"
 
+namespace vexlo {
+
 signing_secrets& signing() {
     static signing_secrets secrets;
     return secrets;
@@ -40,7 +42,7 @@ std::string choose_keystore_file(HWND owner) {
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = L"Select keystore";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    return GetOpenFileNameW(&ofn) ? narrow(file) : std::string();
+    return GetOpenFileNameW(&ofn) ? platform::narrow(file) : std::string();
 }
 
 void set_identity(const build::signing_identity& identity) {
@@ -65,8 +67,9 @@ bool identity_from_project_batch() {
 
 // Asks which keystore to use; false when the user cancelled.
 bool ask_for_identity(HWND owner) {
-    const int answer = show_message(owner, build::keystore_question(), shell::kProgramCaption,
-                                    MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer =
+        winui::show_message(owner, build::keystore_question(), shell::kProgramCaption,
+                            MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES) {
         const build::tool_config& tools = app().tools;
         set_identity({tools.keystore_path, tools.keystore_alias, tools.keystore_password});
@@ -88,21 +91,21 @@ bool ask_for_identity(HWND owner) {
 // keytool runs while the main window stays painted but takes no clicks: starting a process can
 // take the system a while, and a command thread does it.
 build::alias_check check_with_owner_disabled(HWND owner, build::run_outcome& outcome,
-                                             tool_job* job) {
+                                             winui::tool_job* job) {
     const build::tool_config tools = app().tools;
     const build::signing_identity identity = current_identity();
     build::alias_check verdict = build::alias_check::not_checked;
     winui::run_on_command_thread(owner, [&] {
-        verdict =
-            check_keystore_alias(tools, build::runner_variant::main_program, identity.keystore_file,
-                                 identity.alias, identity.password, &outcome, job);
+        verdict = winui::check_keystore_alias(tools, build::runner_variant::main_program,
+                                              identity.keystore_file, identity.alias,
+                                              identity.password, &outcome, job);
     });
     return verdict;
 }
 
 // Checks the identity until it fits, asking again; false when the user cancelled
 // or the check cannot run.
-bool prove_identity(HWND owner, tool_job* job) {
+bool prove_identity(HWND owner, winui::tool_job* job) {
     for (;;) {
         // Values read from a batch or the configuration that cannot be passed safely are asked
         // for again, like values that do not fit.
@@ -113,12 +116,12 @@ bool prove_identity(HWND owner, tool_job* job) {
             build::run_outcome outcome;
             verdict = check_with_owner_disabled(owner, outcome, job);
             if (verdict == build::alias_check::not_checked) {
-                show_message(owner, build::alias_check_failed_message(outcome), "Keystore",
-                             MB_OK | MB_ICONERROR);
+                winui::show_message(owner, build::alias_check_failed_message(outcome), "Keystore",
+                                    MB_OK | MB_ICONERROR);
                 return false;
             }
         } else {
-            show_message(owner, problem, "Keystore", MB_OK | MB_ICONEXCLAMATION);
+            winui::show_message(owner, problem, "Keystore", MB_OK | MB_ICONEXCLAMATION);
         }
         if (verdict == build::alias_check::fits) return true;
         std::string alias, password;
@@ -131,7 +134,7 @@ bool prove_identity(HWND owner, tool_job* job) {
 
 }  // namespace
 
-bool choose_signing_identity(HWND owner, tool_job* job) {
+bool choose_signing_identity(HWND owner, winui::tool_job* job) {
     const bool settled = !app().keystore_file.empty() && !signing().key_alias.empty() &&
                          !signing().key_password.empty();
     if (!settled && !identity_from_project_batch() && !ask_for_identity(owner)) {
@@ -147,9 +150,11 @@ bool choose_signing_identity(HWND owner, tool_job* job) {
     if (!platform::write_file(properties,
                               build::ant_properties_text(app().keystore_file, signing().key_alias,
                                                          signing().key_password))) {
-        show_message(owner, "The Ant properties file cannot be written:\r" + properties,
-                     shell::kProgramCaption, MB_OK | MB_ICONERROR);
+        winui::show_message(owner, "The Ant properties file cannot be written:\r" + properties,
+                            shell::kProgramCaption, MB_OK | MB_ICONERROR);
         return false;
     }
     return true;
 }
+
+}  // namespace vexlo

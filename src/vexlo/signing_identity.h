@@ -7,7 +7,11 @@
 
 #include "core/build/compile_pipeline.h"
 
+namespace winui {
 class tool_job;
+}  // namespace winui
+
+namespace vexlo {
 
 struct signing_secrets {
     std::string key_alias;
@@ -24,4 +28,6 @@ build::signing_identity current_identity();
 // done.
 // keytool runs in the given job when there is one, so a build that follows shares its
 // command interpreter.
-bool choose_signing_identity(HWND owner, tool_job* job = nullptr);
+bool choose_signing_identity(HWND owner, winui::tool_job* job = nullptr);
+
+}  // namespace vexlo

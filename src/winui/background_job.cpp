@@ -18,7 +18,7 @@ bool background_job::start(std::function<void()> work, std::function<void()> on_
     if (started()) return false;
     work_ = std::move(work);
     on_stop_ = std::move(on_stop);
-    thread_ = unique_file_handle(CreateThread(nullptr, 0, thread_main, this, 0, nullptr));
+    thread_ = platform::unique_file_handle(CreateThread(nullptr, 0, thread_main, this, 0, nullptr));
     return started();
 }
 
@@ -33,13 +33,13 @@ void background_job::stop() {
 }
 
 void background_job::wait_serving_messages() {
-    if (started()) ::wait_serving_messages(thread_.get());
+    if (started()) winui::wait_serving_messages(thread_.get());
     join();
 }
 
 bool background_job::wait_serving_messages_for(DWORD milliseconds) {
     if (!started()) return true;
-    unique_file_handle timer(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+    platform::unique_file_handle timer(CreateWaitableTimerW(nullptr, TRUE, nullptr));
     LARGE_INTEGER due;
     due.QuadPart = -static_cast<LONGLONG>(milliseconds) * 10000;  // relative, in 100 ns
     if (milliseconds > 0 && timer.valid() &&

@@ -40,7 +40,7 @@ private:
     std::function<void()> work_;
     std::function<void()> on_stop_;
     bool stop_asked_ = false;
-    unique_file_handle thread_{nullptr};
+    platform::unique_file_handle thread_{nullptr};
 };
 
 // Runs work on a background job while the calling window's thread keeps serving messages, and

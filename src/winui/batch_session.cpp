@@ -14,6 +14,8 @@
 #include "winui/message_wait.h"
 #include "winui/process_group.h"
 
+namespace winui {
+
 namespace {
 
 std::string hex(unsigned long long value) {
@@ -78,7 +80,7 @@ void remove_folders_of_ended_programs() {
         if (!e.is_directory || e.is_link || e.name.rfind(kPrefix, 0) != 0) continue;
         const DWORD pid = std::strtoul(e.name.c_str() + kPrefix.size(), nullptr, 10);
         if (pid == 0 || pid == GetCurrentProcessId()) continue;
-        unique_file_handle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
+        platform::unique_file_handle process(OpenProcess(SYNCHRONIZE, FALSE, pid));
         const bool alive = process.valid() && WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
         if (!alive) remove_session_files(temp + e.name + "\\");
     }
@@ -88,28 +90,28 @@ void remove_folders_of_ended_programs() {
 
 // Its standard input (a plain pipe) and its output (a named pipe, because only that can be read
 // with a wait that also serves messages); the child's ends are inheritable, ours are not.
-bool batch_session::open_pipes(const std::string& stem, unique_file_handle& child_input,
-                               unique_file_handle& child_output) {
+bool batch_session::open_pipes(const std::string& stem, platform::unique_file_handle& child_input,
+                               platform::unique_file_handle& child_output) {
     // Our end of its input is never inheritable: a copy of it in any other process would keep
     // the interpreter's input from ever ending.
     HANDLE input_read = nullptr, input_write = nullptr;
     if (!CreatePipe(&input_read, &input_write, nullptr, 0)) return false;
-    child_input = unique_file_handle(input_read);
-    input_ = unique_file_handle(input_write);
+    child_input = platform::unique_file_handle(input_read);
+    input_ = platform::unique_file_handle(input_write);
     SetHandleInformation(input_read, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
 
     const std::wstring pipe_name =
-        L"\\\\.\\pipe\\" + widen(stem) + L"-" + widen(hex(GetTickCount64()));
+        L"\\\\.\\pipe\\" + platform::widen(stem) + L"-" + platform::widen(hex(GetTickCount64()));
     HANDLE read_end = CreateNamedPipeW(
         pipe_name.c_str(),
         PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
         PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
     if (read_end == INVALID_HANDLE_VALUE) return false;
-    output_ = unique_file_handle(read_end);
+    output_ = platform::unique_file_handle(read_end);
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    child_output = unique_file_handle(
+    child_output = platform::unique_file_handle(
         CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, &inheritable, OPEN_EXISTING, 0, nullptr));
-    read_done_ = unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    read_done_ = platform::unique_file_handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     return child_output.valid() && read_done_.valid();
 }
 
@@ -128,7 +130,7 @@ bool batch_session::start(process_group& group) {
         return false;
     }
 
-    unique_file_handle child_input, child_output;
+    platform::unique_file_handle child_input, child_output;
     if (!open_pipes(stem, child_input, child_output)) {
         end();
         return false;
@@ -143,8 +145,8 @@ bool batch_session::start(process_group& group) {
     startup.hStdError = child_output.get();
     // Its own hidden console, shared by every tool it runs.
     process_group::started_process started =
-        group.start_interpreter(L"/d /q /c \"" + widen(folder_ + kHostName) + L"\"", folder_,
-                                CREATE_NO_WINDOW, startup, true);
+        group.start_interpreter(L"/d /q /c \"" + platform::widen(folder_ + kHostName) + L"\"",
+                                folder_, CREATE_NO_WINDOW, startup, true);
     if (!started.process.valid()) {
         end();
         return false;
@@ -212,3 +214,5 @@ void batch_session::end(bool wait_here) {
     }
     remove_when_gone(gone.release());
 }
+
+}  // namespace winui

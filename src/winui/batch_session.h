@@ -9,6 +9,8 @@
 
 #include "platform/win32/handles.h"
 
+namespace winui {
+
 class process_group;
 
 class batch_session {
@@ -41,14 +43,16 @@ public:
     HANDLE process() const { return process_.get(); }
 
 private:
-    bool open_pipes(const std::string& stem, unique_file_handle& child_input,
-                    unique_file_handle& child_output);
+    bool open_pipes(const std::string& stem, platform::unique_file_handle& child_input,
+                    platform::unique_file_handle& child_output);
 
-    unique_file_handle process_;
-    unique_file_handle input_;   // its standard input (we write)
-    unique_file_handle output_;  // its standard output and error (we read, overlapped)
-    unique_file_handle read_done_;
+    platform::unique_file_handle process_;
+    platform::unique_file_handle input_;   // its standard input (we write)
+    platform::unique_file_handle output_;  // its standard output and error (we read, overlapped)
+    platform::unique_file_handle read_done_;
     bool in_group_ = false;
     std::string folder_;  // its own folder, with a trailing backslash
     std::string marker_;
 };
+
+}  // namespace winui

@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
+namespace winui {
+
 build::tool_config batch_readable_tools(const build::tool_config& tools) {
     build::tool_config readable = tools;
     for (std::string* path : {&readable.jdk_path, &readable.android_sdk_path,
@@ -125,3 +127,5 @@ std::string run_command(const build::tool_config& tools, std::string_view comman
     request.variant = variant;
     return run_tool(tools, request).text;
 }
+
+}  // namespace winui

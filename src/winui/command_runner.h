@@ -16,6 +16,8 @@
 #include "winui/message_wait.h"
 #include "winui/tool_job.h"
 
+namespace winui {
+
 struct run_request {
     std::string command;
     std::string folder;  // the working folder; "" is the program folder
@@ -36,3 +38,5 @@ std::string run_command(const build::tool_config& tools, std::string_view comman
 
 // The tool folders as a batch file can name them (platform::batch_readable_path).
 build::tool_config batch_readable_tools(const build::tool_config& tools);
+
+}  // namespace winui

@@ -5,6 +5,8 @@
 
 #include "winui/gdi_handles.h"
 
+namespace winui {
+
 struct font_extras {
     bool italic = false;
     bool underline = false;
@@ -16,3 +18,5 @@ unique_font dialog_font(UINT dpi, int points, int weight, const wchar_t* face,
 // At the DPI of the window's monitor.
 unique_font dialog_font(HWND window, int points, int weight, const wchar_t* face,
                         font_extras extras = {});
+
+}  // namespace winui

@@ -4,6 +4,8 @@
 #include "winui/disabled_owner.h"
 #include "winui/dpi.h"
 
+namespace winui {
+
 namespace {
 void append_text(std::vector<WORD>& out, const std::wstring& text) {
     for (wchar_t c : text) out.push_back(static_cast<WORD>(c));
@@ -25,10 +27,10 @@ std::vector<WORD> build_dialog_template(const dialog_template_spec& spec) {
     t.push_back(static_cast<WORD>(spec.height));
     t.push_back(0);  // no menu
     t.push_back(0);  // the standard dialog class
-    append_text(t, widen(spec.caption));
+    append_text(t, platform::widen(spec.caption));
     if (style & DS_SETFONT) {
         t.push_back(static_cast<WORD>(spec.point_size));
-        append_text(t, widen(spec.font));
+        append_text(t, platform::widen(spec.font));
     }
     if (t.size() % 2) t.push_back(0);  // DWORD alignment of the end
     return t;
@@ -47,8 +49,8 @@ HWND create_control(HWND dialog, const wchar_t* window_class, const std::string&
                     DWORD ex_style, int id, int x, int y, int w, int h) {
     const UINT dpi = window_dpi(dialog);
     HWND control = CreateWindowExW(
-        ex_style, window_class, widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, scale(x, dpi),
-        scale(y, dpi), scale(w, dpi), scale(h, dpi), dialog,
+        ex_style, window_class, platform::widen(text).c_str(), style | WS_CHILD | WS_VISIBLE,
+        scale(x, dpi), scale(y, dpi), scale(w, dpi), scale(h, dpi), dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
@@ -59,8 +61,8 @@ HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::stri
     RECT r{x, y, x + w, y + h};
     MapDialogRect(dialog, &r);
     HWND control = CreateWindowExW(
-        ex_style, window_class, widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, r.left, r.top,
-        r.right - r.left, r.bottom - r.top, dialog,
+        ex_style, window_class, platform::widen(text).c_str(), style | WS_CHILD | WS_VISIBLE,
+        r.left, r.top, r.right - r.left, r.bottom - r.top, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
@@ -79,3 +81,5 @@ void set_client_size(HWND dialog, int w, int h) {
     SetWindowPos(dialog, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+}  // namespace winui

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace winui {
+
 struct dialog_template_spec {
     std::string caption;
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
@@ -30,3 +32,5 @@ void set_client_size(HWND dialog, int w, int h);
 // Converts dialog units of this dialog into pixels and creates the control there.
 HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::string& text,
                        DWORD style, DWORD ex_style, int id, int x, int y, int w, int h);
+
+}  // namespace winui

@@ -4,6 +4,8 @@
 // must stay disabled between that command's boxes: this puts it back.
 #include <windows.h>
 
+namespace winui {
+
 class keep_owner_disabled {
 public:
     explicit keep_owner_disabled(HWND owner)
@@ -17,3 +19,5 @@ public:
 private:
     HWND owner_;
 };
+
+}  // namespace winui

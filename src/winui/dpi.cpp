@@ -1,5 +1,7 @@
 #include "winui/dpi.h"
 
+namespace winui {
+
 UINT window_dpi(HWND window) {
     // GetDpiForWindow exists from Windows 10 on; older systems give the screen's DPI.
     using get_dpi_for_window = UINT(WINAPI*)(HWND);
@@ -18,3 +20,5 @@ UINT window_dpi(HWND window) {
 int scale(int pixels_at_96, UINT dpi) {
     return MulDiv(pixels_at_96, static_cast<int>(dpi), 96);
 }
+
+}  // namespace winui

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace winui {
+
 template <typename T>
 class unique_gdi {
 public:
@@ -37,3 +39,5 @@ using unique_brush = unique_gdi<HBRUSH>;
 // Starts GDI+ once per process, after any picture prefetch has ended; it stays up until the
 // process ends.
 void start_gdiplus();
+
+}  // namespace winui

@@ -6,6 +6,8 @@
 #include "platform/platform.h"
 #include "winui/command_runner.h"
 
+namespace winui {
+
 build::alias_check check_keystore_alias(const build::tool_config& tools,
                                         build::runner_variant variant,
                                         const std::string& keystore_file, const std::string& alias,
@@ -35,3 +37,5 @@ build::alias_check check_keystore_alias(const build::tool_config& tools,
     if (outcome) *outcome = result;
     return build::judge_alias_check(result);
 }
+
+}  // namespace winui

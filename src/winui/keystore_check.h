@@ -8,6 +8,8 @@
 #include "core/build/compile_identity.h"
 #include "core/build/tool_config.h"
 
+namespace winui {
+
 class tool_job;
 
 // Runs on the calling thread, serving its window messages while keytool runs. The outcome of
@@ -19,3 +21,5 @@ build::alias_check check_keystore_alias(const build::tool_config& tools,
                                         const std::string& password,
                                         build::run_outcome* outcome = nullptr,
                                         tool_job* job = nullptr);
+
+}  // namespace winui

@@ -5,6 +5,8 @@
 #include "platform/win32/utf16.h"
 #include "winui/disabled_owner.h"
 
+namespace winui {
+
 namespace {
 
 thread_local HHOOK g_hook = nullptr;
@@ -57,10 +59,13 @@ int show_message(HWND owner, const std::string& text, const std::string& caption
     const keep_owner_disabled kept(owner);
     g_owner = owner;
     g_hook = SetWindowsHookExW(WH_CBT, activation_hook, nullptr, GetCurrentThreadId());
-    const int result = MessageBoxW(owner, widen(text).c_str(), widen(caption).c_str(), style);
+    const int result =
+        MessageBoxW(owner, platform::widen(text).c_str(), platform::widen(caption).c_str(), style);
     if (g_hook) {  // the box never activated
         UnhookWindowsHookEx(g_hook);
         g_hook = nullptr;
     }
     return result;
 }
+
+}  // namespace winui

@@ -1,5 +1,7 @@
 #include "winui/message_wait.h"
 
+namespace winui {
+
 namespace {
 
 void serve_messages(bool& quit_seen, int& quit_code) {
@@ -44,3 +46,5 @@ bool wait_serving_messages(HANDLE handle, HANDLE cancel_event) {
     const HANDLE handles[2] = {handle, cancel_event};
     return wait_any_serving_messages(handles, cancel_event ? 2 : 1) != 1;
 }
+
+}  // namespace winui

@@ -12,6 +12,8 @@
 #include "winui/dpi.h"
 #include "winui/gdi_handles.h"
 
+namespace winui {
+
 void image_deleter::operator()(Gdiplus::Image* image) const {
     delete image;
 }
@@ -46,7 +48,7 @@ void start_gdiplus_here() {
 
 unique_resource_bitmap decode_png_resource(const std::string& name) {
     const HMODULE module = GetModuleHandleW(nullptr);
-    const std::wstring wname = widen(text::trim_spaces(name));
+    const std::wstring wname = platform::widen(text::trim_spaces(name));
     HRSRC found = FindResourceW(module, wname.c_str(), MAKEINTRESOURCEW(10));
     if (!found) return nullptr;
     const DWORD size = SizeofResource(module, found);
@@ -184,7 +186,7 @@ void start_gdiplus() {
 
 unique_image load_image_file(const std::string& path) {
     start_gdiplus();
-    unique_image image(Gdiplus::Image::FromFile(widen(path).c_str()));
+    unique_image image(Gdiplus::Image::FromFile(platform::widen(path).c_str()));
     if (!image || image->GetLastStatus() != Gdiplus::Ok || image->GetWidth() == 0) return nullptr;
     return image;
 }
@@ -218,3 +220,5 @@ void clear_picture(HWND dialog, int id) {
     GetClientRect(box, &r);
     give_to_box(box, render_in_box(nullptr, r.right, r.bottom, 0, 0, 0, 0));
 }
+
+}  // namespace winui

@@ -10,6 +10,8 @@ namespace Gdiplus {
 class Image;
 }  // namespace Gdiplus
 
+namespace winui {
+
 // Where a picture of the resources goes: the size of its box and the rectangle it is scaled
 // into, in pixels at 96 DPI.
 struct picture_placement {
@@ -40,3 +42,5 @@ void draw_resource_png_fitted(HWND dialog, int id, const std::string& name);
 void draw_image_in_control(HWND dialog, int id, Gdiplus::Image* image);
 // Empties the picture box.
 void clear_picture(HWND dialog, int id);
+
+}  // namespace winui

@@ -2,6 +2,8 @@
 
 #include "platform/win32/utf16.h"
 
+namespace winui {
+
 std::wstring command_interpreter() {
     wchar_t buffer[MAX_PATH] = {};
     const DWORD n = GetEnvironmentVariableW(L"ComSpec", buffer, MAX_PATH);
@@ -26,7 +28,7 @@ process_group::started_process process_group::start_interpreter(const std::wstri
                                                                 bool inherit_handles) {
     std::wstring command_line = L"cmd.exe " + arguments;
     const std::wstring interpreter = command_interpreter();
-    const std::wstring directory = widen(folder);
+    const std::wstring directory = platform::widen(folder);
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(interpreter.c_str(), command_line.data(), nullptr, nullptr,
                         inherit_handles ? TRUE : FALSE,
@@ -34,12 +36,14 @@ process_group::started_process process_group::start_interpreter(const std::wstri
                         directory.c_str(), &startup, &info))
         return {};
     started_process started;
-    started.process = unique_file_handle(info.hProcess);
+    started.process = platform::unique_file_handle(info.hProcess);
     started.in_group = job_.valid() && AssignProcessToJobObject(job_.get(), info.hProcess);
-    unique_file_handle thread(info.hThread);
+    platform::unique_file_handle thread(info.hThread);
     if (cancelled())
         TerminateProcess(info.hProcess, 1);
     else
         ResumeThread(thread.get());
     return started;
 }
+
+}  // namespace winui

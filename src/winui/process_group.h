@@ -8,6 +8,8 @@
 
 #include "platform/win32/handles.h"
 
+namespace winui {
+
 class process_group {
 public:
     process_group();
@@ -19,7 +21,7 @@ public:
     HANDLE cancel_event() const { return cancel_event_.get(); }
 
     struct started_process {
-        unique_file_handle process{nullptr};
+        platform::unique_file_handle process{nullptr};
         bool in_group = false;  // false when the system allows no nesting of job objects
     };
     // Starts the command interpreter with these arguments, suspended until it belongs to the
@@ -29,10 +31,12 @@ public:
                                       DWORD flags, STARTUPINFOW& startup, bool inherit_handles);
 
 private:
-    unique_file_handle job_;
-    unique_file_handle cancel_event_;
+    platform::unique_file_handle job_;
+    platform::unique_file_handle cancel_event_;
     std::atomic<bool> cancelled_{false};
 };
 
 // The command interpreter named by the system, or the one in the system folder.
 std::wstring command_interpreter();
+
+}  // namespace winui

@@ -4,8 +4,12 @@
 
 #include <string>
 
+namespace winui {
+
 std::string get_window_text(HWND window);
 void set_window_text(HWND window, const std::string& text);
 std::string get_item_text(HWND dialog, int id);
 void set_item_text(HWND dialog, int id, const std::string& text);
 void enable_item(HWND dialog, int id, bool enabled);
+
+}  // namespace winui

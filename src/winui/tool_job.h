@@ -7,6 +7,8 @@
 #include "winui/batch_session.h"
 #include "winui/process_group.h"
 
+namespace winui {
+
 class tool_job {
 public:
     tool_job() = default;
@@ -28,3 +30,5 @@ private:
     process_group processes_;
     batch_session session_;  // after the group: it goes first
 };
+
+}  // namespace winui

@@ -5,6 +5,8 @@
 #include "core/text/text_helpers.h"
 #include "platform/win32/utf16.h"
 
+namespace winui {
+
 namespace {
 HWND g_tooltip = nullptr;
 }
@@ -24,7 +26,7 @@ HWND create_tooltip_window(HWND parent) {
 void add_tooltip(HWND control, const std::string& text) {
     HWND tip = create_tooltip_window(GetParent(control));
     if (!tip) return;
-    std::wstring wide = widen(text::replace_text(text, "|", "\r\n"));
+    std::wstring wide = platform::widen(text::replace_text(text, "|", "\r\n"));
     TOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -49,3 +51,5 @@ void remove_tooltips_of(HWND parent) {
             ++index;
     }
 }
+
+}  // namespace winui

@@ -1,5 +1,7 @@
 #include "winui/window_icon.h"
 
+namespace winui {
+
 void set_caption_icon(HWND window) {
     if (HICON small = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"AICO", IMAGE_ICON,
                                                     GetSystemMetrics(SM_CXSMICON),
@@ -13,3 +15,5 @@ void set_program_icons(HWND window) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     set_caption_icon(window);
 }
+
+}  // namespace winui

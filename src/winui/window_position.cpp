@@ -8,6 +8,8 @@
 #include "winui/dialog_template.h"
 #include "winui/message_box.h"
 
+namespace winui {
+
 namespace {
 
 // The saved top-left corner when a window of this size placed there lies on a monitor.
@@ -46,3 +48,5 @@ void place_main_window(HWND window, int client_w, int client_h) {
     // One move: under Wine every move of a top-level window costs several server round trips.
     SetWindowPos(window, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+}  // namespace winui

@@ -24,7 +24,7 @@ constexpr const wchar_t* kUninstallKey =
 std::string shell_folder(int csidl) {
     wchar_t buffer[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, 0, buffer))) return "";
-    std::string folder = narrow(buffer);
+    std::string folder = platform::narrow(buffer);
     if (!folder.empty() && folder.back() != '\\') folder += '\\';
     return folder;
 }
@@ -54,7 +54,7 @@ BOOL CALLBACK find_window(HWND window, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (s->pid != 0 && pid != s->pid) return TRUE;
-    if (!s->any_title && widen(gui::window_text(window)) != s->title) return TRUE;
+    if (!s->any_title && platform::widen(gui::window_text(window)) != s->title) return TRUE;
     s->found = window;
     return FALSE;
 }
@@ -107,23 +107,23 @@ bool uninstall_entry_exists() {
 std::string uninstall_value(const std::string& name) {
     wchar_t buffer[2048] = {};
     DWORD size = sizeof buffer - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, widen(name).c_str(), RRF_RT_REG_SZ, nullptr,
-                     buffer, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, platform::widen(name).c_str(), RRF_RT_REG_SZ,
+                     nullptr, buffer, &size) != ERROR_SUCCESS)
         return "";
-    return narrow(buffer);
+    return platform::narrow(buffer);
 }
 
 DWORD uninstall_number(const std::string& name) {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, widen(name).c_str(), RRF_RT_REG_DWORD,
-                     nullptr, &value, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, platform::widen(name).c_str(),
+                     RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
         return 0;
     return value;
 }
 
 namespace {
 std::vector<BYTE> version_block(const std::string& file) {
-    const std::wstring path = widen(file);
+    const std::wstring path = platform::widen(file);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<BYTE> block(size);
@@ -145,11 +145,11 @@ std::string version_string(const std::string& file, const std::string& name) {
         return "";
     wchar_t query[128];
     swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translations[0].language,
-             translations[0].code_page, widen(name).c_str());
+             translations[0].code_page, platform::widen(name).c_str());
     wchar_t* value = nullptr;
     if (!VerQueryValueW(block.data(), query, reinterpret_cast<void**>(&value), &length) || !value)
         return "";
-    return narrow(value);
+    return platform::narrow(value);
 }
 
 std::string fixed_file_version(const std::string& file) {
@@ -164,7 +164,7 @@ std::string fixed_file_version(const std::string& file) {
 }
 
 int icon_count(const std::string& file) {
-    return static_cast<int>(ExtractIconExW(widen(file).c_str(), -1, nullptr, nullptr, 0));
+    return static_cast<int>(ExtractIconExW(platform::widen(file).c_str(), -1, nullptr, nullptr, 0));
 }
 
 std::string shortcut_target(const std::string& link) {
@@ -177,9 +177,9 @@ std::string shortcut_target(const std::string& link) {
     IPersistFile* file = nullptr;
     if (SUCCEEDED(shell_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
         wchar_t path[MAX_PATH] = {};
-        if (SUCCEEDED(file->Load(widen(link).c_str(), STGM_READ)) &&
+        if (SUCCEEDED(file->Load(platform::widen(link).c_str(), STGM_READ)) &&
             SUCCEEDED(shell_link->GetPath(path, MAX_PATH, nullptr, 0)))
-            target = narrow(path);
+            target = platform::narrow(path);
         file->Release();
     }
     shell_link->Release();
@@ -187,7 +187,7 @@ std::string shortcut_target(const std::string& link) {
 }
 
 int run_and_wait(const std::string& command_line, int timeout_ms) {
-    std::wstring command = widen(command_line);
+    std::wstring command = platform::widen(command_line);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -206,7 +206,7 @@ int run_and_wait(const std::string& command_line, int timeout_ms) {
 
 bool shell_open(const std::string& file) {
     com_scope com;
-    const std::wstring path = widen(file);
+    const std::wstring path = platform::widen(file);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOASYNC;
@@ -218,7 +218,7 @@ bool shell_open(const std::string& file) {
 
 HWND wait_window_titled(const std::string& title, int timeout_ms) {
     window_search s;
-    s.title = widen(title);
+    s.title = platform::widen(title);
     return wait_for(s, timeout_ms);
 }
 
@@ -243,13 +243,13 @@ struct text_search {
 };
 BOOL CALLBACK find_text(HWND child, LPARAM param) {
     auto* s = reinterpret_cast<text_search*>(param);
-    s->found = IsWindowVisible(child) && widen(gui::window_text(child)) == s->text;
+    s->found = IsWindowVisible(child) && platform::widen(gui::window_text(child)) == s->text;
     return !s->found;
 }
 }  // namespace
 
 bool shows_text(HWND window, const std::string& text) {
-    text_search s{widen(text)};
+    text_search s{platform::widen(text)};
     EnumChildWindows(window, find_text, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
@@ -278,7 +278,9 @@ bool choose_in_folder_browser(HWND browser, const std::vector<std::string>& name
         for (; child; child = send(TVM_GETNEXTITEM, TVGN_NEXT, child)) {
             send(TVM_SELECTITEM, TVGN_CARET, child);
             gui::settle(browser);
-            if (_wcsicmp(widen(gui::window_text(edit)).c_str(), widen(name).c_str()) == 0) break;
+            if (_wcsicmp(platform::widen(gui::window_text(edit)).c_str(),
+                         platform::widen(name).c_str()) == 0)
+                break;
         }
         if (!child) return false;
         item = child;
@@ -307,7 +309,7 @@ bool write_disc_png(const std::string& path, int size) {
     }
     CLSID clsid;
     return gui::png_encoder(clsid) &&
-           bitmap.Save(widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
+           bitmap.Save(platform::widen(path).c_str(), &clsid, nullptr) == Gdiplus::Ok;
 }
 
 }  // namespace acceptance

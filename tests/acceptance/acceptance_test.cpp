@@ -39,8 +39,9 @@ using gui::wait_until;
 
 using namespace configurator_controls;
 
-constexpr int kPermissionCallPhone = permissions_ids::first_box + 16;  // its row in the table
-constexpr int kPermissionsOk = permissions_ids::ok;
+constexpr int kPermissionCallPhone =
+    vexlo::permissions_ids::first_box + 16;  // its row in the table
+constexpr int kPermissionsOk = vexlo::permissions_ids::ok;
 
 // Where the stand-in tools go: where their real counterparts install themselves.
 const std::string kJdk = "C:\\Program Files\\Java\\jdk1.8.0_202";
@@ -165,7 +166,8 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
     ASSERT_TRUE(platform::file_exists(installed_folder() + "Vexlo-config.exe"));
     // Ant's folder goes on the PATH, as its manual says; the folder itself comes later.
     SetEnvironmentVariableW(
-        L"PATH", widen(platform::environment_variable("PATH") + ";" + kAnt + "\\bin").c_str());
+        L"PATH",
+        platform::widen(platform::environment_variable("PATH") + ";" + kAnt + "\\bin").c_str());
 
     // Started right after the installation, before any tool is there: every section is red.
     const std::string caption(configurator::kWindowCaption);
@@ -196,9 +198,12 @@ TEST(Configurator, FindsTheToolsCreatesAKeystoreAndWritesTheConfiguration) {
               0);
     platform::make_directories("C:\\Program Files\\Java");
     platform::make_directories("C:\\Program Files (x86)\\Android");
-    ASSERT_TRUE(MoveFileW(widen(staging + "\\jdk").c_str(), widen(kJdk).c_str()));
-    ASSERT_TRUE(MoveFileW(widen(staging + "\\sdk").c_str(), widen(kSdk).c_str()));
-    ASSERT_TRUE(MoveFileW(widen(staging + "\\ant").c_str(), widen(kAnt).c_str()));
+    ASSERT_TRUE(
+        MoveFileW(platform::widen(staging + "\\jdk").c_str(), platform::widen(kJdk).c_str()));
+    ASSERT_TRUE(
+        MoveFileW(platform::widen(staging + "\\sdk").c_str(), platform::widen(kSdk).c_str()));
+    ASSERT_TRUE(
+        MoveFileW(platform::widen(staging + "\\ant").c_str(), platform::widen(kAnt).c_str()));
     // The SDK holds several platforms (and an add-on and a preview): one must be chosen.
     std::string targets;
     ASSERT_TRUE(platform::read_file(
@@ -582,7 +587,7 @@ TEST_F(Report, ABrokenJavaSourceEndsInTheReportWhoseLinkOpensTheEditor) {
     GetWindowsDirectoryW(windows, MAX_PATH);
     for (const wchar_t* place : {system, windows})
         ASSERT_TRUE(platform::copy_file(compile_support::fake_tools_folder() + "fake_editor.exe",
-                                        narrow(place) + "\\notepad.exe"));
+                                        platform::narrow(place) + "\\notepad.exe"));
     // Wine prefers its own programs of the system folder to the files there.
     ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\DllOverrides", L"notepad.exe",
                               REG_SZ, L"native", sizeof L"native"),

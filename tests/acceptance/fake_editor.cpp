@@ -50,11 +50,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     if (log.empty()) log = platform::temp_folder() + "\\fake-editor.txt";
     std::string recorded;
     platform::read_file(log, recorded);
-    platform::write_file(log, recorded + narrow(args) + "\r\n");
+    platform::write_file(log, recorded + platform::narrow(args) + "\r\n");
 
     const std::wstring file = unquoted(args);
     std::string text;
-    platform::read_file(narrow(file), text);
+    platform::read_file(platform::narrow(file), text);
     const std::wstring name = file.substr(file.find_last_of(L"\\/") + 1);
 
     WNDCLASSW wc{};
@@ -69,7 +69,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
                       CW_USEDEFAULT, CW_USEDEFAULT, 560, 360, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     HWND edit =
-        CreateWindowW(L"EDIT", widen(text).c_str(),
+        CreateWindowW(L"EDIT", platform::widen(text).c_str(),
                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
                           ES_AUTOVSCROLL | ES_AUTOHSCROLL,
                       0, 0, 0, 0, window, reinterpret_cast<HMENU>(kEditId), instance, nullptr);

@@ -132,7 +132,7 @@ std::string with_crlf(const std::string& text) {
 }
 
 std::string in_system_code_page(const std::string& utf8) {
-    const std::wstring wide = widen(utf8);
+    const std::wstring wide = platform::widen(utf8);
     const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
                                       nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(n), '\0');

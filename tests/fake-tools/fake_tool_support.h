@@ -18,7 +18,7 @@ inline std::vector<std::string> arguments() {
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> out;
-    for (int i = 1; i < count; ++i) out.push_back(narrow(wide[i]));
+    for (int i = 1; i < count; ++i) out.push_back(platform::narrow(wide[i]));
     LocalFree(wide);
     return out;
 }
@@ -44,7 +44,7 @@ inline void print(const std::string& text) {
 inline std::string current_folder() {
     wchar_t buffer[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, buffer);
-    std::string folder = narrow(buffer);
+    std::string folder = platform::narrow(buffer);
     if (folder.empty() || folder.back() != '\\') folder += '\\';
     return folder;
 }

@@ -45,7 +45,7 @@ void write_disc_png(const std::string& path, int width, int height) {
     }
     CLSID clsid;
     ASSERT_TRUE(gui::png_encoder(clsid));
-    ASSERT_EQ(bitmap.Save(widen(path).c_str(), &clsid, nullptr), Gdiplus::Ok);
+    ASSERT_EQ(bitmap.Save(platform::widen(path).c_str(), &clsid, nullptr), Gdiplus::Ok);
 }
 
 using gui::png_facts;
@@ -201,8 +201,8 @@ TEST_F(Assets, AppIconUnderFaultsNamesTheFileOrWritesEveryIcon) {
         HANDLE holder = INVALID_HANDLE_VALUE;
         if (row.kind == read_only) testing_support::set_read_only(mdpi, true);
         if (row.kind == held_open)
-            holder = CreateFileW(widen(mdpi).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+            holder = CreateFileW(platform::widen(mdpi).c_str(), GENERIC_READ, 0, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (row.kind == linked_folder) {
             testing_support::copy_tree(project + "res\\drawable-mdpi", outside.path() + "mdpi");
             testing_support::remove_tree(project + "res\\drawable-mdpi");
@@ -572,7 +572,7 @@ void confirm_creation(DWORD pid, HWND save_dialog) {
 }
 
 void make_hidden(const std::string& path) {
-    const std::wstring w = widen(path);
+    const std::wstring w = platform::widen(path);
     SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
 }
 

@@ -23,7 +23,7 @@ protected:
         ASSERT_FALSE(compile_support::toolchain().empty());
     }
     std::string run(const std::string& command, const std::string& folder, int show = 0) {
-        return run_command(tools_, command, folder, show);
+        return winui::run_command(tools_, command, folder, show);
     }
     std::string folder_without_backslash() const {
         return testing_support::without_trailing(scratch_.path());
@@ -85,7 +85,8 @@ TEST_F(CommandRunner, UnwritableFolderAndUnstartableInterpreterEndInStatusWords)
     wchar_t saved[MAX_PATH] = {};
     GetEnvironmentVariableW(L"ComSpec", saved, MAX_PATH);
     SetEnvironmentVariableW(L"ComSpec", L"C:\\nowhere\\cmd.exe");
-    const build::run_outcome outcome = run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}});
+    const build::run_outcome outcome =
+        winui::run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}});
     SetEnvironmentVariableW(L"ComSpec", saved);
     EXPECT_EQ(outcome.status, build::run_status::cannot_start);
     EXPECT_EQ(outcome.text, "**ERROR STARTING**");
@@ -94,8 +95,10 @@ TEST_F(CommandRunner, UnwritableFolderAndUnstartableInterpreterEndInStatusWords)
 
 TEST_F(CommandRunner, VariablesReachTheCommandIntact) {
     scratch_.write("show.bat", "@set VX_VALUE\r\n");
-    run_request request{"call show.bat", scratch_.path(), 0, {}, {{"VX_VALUE", "50% off & on"}}};
-    EXPECT_EQ(text::trim_whitespace(run_tool(tools_, request).text), "VX_VALUE=50% off & on");
+    winui::run_request request{
+        "call show.bat", scratch_.path(), 0, {}, {{"VX_VALUE", "50% off & on"}}};
+    EXPECT_EQ(text::trim_whitespace(winui::run_tool(tools_, request).text),
+              "VX_VALUE=50% off & on");
 }
 
 namespace {
@@ -119,14 +122,14 @@ TEST_F(CommandRunner, CallingThreadKeepsServingItsMessagesWhileAToolRuns) {
 
 TEST_F(CommandRunner, CancelEndsTheWholeToolTreeAtOnce) {
     scratch_.write("fake-tools.txt", "keytool_delay_ms=60000\r\n");
-    tool_job job;
+    winui::tool_job job;
     std::thread canceller([&job] {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         job.cancel();
     });
     const auto start = std::chrono::steady_clock::now();
     const build::run_outcome outcome =
-        run_tool(tools_, {"call keytool -list", scratch_.path(), 0, {}, {}}, &job);
+        winui::run_tool(tools_, {"call keytool -list", scratch_.path(), 0, {}, {}}, &job);
     const auto took = std::chrono::steady_clock::now() - start;
     canceller.join();
     EXPECT_EQ(outcome.status, build::run_status::cancelled);
@@ -134,14 +137,14 @@ TEST_F(CommandRunner, CancelEndsTheWholeToolTreeAtOnce) {
     EXPECT_EQ(compile_support::processes_named("keytool.exe"), 0);
     EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
     // Every later run of the cancelled job returns at once, unstarted.
-    EXPECT_EQ(run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
+    EXPECT_EQ(winui::run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
               build::run_status::cancelled);
 }
 
 TEST_F(CommandRunner, RunsOfOneJobShareOneInterpreterWithoutSharingTheirSettings) {
-    tool_job job;
+    winui::tool_job job;
     auto run_in_job = [&](const std::string& command, const std::string& folder) {
-        return run_tool(tools_, {command, folder, 0, {}, {}}, &job).text;
+        return winui::run_tool(tools_, {command, folder, 0, {}, {}}, &job).text;
     };
     // Both runs go to the same interpreter.
     run_in_job("echo one", scratch_.path());
@@ -165,20 +168,21 @@ TEST_F(CommandRunner, RunsOfOneJobShareOneInterpreterWithoutSharingTheirSettings
 }
 
 TEST_F(CommandRunner, AToolThatEndsTheInterpreterEndsOnlyItsOwnRun) {
-    tool_job job;
+    winui::tool_job job;
     scratch_.write("quit.bat", "@echo leaving\r\n@exit 3\r\n");
-    EXPECT_EQ(run_tool(tools_, {"call quit.bat", scratch_.path(), 0, {}, {}}, &job).text,
+    EXPECT_EQ(winui::run_tool(tools_, {"call quit.bat", scratch_.path(), 0, {}, {}}, &job).text,
               "leaving");
     // The next run of the job gets a new interpreter.
     const build::run_outcome next =
-        run_tool(tools_, {"echo next", scratch_.path(), 0, {}, {}}, &job);
+        winui::run_tool(tools_, {"echo next", scratch_.path(), 0, {}, {}}, &job);
     EXPECT_EQ(next.status, build::run_status::finished);
     EXPECT_EQ(text::trim_whitespace(next.text), "next");
 }
 
 TEST_F(CommandRunner, AToolWaitingForInputGetsNone) {
     // A hidden console has nobody to answer: the tool reads the end of its input at once.
-    const build::run_outcome outcome = run_tool(tools_, {"pause", scratch_.path(), 0, {}, {}});
+    const build::run_outcome outcome =
+        winui::run_tool(tools_, {"pause", scratch_.path(), 0, {}, {}});
     EXPECT_EQ(outcome.status, build::run_status::finished);
 }
 
@@ -197,7 +201,7 @@ TEST_F(CommandRunner, FoldersAreWrittenInTheConsoleCodePageByShortNameOrRefused)
     // A path that has no short form either (it does not exist) cannot be named: refused.
     build::tool_config missing = tools_;
     missing.jdk_path = scratch_.path() + "JDK \xE2\x98\x95";
-    const build::run_outcome outcome = run_tool(missing, {"cd", scratch_.path(), 0, {}, {}});
+    const build::run_outcome outcome = winui::run_tool(missing, {"cd", scratch_.path(), 0, {}, {}});
     EXPECT_EQ(outcome.status, build::run_status::cannot_encode);
     EXPECT_EQ(outcome.text, "**ERROR WRITING**");
     EXPECT_FALSE(platform::file_exists(scratch_.path() + "temp.bat"));
@@ -217,8 +221,8 @@ TEST_F(CommandRunner, TheInterpreterLeavesNoFolderBehind) {
     const std::string stale = platform::temp_folder() + "\\vexlo-runner-999999-1\\";
     platform::make_directories(stale);
     {
-        tool_job job;
-        EXPECT_EQ(run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
+        winui::tool_job job;
+        EXPECT_EQ(winui::run_tool(tools_, {"echo x", scratch_.path(), 0, {}, {}}, &job).status,
                   build::run_status::finished);
         EXPECT_FALSE(platform::file_exists(stale));
         EXPECT_EQ(runner_folders().size(), 1u);

@@ -26,8 +26,8 @@ inline std::string fake_tools_folder() {
 inline std::string toolchain() {
     static const std::string folder = [] {
         const std::string root = gui::scratch_root() + "toolchain";
-        std::wstring command = L"\"" + widen(fake_tools_folder() + "fake_toolchain.exe") +
-                               L"\" \"" + widen(root) + L"\"";
+        std::wstring command = L"\"" + platform::widen(fake_tools_folder() + "fake_toolchain.exe") +
+                               L"\" \"" + platform::widen(root) + L"\"";
         STARTUPINFOW si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
@@ -76,7 +76,7 @@ inline int processes_named(const std::string& name) {
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry))
-        if (_wcsicmp(entry.szExeFile, widen(name).c_str()) == 0) ++count;
+        if (_wcsicmp(entry.szExeFile, platform::widen(name).c_str()) == 0) ++count;
     CloseHandle(snapshot);
     return count;
 }
@@ -88,7 +88,7 @@ inline void end_processes(const std::string& name) {
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry)) {
-        if (_wcsicmp(entry.szExeFile, widen(name).c_str()) != 0) continue;
+        if (_wcsicmp(entry.szExeFile, platform::widen(name).c_str()) != 0) continue;
         if (HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
             TerminateProcess(p, 1);
             CloseHandle(p);

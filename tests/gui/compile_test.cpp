@@ -27,10 +27,10 @@ using namespace shell;
 
 namespace {
 
-constexpr int kProgressCancel = id_progress_cancel;
-constexpr int kProgressTitle = id_progress_title;
-constexpr int kProgressStep = id_progress_step;
-constexpr int kProgressAnimation = id_progress_animation;
+constexpr int kProgressCancel = vexlo::id_progress_cancel;
+constexpr int kProgressTitle = vexlo::id_progress_title;
+constexpr int kProgressStep = vexlo::id_progress_step;
+constexpr int kProgressAnimation = vexlo::id_progress_animation;
 
 std::string user_file(const char* extension) {
     return per_user_file(platform::user_data_folder(), "Vexlo.exe", extension);
@@ -240,8 +240,8 @@ TEST_F(Compile, ReportOfAProjectInAFolderOutsideTheConsoleCodePageKeepsItsLinks)
         scratch_.path() + "Zo\xC3\xAB\\Mes projets\\Caf\xC3\xA9 \xE6\xB8\xB8\xE6\x88\x8F";
     platform::make_directories(parent);
     const std::string folder = parent + "\\broken-notes\\";
-    ASSERT_TRUE(MoveFileW(widen(testing_support::without_trailing(from)).c_str(),
-                          widen(testing_support::without_trailing(folder)).c_str()));
+    ASSERT_TRUE(MoveFileW(platform::widen(testing_support::without_trailing(from)).c_str(),
+                          platform::widen(testing_support::without_trailing(folder)).c_str()));
     const std::string bin = gui::bin_folder();
     platform::remove_file(bin + "index.htm");  // an earlier report's must not count
     HWND w = start(folder);
@@ -442,8 +442,8 @@ TEST_F(Compile, ProjectFoldersWithCharactersOutsideTheConsoleCodePageCompile) {
         const std::string from = project("android-project");
         platform::make_directories(scratch_.path() + parent);
         const std::string to = scratch_.path() + parent + "\\android-project\\";
-        EXPECT_TRUE(MoveFileW(widen(testing_support::without_trailing(from)).c_str(),
-                              widen(testing_support::without_trailing(to)).c_str()));
+        EXPECT_TRUE(MoveFileW(platform::widen(testing_support::without_trailing(from)).c_str(),
+                              platform::widen(testing_support::without_trailing(to)).c_str()));
         return to;
     };
     const std::string cafe = moved("Caf\xC3\xA9");
@@ -474,8 +474,9 @@ TEST_F(Compile, BatchWithAKeystoreOutsideTheConsoleCodePageNamesItsShortFormAndC
     const std::string keys = scratch_.path() + "Cl\xC3\xA9s \xE9\x92\xA5\xE5\x8C\x99\\";
     platform::make_directories(keys);
     const std::string keystore = keys + "release.keystore";
-    ASSERT_TRUE(CopyFileW(widen(compile_support::toolchain() + "release.keystore").c_str(),
-                          widen(keystore).c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW(platform::widen(compile_support::toolchain() + "release.keystore").c_str(),
+                  platform::widen(keystore).c_str(), FALSE));
     ASSERT_TRUE(configure_keystore(keystore));
     const std::string folder = project("android-project");
     HWND w = start(folder);
@@ -495,7 +496,8 @@ TEST_F(Compile, BatchWithAKeystoreOutsideTheConsoleCodePageNamesItsShortFormAndC
         << named;
     wchar_t long_form[MAX_PATH] = {};
     ASSERT_GT(GetLongPathNameW(as_read, long_form, MAX_PATH), 0u) << named;
-    EXPECT_EQ(CompareStringOrdinal(long_form, -1, widen(keystore).c_str(), -1, TRUE), CSTR_EQUAL)
+    EXPECT_EQ(CompareStringOrdinal(long_form, -1, platform::widen(keystore).c_str(), -1, TRUE),
+              CSTR_EQUAL)
         << named;
 
     // A new start reads the keystore back from the batch: its short form signs the APK.

@@ -114,7 +114,7 @@ void save_as(HWND dialog, const std::string& file) {
     if (!name) name = GetDlgItem(dialog, 0x480);
     if (!name) name = find_child_by_class(dialog, L"Edit");
     ASSERT_NE(name, nullptr);
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(file).c_str()));
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(platform::widen(file).c_str()));
     gui::click(dialog, IDOK);
 }
 
@@ -144,7 +144,7 @@ protected:
         ASSERT_TRUE(platform::read_file(
             testing_support::fixture(std::string("configurator\\") + fixture), text));
         const std::string file = scratch_.write(fixture, text::to_crlf_text(text));
-        SetEnvironmentVariableW(L"FAKE_ANDROID_TARGETS", widen(file).c_str());
+        SetEnvironmentVariableW(L"FAKE_ANDROID_TARGETS", platform::widen(file).c_str());
     }
     // Makes the stand-in keytool take its time, so the start-up check can be watched.
     void slow_keytool(int ms) {
@@ -363,7 +363,7 @@ TEST_F(Configurator, AFileThatCannotBeWrittenOnClosingIsNamedAndKeepsItsConfigur
         wait_for_check(w);
         HANDLE holder = INVALID_HANDLE_VALUE;
         if (held_open)
-            holder = CreateFileW(widen(config_file()).c_str(), GENERIC_READ, 0, nullptr,
+            holder = CreateFileW(platform::widen(config_file()).c_str(), GENERIC_READ, 0, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         else
             testing_support::set_read_only(config_file(), true);

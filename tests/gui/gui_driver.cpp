@@ -30,11 +30,11 @@ std::string scratch_root() {
 
 running_program::running_program(const std::string& exe, const std::string& arguments,
                                  const std::string& folder) {
-    std::wstring command = L"\"" + widen(exe) + L"\"";
-    if (!arguments.empty()) command += L" " + widen(arguments);
+    std::wstring command = L"\"" + platform::widen(exe) + L"\"";
+    if (!arguments.empty()) command += L" " + platform::widen(arguments);
     STARTUPINFOW si{};
     si.cb = sizeof si;
-    const std::wstring dir = widen(folder);
+    const std::wstring dir = platform::widen(folder);
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : dir.c_str(), &si, &info_))
         info_ = {};
@@ -85,7 +85,7 @@ BOOL CALLBACK find_top_level(HWND hwnd, LPARAM param) {
         return TRUE;
     }
     if (is_box) return TRUE;
-    if (s->any_title || widen(window_text(hwnd)) == s->title) {
+    if (s->any_title || platform::widen(window_text(hwnd)) == s->title) {
         s->found = hwnd;
         return FALSE;
     }
@@ -106,7 +106,7 @@ HWND wait_for(search s, int timeout_ms) {
 }  // namespace
 
 HWND wait_window(DWORD pid, const std::string& title, int timeout_ms) {
-    return wait_for(search{pid, widen(title), title.empty(), false}, timeout_ms);
+    return wait_for(search{pid, platform::widen(title), title.empty(), false}, timeout_ms);
 }
 
 HWND wait_message_box(DWORD pid, int timeout_ms) {
@@ -121,7 +121,7 @@ std::string window_text(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer),
                         SMTO_ABORTIFHUNG, 5000, nullptr);
-    return narrow(buffer);
+    return platform::narrow(buffer);
 }
 
 std::string item_text(HWND dialog, int id) {
@@ -138,7 +138,7 @@ bool item_visible(HWND dialog, int id) {
 }
 
 void set_item_text(HWND dialog, int id, const std::string& text) {
-    const std::wstring w = widen(text);
+    const std::wstring w = platform::widen(text);
     SendMessageTimeoutW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()),
                         SMTO_ABORTIFHUNG, 5000, nullptr);
     settle(dialog);
@@ -182,7 +182,7 @@ std::vector<std::string> combo_items(HWND dialog, int id) {
         wchar_t buffer[1024] = {};
         if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 1024)
             SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buffer));
-        items.push_back(narrow(buffer));
+        items.push_back(platform::narrow(buffer));
     }
     return items;
 }
@@ -255,7 +255,7 @@ void type_into_file_dialog(HWND dialog, const std::string& path) {
     HWND box = GetDlgItem(dialog, kFileNameBox);
     if (HWND inner = box ? FindWindowExW(box, nullptr, L"Edit", nullptr) : nullptr) box = inner;
     if (!box) box = GetDlgItem(dialog, kFileNameEdit);
-    const std::wstring w = widen(path);
+    const std::wstring w = platform::widen(path);
     SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.c_str()), SMTO_ABORTIFHUNG,
                         5000, nullptr);
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
@@ -307,7 +307,7 @@ void screenshot(HWND window, const std::string& name) {
         CLSID clsid;
         platform::make_directories(folder);
         if (png_encoder(clsid))
-            image.Save(widen(folder + "\\" + name + ".png").c_str(), &clsid, nullptr);
+            image.Save(platform::widen(folder + "\\" + name + ".png").c_str(), &clsid, nullptr);
     }
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -317,7 +317,7 @@ void screenshot(HWND window, const std::string& name) {
 png_facts read_png(const std::string& path) {
     start_gdiplus_once();
     png_facts facts;
-    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(widen(path).c_str()));
+    std::unique_ptr<Gdiplus::Bitmap> b(Gdiplus::Bitmap::FromFile(platform::widen(path).c_str()));
     if (!b || b->GetLastStatus() != Gdiplus::Ok) return facts;
     facts.loaded = true;
     facts.width = static_cast<int>(b->GetWidth());

@@ -227,35 +227,39 @@ TEST_F(MainWindow, PermissionsDialogSelectAllThresholdsAndCancel) {
     gui::click(w, id_permissions);
     HWND d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box));  // write external storage
-    EXPECT_FALSE(
-        gui::is_checked(d, permissions_ids::first_box + 3));  // mock location stands in a comment
-    EXPECT_EQ(gui::item_text(d, permissions_ids::first_box + 20), "Change wifi state");
+    EXPECT_TRUE(gui::is_checked(d, vexlo::permissions_ids::first_box));  // write external storage
+    EXPECT_FALSE(gui::is_checked(
+        d, vexlo::permissions_ids::first_box + 3));  // mock location stands in a comment
+    EXPECT_EQ(gui::item_text(d, vexlo::permissions_ids::first_box + 20), "Change wifi state");
     gui::screenshot(d, "permissions-dialog");
-    gui::click_sync(d, permissions_ids::select_all);  // 19 checked: clears all
-    for (int i = 0; i < 21; ++i) EXPECT_FALSE(gui::is_checked(d, permissions_ids::first_box + i));
+    gui::click_sync(d, vexlo::permissions_ids::select_all);  // 19 checked: clears all
+    for (int i = 0; i < 21; ++i)
+        EXPECT_FALSE(gui::is_checked(d, vexlo::permissions_ids::first_box + i));
     for (int i = 0; i < 10; ++i)
-        SendMessageW(GetDlgItem(d, permissions_ids::first_box + i), BM_SETCHECK, BST_CHECKED, 0);
-    gui::click_sync(d, permissions_ids::select_all);  // ten checked: checks all
-    for (int i = 0; i < 21; ++i) EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box + i));
-    SendMessageW(GetDlgItem(d, permissions_ids::first_box), BM_SETCHECK, BST_UNCHECKED, 0);
-    gui::click(d, permissions_ids::cancel);
+        SendMessageW(GetDlgItem(d, vexlo::permissions_ids::first_box + i), BM_SETCHECK, BST_CHECKED,
+                     0);
+    gui::click_sync(d, vexlo::permissions_ids::select_all);  // ten checked: checks all
+    for (int i = 0; i < 21; ++i)
+        EXPECT_TRUE(gui::is_checked(d, vexlo::permissions_ids::first_box + i));
+    SendMessageW(GetDlgItem(d, vexlo::permissions_ids::first_box), BM_SETCHECK, BST_UNCHECKED, 0);
+    gui::click(d, vexlo::permissions_ids::cancel);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
     gui::click(w, id_permissions);  // OK without change marks nothing
     d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(gui::is_checked(d, permissions_ids::first_box));
-    gui::click(d, permissions_ids::ok);
+    EXPECT_TRUE(gui::is_checked(d, vexlo::permissions_ids::first_box));
+    gui::click(d, vexlo::permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
     EXPECT_FALSE(gui::item_enabled(w, id_apply));
 
     gui::click(w, id_permissions);  // OK with a change marks pending
     d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED, 0);
-    gui::click(d, permissions_ids::ok);
+    SendMessageW(GetDlgItem(d, vexlo::permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED,
+                 0);
+    gui::click(d, vexlo::permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
     gui::settle(w);
     EXPECT_TRUE(gui::item_enabled(w, id_apply));
@@ -327,9 +331,9 @@ TEST_F(MainWindow, ApplyWritesTheProjectFilesAndReportsWhatChanged) {
     gui::click(w, id_permissions);
     HWND d = gui::wait_window(program_->pid(), "App permissions");
     ASSERT_NE(d, nullptr);
-    SendMessageW(GetDlgItem(d, permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED,
+    SendMessageW(GetDlgItem(d, vexlo::permissions_ids::first_box + 18), BM_SETCHECK, BST_CHECKED,
                  0);  // DUMP
-    gui::click(d, permissions_ids::ok);
+    gui::click(d, vexlo::permissions_ids::ok);
     gui::wait_until([d] { return !IsWindow(d); }, 2000);
 
     gui::click(w, id_apply);

@@ -22,9 +22,9 @@ using namespace shell;
 
 namespace {
 
-constexpr int kChooserList = id_chooser_list;
-constexpr int kProgressTitle = id_device_title;
-constexpr int kProgressCancel = id_device_cancel;
+constexpr int kChooserList = vexlo::id_chooser_list;
+constexpr int kProgressTitle = vexlo::id_device_title;
+constexpr int kProgressCancel = vexlo::id_device_cancel;
 
 const std::string kApk = build::apk_file_name("Caf\xC3\xA9 Notes", "12");
 const std::string kStart =
@@ -88,7 +88,7 @@ std::vector<std::string> list_lines(HWND dialog) {
     for (LRESULT i = 0; i < count; ++i) {
         std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
         SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
-        lines.push_back(narrow(line));
+        lines.push_back(platform::narrow(line));
     }
     return lines;
 }
@@ -143,7 +143,7 @@ protected:
         platform::make_directories(platform::user_data_folder());
         platform::write_file(user_file(".recent.projects"),
                              testing_support::without_trailing(folder) + "\r\n");
-        SetEnvironmentVariableW(L"FAKE_ADB_FOLDER", widen(folder).c_str());
+        SetEnvironmentVariableW(L"FAKE_ADB_FOLDER", platform::widen(folder).c_str());
         program_ = std::make_unique<gui::running_program>(gui::bin_folder() + "Vexlo.exe");
         HWND w = gui::wait_window(program_->pid(), kWindowCaption);
         if (!w) return nullptr;

@@ -81,8 +81,8 @@ private:
 class held_file : public fault_setup {
 public:
     explicit held_file(const std::string& file)
-        : handle_(CreateFileW(widen(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {
+        : handle_(CreateFileW(platform::widen(file).c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
         EXPECT_NE(handle_, INVALID_HANDLE_VALUE) << "could not hold " << file;
     }
     ~held_file() override {
@@ -174,7 +174,7 @@ public:
         wchar_t buffer[32768] = {};
         GetCurrentDirectoryW(32768, buffer);
         old_ = buffer;
-        SetCurrentDirectoryW(widen(folder).c_str());
+        SetCurrentDirectoryW(platform::widen(folder).c_str());
 #else
         char buffer[4096] = {};
         if (getcwd(buffer, sizeof buffer)) old_ = buffer;

@@ -41,12 +41,12 @@ bool run_host_tool(const wchar_t* tool, const std::vector<std::string>& argument
     for (const std::string& a : arguments) {
         std::string name = a;
         if (a.size() > 1 && a[1] == ':') {
-            char* host = host_name(widen(a).c_str());
+            char* host = host_name(platform::widen(a).c_str());
             if (!host) return false;
             name = host;
             HeapFree(GetProcessHeap(), 0, host);
         }
-        line += L" \"" + widen(name) + L"\"";
+        line += L" \"" + platform::widen(name) + L"\"";
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -143,7 +143,7 @@ std::string copy_fixture(std::string_view fixture_folder, const scratch_folder& 
 bool make_link(const std::string& target, const std::string& link_path) {
 #ifdef _WIN32
     const DWORD folder = platform::is_directory(target) ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
-    if (CreateSymbolicLinkW(widen(link_path).c_str(), widen(target).c_str(),
+    if (CreateSymbolicLinkW(platform::widen(link_path).c_str(), platform::widen(target).c_str(),
                             folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) &&
         platform::is_link(link_path))
         return true;
@@ -186,7 +186,7 @@ bool folder_links_removable() {
 
 void make_hidden(const std::string& path) {
 #ifdef _WIN32
-    const std::wstring w = widen(path);
+    const std::wstring w = platform::widen(path);
     SetFileAttributesW(w.c_str(), GetFileAttributesW(w.c_str()) | FILE_ATTRIBUTE_HIDDEN);
 #else
     (void)path;
@@ -195,7 +195,7 @@ void make_hidden(const std::string& path) {
 
 void set_read_only(const std::string& path, bool read_only) {
 #ifdef _WIN32
-    const std::wstring w = widen(path);
+    const std::wstring w = platform::widen(path);
     const DWORD a = GetFileAttributesW(w.c_str());
     SetFileAttributesW(w.c_str(),
                        read_only ? (a | FILE_ATTRIBUTE_READONLY) : (a & ~FILE_ATTRIBUTE_READONLY));

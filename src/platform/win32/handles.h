@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace platform {
+
 class unique_file_handle {
 public:
     explicit unique_file_handle(HANDLE h = INVALID_HANDLE_VALUE) : h_(h) {}
@@ -45,3 +47,5 @@ public:
 private:
     HANDLE h_;
 };
+
+}  // namespace platform

@@ -3,5 +3,9 @@
 #include <string>
 #include <string_view>
 
+namespace platform {
+
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
+
+}  // namespace platform
