@@ -52,23 +52,7 @@ html_view::~html_view() {
 }
 
 LRESULT CALLBACK html_view::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<html_view*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<html_view*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, w, l);
-    if (message == WM_NCDESTROY) {
-        self->window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, w, l);
-    }
-    try {
-        return self->handle(message, w, l);
-    } catch (...) {
-        return 0;  // whatever failed stops here; the viewer carries on
-    }
+    return dispatch_to_owner<html_view>(window, message, w, l);
 }
 
 // ---- content

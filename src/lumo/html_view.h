@@ -13,6 +13,7 @@
 #include "core/html/hit_test.h"
 #include "core/viewer/view_keys.h"
 #include "lumo/gdi_fonts.h"
+#include "lumo/owned_window.h"
 #include "lumo/picture.h"
 #include "winui/gdi_handles.h"
 
@@ -49,6 +50,8 @@ public:
     int content_height() const { return doc_.boxes.height; }
 
 private:
+    template <typename Owner>
+    friend LRESULT dispatch_to_owner(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 

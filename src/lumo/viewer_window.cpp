@@ -81,24 +81,7 @@ bool viewer_window::create(int show_command) {
 }
 
 LRESULT CALLBACK viewer_window::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<viewer_window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<viewer_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, w, l);
-    if (message == WM_NCDESTROY) {
-        self->window_ = nullptr;
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        return DefWindowProcW(window, message, w, l);
-    }
-    try {
-        return self->handle(message, w, l);
-    } catch (...) {
-        return 0;  // no error dialog: the failing step just stops
-    }
+    return dispatch_to_owner<viewer_window>(window, message, w, l);
 }
 
 void viewer_window::on_create() {

@@ -9,6 +9,7 @@
 #include "core/viewer/arguments.h"
 #include "core/viewer/navigator.h"
 #include "lumo/html_view.h"
+#include "lumo/owned_window.h"
 #include "winui/gdi_handles.h"
 
 namespace lumo {
@@ -43,6 +44,8 @@ public:
     void close() override;
 
 private:
+    template <typename Owner>
+    friend LRESULT dispatch_to_owner(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
     void on_create();
