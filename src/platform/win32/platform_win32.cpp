@@ -135,7 +135,7 @@ bool flush_files(const std::vector<std::string>& paths) {
             if (!file.valid() || !FlushFileBuffers(file.get())) ok = false;
         }
     };
-    std::vector<std::thread> helpers;
+    std::vector<std::jthread> helpers;  // joined however this function ends
     const std::size_t wanted = std::min<std::size_t>(paths.size() / 16, 7);
     for (std::size_t t = 0; t < wanted; ++t) {
         try {
@@ -145,7 +145,7 @@ bool flush_files(const std::vector<std::string>& paths) {
         }
     }
     flush_some();
-    for (std::thread& h : helpers) h.join();
+    helpers.clear();
     return ok.load();
 }
 
