@@ -52,7 +52,7 @@ std::string report_page(int entries) {
 class null_painter final : public html::painter {
 public:
     void fill_rect(const html::rect&, html::rgb) override { ++calls; }
-    void draw_text(int, int, const html::font_spec&, html::rgb, std::string_view t) override {
+    void draw_text(int, int, const html::font_choice&, html::rgb, std::string_view t) override {
         calls += static_cast<int>(t.size());
     }
     void draw_checkbox(const html::rect&, bool) override { ++calls; }

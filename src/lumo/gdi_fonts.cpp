@@ -32,12 +32,12 @@ void gdi_fonts::apply_scaling(HDC dc) const {
     SetViewportExtEx(dc, static_cast<int>(dpi_), static_cast<int>(dpi_), nullptr);
 }
 
-gdi_fonts::entry& gdi_fonts::find(const html::font_spec& font) {
-    if (last_ && last_->spec == font) return *last_;
+gdi_fonts::entry& gdi_fonts::find(const html::font_choice& font) {
+    if (last_ && last_->choice == font) return *last_;
     for (const auto& e : entries_)
-        if (e->spec == font) return *(last_ = e.get());
+        if (e->choice == font) return *(last_ = e.get());
     auto e = std::make_unique<entry>();
-    e->spec = font;
+    e->choice = font;
     e->font.reset(CreateFontW(-font.size, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                               font.italic ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                               OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
@@ -76,11 +76,11 @@ int gdi_fonts::width_of(entry& e, std::uint32_t cp) {
     return size.cx;
 }
 
-html::font_extent gdi_fonts::extent(const html::font_spec& font) {
+html::font_extent gdi_fonts::extent(const html::font_choice& font) {
     return find(font).extent;
 }
 
-int gdi_fonts::text_width(const html::font_spec& font, std::string_view text) {
+int gdi_fonts::text_width(const html::font_choice& font, std::string_view text) {
     entry& e = find(font);
     int width = 0;
     for (std::size_t pos = 0; pos < text.size();) {
@@ -95,7 +95,7 @@ int gdi_fonts::text_width(const html::font_spec& font, std::string_view text) {
     return width;
 }
 
-HFONT gdi_fonts::handle(const html::font_spec& font) {
+HFONT gdi_fonts::handle(const html::font_choice& font) {
     return find(font).font.get();
 }
 

@@ -27,19 +27,19 @@ public:
     // Sets a device context to the same scaling as the measurements.
     void apply_scaling(HDC dc) const;
 
-    html::font_extent extent(const html::font_spec& font) override;
-    int text_width(const html::font_spec& font, std::string_view text) override;
-    HFONT handle(const html::font_spec& font);
+    html::font_extent extent(const html::font_choice& font) override;
+    int text_width(const html::font_choice& font, std::string_view text) override;
+    HFONT handle(const html::font_choice& font);
 
 private:
     struct entry {
-        html::font_spec spec;
+        html::font_choice choice;
         winui::unique_font font;
         html::font_extent extent;
         std::array<int, 256> narrow_widths{};  // U+0000 to U+00FF
         std::unordered_map<std::uint32_t, int> other_widths;
     };
-    entry& find(const html::font_spec& font);
+    entry& find(const html::font_choice& font);
     int width_of(entry& e, std::uint32_t code_point);
 
     HDC dc_ = nullptr;  // a memory DC to measure in

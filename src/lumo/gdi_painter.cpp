@@ -23,7 +23,7 @@ void gdi_painter::fill_rect(const html::rect& r, html::rgb color) {
     FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-void gdi_painter::draw_text(int x, int baseline, const html::font_spec& font, html::rgb color,
+void gdi_painter::draw_text(int x, int baseline, const html::font_choice& font, html::rgb color,
                             std::string_view text) {
     const HFONT handle = fonts_.handle(font);
     if (handle != current_font_) {

@@ -18,7 +18,7 @@ public:
     gdi_painter& operator=(const gdi_painter&) = delete;
 
     void fill_rect(const html::rect& r, html::rgb color) override;
-    void draw_text(int x, int baseline, const html::font_spec& font, html::rgb color,
+    void draw_text(int x, int baseline, const html::font_choice& font, html::rgb color,
                    std::string_view text) override;
     void draw_checkbox(const html::rect& box, bool checked) override;
     void draw_image(const html::rect& where) override;

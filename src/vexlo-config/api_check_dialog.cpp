@@ -229,12 +229,12 @@ void close_api_check_dialog() {
 
 void run_api_check_dialog(HWND owner) {
     check_dialog handler(owner);
-    winui::dialog_template_spec spec;
-    spec.caption = "Android Vexlo Configurator";
-    spec.style = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 152;
-    spec.height = 40;
-    winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = "Android Vexlo Configurator";
+    outline.style = WS_POPUP | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 152;
+    outline.height = 40;
+    winui::run_dialog(owner, outline, handler);
 }
 
 }  // namespace vexlo_config

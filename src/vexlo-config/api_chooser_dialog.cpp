@@ -206,11 +206,11 @@ void show_api_chooser(HWND owner) {
     const bool writable = sdk_folder_writable();
     chooser_dialog handler(
         configurator::chooser_mode_for(app().targets, app().config.api_target_id), writable);
-    winui::dialog_template_spec spec;
-    spec.caption = "Android SDK";
-    spec.width = 200;  // replaced by the exact client size at initialisation
-    spec.height = 133;
-    winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = "Android SDK";
+    outline.width = 200;  // replaced by the exact client size at initialisation
+    outline.height = 133;
+    winui::run_dialog(owner, outline, handler);
 }
 
 }  // namespace vexlo_config

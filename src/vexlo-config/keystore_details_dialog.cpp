@@ -97,11 +97,11 @@ private:
 
 bool keystore_details_dialog(HWND owner, owner_details& details) {
     details_dialog handler(details);
-    winui::dialog_template_spec spec;
-    spec.caption = kTitle;
-    spec.width = 176;  // replaced by the exact client size at initialisation
-    spec.height = 118;
-    winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = kTitle;
+    outline.width = 176;  // replaced by the exact client size at initialisation
+    outline.height = 118;
+    winui::run_dialog(owner, outline, handler);
     return handler.confirmed();
 }
 

@@ -252,14 +252,14 @@ void run_main_window() {
     if (!window.reading.start(read)) read();  // no thread: read in place
     prerender_section_pictures();
     g_window = &window;
-    winui::dialog_template_spec spec;
-    spec.caption = std::string(configurator::kWindowCaption);
+    winui::dialog_outline outline;
+    outline.caption = std::string(configurator::kWindowCaption);
     // Visible from its creation: the first timer tick opens a dialog over it at once.
-    spec.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 349;  // replaced by the exact client size at initialisation
-    spec.height = 329;
+    outline.style = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 349;  // replaced by the exact client size at initialisation
+    outline.height = 329;
     main_window_handler handler;
-    winui::run_dialog(nullptr, spec, handler);
+    winui::run_dialog(nullptr, outline, handler);
     g_window = nullptr;
 }
 

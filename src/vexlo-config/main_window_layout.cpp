@@ -19,7 +19,7 @@ namespace {
 
 enum class kind { label, title, link, path_box, picture_button, button, line, stripe, picture };
 
-struct control_spec {
+struct control_place {
     int id;
     kind type;
     std::string text;
@@ -29,7 +29,7 @@ struct control_spec {
 
 const std::string kNone(kNoneSelected);
 
-std::vector<control_spec> layout() {
+std::vector<control_place> layout() {
     return {
         {id_welcome, kind::label, welcome_text(), 10, 10, 476, 48},
         {id_plain_text, kind::line, "", 0, 53, 523, 1},
@@ -109,7 +109,7 @@ void set_font(HWND control, const winui::unique_font& font) {
 }  // namespace
 
 void attach_button_tooltips(HWND window) {
-    for (const control_spec& c : layout())
+    for (const control_place& c : layout())
         if (c.type == kind::picture_button) winui::add_tooltip(GetDlgItem(window, c.id), c.text);
 }
 
@@ -127,7 +127,7 @@ void create_main_window_controls(HWND window, main_window_resources& res) {
     res.set_face = load_bitmap(L"BTNSET");
     res.null_face = load_bitmap(L"BTNNUL");
 
-    for (const control_spec& c : layout()) {
+    for (const control_place& c : layout()) {
         const wchar_t* cls = WC_STATICW;
         DWORD style = 0, ex_style = 0;
         switch (c.type) {

@@ -118,11 +118,11 @@ build::build_result run_progress_dialog(HWND owner, bool clean_mode,
     worker = std::make_unique<build_worker>(inputs, tools, clean_mode, std::move(job));
     progress_dialog handler(inputs, *worker);
     worker->start();
-    winui::dialog_template_spec spec;
-    spec.caption = shell::kProgramCaption;
-    spec.width = 170;
-    spec.height = 50;
-    const INT_PTR result = winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = shell::kProgramCaption;
+    outline.width = 170;
+    outline.height = 50;
+    const INT_PTR result = winui::run_dialog(owner, outline, handler);
     if (result < 0) {
         // No dialog came up to follow the build: it takes no further step.
         worker->cancel();

@@ -56,11 +56,11 @@ private:
 
 int choose_device(HWND owner, const std::string& text, const std::vector<std::string>& lines) {
     device_chooser handler(text, lines);
-    winui::dialog_template_spec spec;
-    spec.caption = shell::kProgramCaption;
-    spec.width = 210;
-    spec.height = 93;
-    const INT_PTR chosen = winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = shell::kProgramCaption;
+    outline.width = 210;
+    outline.height = 93;
+    const INT_PTR chosen = winui::run_dialog(owner, outline, handler);
     return chosen >= 0 && chosen < static_cast<INT_PTR>(lines.size()) ? static_cast<int>(chosen)
                                                                       : -1;
 }

@@ -92,11 +92,11 @@ build::run_outcome run_device_step(HWND owner, const std::string& title, const s
                                    const build::tool_config& tools,
                                    const winui::run_request& request, winui::tool_job& job) {
     device_progress handler(title, step, tools, request, job);
-    winui::dialog_template_spec spec;
-    spec.caption = shell::kProgramCaption;
-    spec.width = 170;
-    spec.height = 50;
-    if (winui::run_dialog(owner, spec, handler) < 0)
+    winui::dialog_outline outline;
+    outline.caption = shell::kProgramCaption;
+    outline.width = 170;
+    outline.height = 50;
+    if (winui::run_dialog(owner, outline, handler) < 0)
         job.cancel();  // no dialog to follow adb: it takes no further step
     return handler.outcome();
 }

@@ -192,12 +192,13 @@ bool drawable_dialog::accept(HWND dialog) {
 drawable_outcome run_drawable_dialog(HWND owner, const assets::bgra_view& picture,
                                      const std::string& picture_path) {
     drawable_dialog handler(picture, picture_path);
-    winui::dialog_template_spec spec;
-    spec.caption = "res/drawable image";
-    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 208;
-    spec.height = 230;
-    if (winui::run_dialog(owner, spec, handler) != static_cast<INT_PTR>(winui::dialog_answer::ok))
+    winui::dialog_outline outline;
+    outline.caption = "res/drawable image";
+    outline.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 208;
+    outline.height = 230;
+    if (winui::run_dialog(owner, outline, handler) !=
+        static_cast<INT_PTR>(winui::dialog_answer::ok))
         handler.outcome().added = false;
     return handler.outcome();
 }

@@ -181,12 +181,12 @@ bool duplicate_dialog::on_message(HWND dialog, UINT message, WPARAM wparam, LPAR
 assets::duplicate_result run_duplicate_dialog(HWND owner, const std::string& project_folder,
                                               const std::string& target) {
     duplicate_dialog handler(project_folder, target);
-    winui::dialog_template_spec spec;
-    spec.caption = "";
-    spec.style = WS_POPUP | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 152;
-    spec.height = 40;
-    winui::run_dialog(owner, spec, handler);
+    winui::dialog_outline outline;
+    outline.caption = "";
+    outline.style = WS_POPUP | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 152;
+    outline.height = 40;
+    winui::run_dialog(owner, outline, handler);
     return handler.finish_work();
 }
 

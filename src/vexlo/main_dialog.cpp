@@ -153,13 +153,14 @@ public:
 }  // namespace
 
 void run_main_dialog() {
-    winui::dialog_template_spec spec;
-    spec.caption = kWindowCaption;
-    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 226;  // replaced by the exact client size at initialisation
-    spec.height = 240;
+    winui::dialog_outline outline;
+    outline.caption = kWindowCaption;
+    outline.style =
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 226;  // replaced by the exact client size at initialisation
+    outline.height = 240;
     main_dialog handler;
-    winui::run_dialog(nullptr, spec, handler);
+    winui::run_dialog(nullptr, outline, handler);
     g_fonts.bold.reset();
     g_fonts.small.reset();
 }

@@ -68,12 +68,13 @@ private:
 
 winui::dialog_answer run_permissions_dialog(HWND owner, project::permission_flags& choice) {
     permissions_dialog handler(choice);
-    winui::dialog_template_spec spec;
-    spec.caption = "App permissions";
-    spec.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    spec.width = 130;
-    spec.height = 300;
-    return winui::run_dialog(owner, spec, handler) == static_cast<INT_PTR>(winui::dialog_answer::ok)
+    winui::dialog_outline outline;
+    outline.caption = "App permissions";
+    outline.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    outline.width = 130;
+    outline.height = 300;
+    return winui::run_dialog(owner, outline, handler) ==
+                   static_cast<INT_PTR>(winui::dialog_answer::ok)
                ? winui::dialog_answer::ok
                : winui::dialog_answer::cancel;
 }

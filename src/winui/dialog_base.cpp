@@ -39,8 +39,8 @@ INT_PTR CALLBACK dialog_procedure(HWND dialog, UINT message, WPARAM wparam, LPAR
 
 }  // namespace
 
-INT_PTR run_dialog(HWND owner, const dialog_template_spec& spec, dialog_handler& handler) {
-    return run_modal_dialog(owner, spec, dialog_procedure, reinterpret_cast<LPARAM>(&handler));
+INT_PTR run_dialog(HWND owner, const dialog_outline& outline, dialog_handler& handler) {
+    return run_modal_dialog(owner, outline, dialog_procedure, reinterpret_cast<LPARAM>(&handler));
 }
 
 }  // namespace winui

@@ -31,7 +31,7 @@ public:
 
 // Runs the modal dialog; the value given to EndDialog, or -1 when it could not be shown or its
 // initialisation failed.
-INT_PTR run_dialog(HWND owner, const dialog_template_spec& spec, dialog_handler& handler);
+INT_PTR run_dialog(HWND owner, const dialog_outline& outline, dialog_handler& handler);
 
 // How a dialog that asks for a choice was left.
 enum class dialog_answer { ok, cancel };

@@ -13,9 +13,9 @@ void append_text(std::vector<WORD>& out, const std::wstring& text) {
 }
 }  // namespace
 
-std::vector<WORD> build_dialog_template(const dialog_template_spec& spec) {
+std::vector<WORD> build_dialog_template(const dialog_outline& outline) {
     std::vector<WORD> t;
-    const DWORD style = spec.style;
+    const DWORD style = outline.style;
     t.push_back(LOWORD(style));
     t.push_back(HIWORD(style));
     t.push_back(0);  // extended style
@@ -23,22 +23,22 @@ std::vector<WORD> build_dialog_template(const dialog_template_spec& spec) {
     t.push_back(0);  // no controls in the template
     t.push_back(0);  // x
     t.push_back(0);  // y
-    t.push_back(static_cast<WORD>(spec.width));
-    t.push_back(static_cast<WORD>(spec.height));
+    t.push_back(static_cast<WORD>(outline.width));
+    t.push_back(static_cast<WORD>(outline.height));
     t.push_back(0);  // no menu
     t.push_back(0);  // the standard dialog class
-    append_text(t, platform::widen(spec.caption));
+    append_text(t, platform::widen(outline.caption));
     if (style & DS_SETFONT) {
-        t.push_back(static_cast<WORD>(spec.point_size));
-        append_text(t, platform::widen(spec.font));
+        t.push_back(static_cast<WORD>(outline.point_size));
+        append_text(t, platform::widen(outline.font));
     }
     if (t.size() % 2) t.push_back(0);  // DWORD alignment of the end
     return t;
 }
 
-INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC procedure,
+INT_PTR run_modal_dialog(HWND owner, const dialog_outline& outline, DLGPROC procedure,
                          LPARAM parameter) {
-    const std::vector<WORD> bytes = build_dialog_template(spec);
+    const std::vector<WORD> bytes = build_dialog_template(outline);
     const keep_owner_disabled kept(owner);
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                    reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), owner,

@@ -7,7 +7,7 @@
 
 namespace winui {
 
-struct dialog_template_spec {
+struct dialog_outline {
     std::string caption;
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
     short width = 100;  // dialog units
@@ -17,9 +17,9 @@ struct dialog_template_spec {
 };
 
 // The bytes of a DLGTEMPLATE without controls (aligned as the dialog manager wants them).
-std::vector<WORD> build_dialog_template(const dialog_template_spec& spec);
+std::vector<WORD> build_dialog_template(const dialog_outline& outline);
 
-INT_PTR run_modal_dialog(HWND owner, const dialog_template_spec& spec, DLGPROC procedure,
+INT_PTR run_modal_dialog(HWND owner, const dialog_outline& outline, DLGPROC procedure,
                          LPARAM parameter);
 
 // Creates a child control at a position in pixels at 96 DPI, scaled with the dialog's DPI.

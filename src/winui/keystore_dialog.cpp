@@ -114,11 +114,11 @@ private:
 bool keystore_dialog(HWND owner, keystore_request request, std::string& alias,
                      std::string& password) {
     keystore_dialog_handler handler(request, alias, password);
-    dialog_template_spec spec;
-    spec.caption = kTitle;
-    spec.width = 237;
-    spec.height = 130;
-    run_dialog(owner, spec, handler);
+    dialog_outline outline;
+    outline.caption = kTitle;
+    outline.width = 237;
+    outline.height = 130;
+    run_dialog(owner, outline, handler);
     return handler.confirmed();
 }
 

@@ -28,12 +28,12 @@ struct phone {
 
 std::vector<phone> phones() {
     std::vector<phone> out;
-    const std::string spec = knob("adb_devices");
+    const std::string listing = knob("adb_devices");
     std::size_t at = 0;
-    while (at < spec.size()) {
-        std::size_t end = spec.find(',', at);
-        if (end == std::string::npos) end = spec.size();
-        const std::string item = spec.substr(at, end - at);
+    while (at < listing.size()) {
+        std::size_t end = listing.find(',', at);
+        if (end == std::string::npos) end = listing.size();
+        const std::string item = listing.substr(at, end - at);
         at = end + 1;
         phone p;
         const std::size_t a = item.find(' ');

@@ -8,9 +8,9 @@
 
 namespace {
 
-std::string password_from(const std::string& spec) {
-    if (spec.rfind("pass:", 0) == 0) return spec.substr(5);
-    if (spec.rfind("env:", 0) == 0) return platform::environment_variable(spec.substr(4));
+std::string password_from(const std::string& source) {
+    if (source.rfind("pass:", 0) == 0) return source.substr(5);
+    if (source.rfind("env:", 0) == 0) return platform::environment_variable(source.substr(4));
     return "";
 }
 
@@ -66,8 +66,9 @@ int main() {
     const std::string ks_name = fake::option(args, "--ks");
     const std::string alias = fake::option(args, "--ks-key-alias");
     const std::string store_password = password_from(fake::option(args, "--ks-pass"));
-    const std::string key_spec = fake::option(args, "--key-pass");
-    const std::string key_password = key_spec.empty() ? store_password : password_from(key_spec);
+    const std::string key_source = fake::option(args, "--key-pass");
+    const std::string key_password =
+        key_source.empty() ? store_password : password_from(key_source);
     const std::string out = fake::full_path(fake::option(args, "--out"));
     const std::string in = fake::full_path(args.back());
     fake::keystore ks;

@@ -95,7 +95,7 @@ void check_layout(const layout& l, std::size_t page_size) {
             fuzz::check(f.style >= 0 && static_cast<std::size_t>(f.style) < l.styles.size(),
                         "fragment with a style that is not there");
     }
-    for (const font_spec& f : l.fonts)
+    for (const font_choice& f : l.fonts)
         fuzz::check(f.size >= 1 && f.size <= kMaxFontSize, "layout font out of bounds");
 }
 
@@ -104,7 +104,7 @@ class checking_painter final : public painter {
 public:
     explicit checking_painter(const layout& l) : l_(l) {}
     void fill_rect(const rect& r, rgb) override { check_rect(r); }
-    void draw_text(int x, int baseline, const font_spec& font, rgb,
+    void draw_text(int x, int baseline, const font_choice& font, rgb,
                    std::string_view text) override {
         fuzz::check(near(x) && near(baseline), "text drawn far away");
         fuzz::check(font.size >= 1 && font.size <= kMaxFontSize, "text drawn in a huge font");

@@ -98,7 +98,7 @@ TEST(HtmlHitTest, PositionsInsideMultiByteCharacters) {
 
 TEST(HtmlHitTest, SelectedTextJoinsWrappedLinesWithASpace) {
     fixed_font_metrics m;
-    const int cw = m.text_width(font_spec{}, "x");
+    const int cw = m.text_width(font_choice{}, "x");
     const page p("<body>aaa bbb</body>", 16 + 4 * cw);
     ASSERT_EQ(p.boxes.lines.size(), 2u);
     EXPECT_EQ(selected_text(p.boxes, start_position(p.boxes), end_position(p.boxes)), "aaa bbb");

@@ -42,7 +42,7 @@ std::string line_words(const layout& l, std::size_t line) {
 
 int default_char_width() {
     fixed_font_metrics m;
-    return m.text_width(font_spec{}, "x");
+    return m.text_width(font_choice{}, "x");
 }
 
 }  // namespace
@@ -134,7 +134,7 @@ TEST(HtmlLayout, AnyWidthEndsWithEveryWordPlaced) {
 
 TEST(HtmlLayout, CheckBoxSitsOnTheBaselineAndRaisesTheLine) {
     fixed_font_metrics m;
-    const font_extent e = m.extent(font_spec{});
+    const font_extent e = m.extent(font_choice{});
     const auto page = lay("<body><input type=checkbox>x</body>", 300);
     ASSERT_EQ(page.boxes.lines.size(), 1u);
     const line_box& line = page.boxes.lines[0];
@@ -153,7 +153,7 @@ TEST(HtmlLayout, OrderedListMarkersEndASpaceBeforeTheItem) {
     for (const fragment& f : page.boxes.fragments) {
         if (f.kind != fragment_kind::marker) continue;
         markers.emplace_back(page.boxes.text_of(f));
-        EXPECT_EQ(f.x + f.width + m.text_width(font_spec{}, " "), kBodyMargin + 40);
+        EXPECT_EQ(f.x + f.width + m.text_width(font_choice{}, " "), kBodyMargin + 40);
     }
     EXPECT_EQ(markers, (std::vector<std::string>{"9.", "20.", "21."}));
 }
@@ -177,10 +177,10 @@ TEST(HtmlLayout, HeadingClosedByTheWrongEndTagDoesNotSwallowThePage) {
     ASSERT_EQ(page.boxes.lines.size(), 2u);
     const auto& entry =
         page.boxes.fragments[static_cast<std::size_t>(page.boxes.lines[1].first) + 1];
-    const font_spec& f = page.boxes.fonts[static_cast<std::size_t>(
+    const font_choice& f = page.boxes.fonts[static_cast<std::size_t>(
         page.boxes.styles[static_cast<std::size_t>(entry.style)].font)];
     EXPECT_FALSE(f.bold);
-    EXPECT_EQ(f.size, font_spec{}.size);
+    EXPECT_EQ(f.size, font_choice{}.size);
 }
 
 TEST(HtmlLayout, PreformattedTextKeepsSpacesAndDoesNotWrap) {
@@ -272,7 +272,7 @@ TEST(HtmlLayout, FontsThatGrowAtEachLevelStopAtTheLargestSize) {
     for (const std::string& page : pages) {
         const laid_out l = lay(page, 300);
         int largest = 0;
-        for (const font_spec& f : l.boxes.fonts) largest = std::max(largest, f.size);
+        for (const font_choice& f : l.boxes.fonts) largest = std::max(largest, f.size);
         EXPECT_EQ(largest, kMaxFontSize) << page.substr(0, 40);
         int bottom = 0;
         for (const line_box& line : l.boxes.lines) {
@@ -289,8 +289,8 @@ TEST(HtmlLayout, FontsThatGrowAtEachLevelStopAtTheLargestSize) {
 TEST(HtmlLayout, MetricsOutOfAllProportionKeepTheSumsBounded) {
     // Whatever a font reports, the page's numbers stay far from overflowing an int.
     struct huge_metrics final : font_metrics {
-        font_extent extent(const font_spec&) override { return {1 << 30, 1 << 30}; }
-        int text_width(const font_spec&, std::string_view) override { return 1 << 30; }
+        font_extent extent(const font_choice&) override { return {1 << 30, 1 << 30}; }
+        int text_width(const font_choice&, std::string_view) override { return 1 << 30; }
     } metrics;
     const dom tree = parse("<body>a b c<br>d<hr>e f<ol><li>g h</ol><p><input type=checkbox>i");
     const layout l = lay_out(tree, 300, metrics);

@@ -18,7 +18,7 @@ public:
     void fill_rect(const rect& r, rgb color) override {
         calls.push_back("fill " + box(r) + " " + hex(color));
     }
-    void draw_text(int x, int baseline, const font_spec& font, rgb color,
+    void draw_text(int x, int baseline, const font_choice& font, rgb color,
                    std::string_view text) override {
         calls.push_back("text " + std::to_string(x) + "," + std::to_string(baseline) + " " +
                         font.face + " " + std::to_string(font.size) + (font.bold ? "b" : "") +
@@ -124,7 +124,7 @@ TEST(HtmlPaint, SelectionIsFilledBeneathTheText) {
     recording_painter p;
     paint(d.boxes, v, p, m);
     ASSERT_GE(p.calls.size(), 2u);
-    const int cw = m.text_width(font_spec{}, "x");
+    const int cw = m.text_width(font_choice{}, "x");
     const line_box& line = d.boxes.lines[0];
     EXPECT_EQ(p.calls[1], "fill (" + std::to_string(8 + cw) + "," + std::to_string(line.y) + ")-(" +
                               std::to_string(8 + 6 * cw) + "," +

@@ -63,7 +63,7 @@ const char* const kPieces[] = {
 class null_painter final : public painter {
 public:
     void fill_rect(const rect&, rgb) override {}
-    void draw_text(int, int, const font_spec&, rgb, std::string_view) override {}
+    void draw_text(int, int, const font_choice&, rgb, std::string_view) override {}
     void draw_checkbox(const rect&, bool) override {}
     void draw_image(const rect&) override {}
     void draw_focus(const rect&) override {}
@@ -90,8 +90,12 @@ TEST(HtmlRobustness, RandomMarkupNeverBreaksTheEngine) {
             ASSERT_GE(l.lines[i].y, l.lines[i - 1].y + l.lines[i - 1].height) << page;
         for (const fragment& f : l.fragments) {
             ASSERT_LE(f.text_start + f.text_length, l.text.size());
-            if (f.link >= 0) ASSERT_LT(f.link, static_cast<int>(d.tree.links.size()));
-            if (f.checkbox >= 0) ASSERT_LT(f.checkbox, static_cast<int>(d.checks.size()));
+            if (f.link >= 0) {
+                ASSERT_LT(f.link, static_cast<int>(d.tree.links.size()));
+            }
+            if (f.checkbox >= 0) {
+                ASSERT_LT(f.checkbox, static_cast<int>(d.checks.size()));
+            }
         }
         const text_position a = position_at(l, static_cast<int>(random() % 300),
                                             static_cast<int>(random() % 600), metrics);

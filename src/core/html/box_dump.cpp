@@ -31,7 +31,7 @@ std::string dump(const layout& l) {
                       " height=" + std::to_string(l.height) +
                       " background=" + hex_color(l.background) + "\n";
     for (std::size_t i = 0; i < l.fonts.size(); ++i) {
-        const font_spec& f = l.fonts[i];
+        const font_choice& f = l.fonts[i];
         out += "font " + std::to_string(i) + ": " + f.face + " " + std::to_string(f.size) +
                (f.bold ? " bold" : "") + (f.italic ? " italic" : "") + "\n";
     }

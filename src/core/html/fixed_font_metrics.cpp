@@ -6,12 +6,12 @@
 
 namespace html {
 
-font_extent fixed_font_metrics::extent(const font_spec& font) {
+font_extent fixed_font_metrics::extent(const font_choice& font) {
     const int ascent = (font.size * 4 + 2) / 5;
     return {ascent, font.size - ascent};
 }
 
-int fixed_font_metrics::text_width(const font_spec& font, std::string_view text) {
+int fixed_font_metrics::text_width(const font_choice& font, std::string_view text) {
     long long characters = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         text::next_code_point(text, pos);

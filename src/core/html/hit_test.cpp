@@ -7,7 +7,7 @@
 namespace html {
 namespace {
 
-const font_spec& font_of(const layout& l, const fragment& f) {
+const font_choice& font_of(const layout& l, const fragment& f) {
     return l.fonts[static_cast<std::size_t>(l.styles[static_cast<std::size_t>(f.style)].font)];
 }
 

@@ -28,7 +28,7 @@ layout builder::run() {
     return std::move(out_);
 }
 
-int builder::font_index(const font_spec& f) {
+int builder::font_index(const font_choice& f) {
     for (std::size_t i = 0; i < out_.fonts.size(); ++i)
         if (out_.fonts[i] == f) return static_cast<int>(i);
     out_.fonts.push_back(f);

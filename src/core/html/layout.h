@@ -72,7 +72,7 @@ struct layout {
     int width = 0;   // the width laid out for
     int height = 0;  // height of the whole page
     rgb background = kWhite;
-    std::vector<font_spec> fonts;
+    std::vector<font_choice> fonts;
     std::vector<text_style> styles;
     std::vector<line_box> lines;
     std::vector<fragment> fragments;

@@ -71,10 +71,10 @@ public:
 private:
     enum class last_content { none, space, content };
 
-    int font_index(const font_spec& f);
+    int font_index(const font_choice& f);
     int style_index(const computed_style& s);
     int font_of_style(int style) const { return out_.styles[static_cast<std::size_t>(style)].font; }
-    const font_spec& font(int index) const { return out_.fonts[static_cast<std::size_t>(index)]; }
+    const font_choice& font(int index) const { return out_.fonts[static_cast<std::size_t>(index)]; }
     const font_extent& extent(int index) const { return extents_[static_cast<std::size_t>(index)]; }
 
     // Collecting inline content (layout_inline.cpp).

@@ -94,7 +94,7 @@ void builder::split_group(const container& c, std::size_t begin, std::size_t end
             line_anchors_.push_back(a.anchor);
             continue;
         }
-        const font_spec& f = font(font_of_style(a.style));
+        const font_choice& f = font(font_of_style(a.style));
         const std::string_view word = std::string_view(out_.text).substr(a.start, a.length);
         std::size_t piece_start = 0, pos = 0;
         int piece_width = 0;

@@ -67,7 +67,7 @@ int paint_run(const layout& l, const view_state& v, const line_box& box, int fir
     }
     const fragment& tail = l.fragments[static_cast<std::size_t>(last)];
     const text_style& s = l.styles[static_cast<std::size_t>(head.style)];
-    const font_spec& font = l.fonts[static_cast<std::size_t>(s.font)];
+    const font_choice& font = l.fonts[static_cast<std::size_t>(s.font)];
     const int baseline = box.y - v.scroll_y + box.baseline;
     const int right = tail.x + tail.width;
     if (has_text) {

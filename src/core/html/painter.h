@@ -20,7 +20,7 @@ public:
     virtual ~painter() = default;
     virtual void fill_rect(const rect& r, rgb color) = 0;
     // Draws the UTF-8 text with its baseline at y, starting at x.
-    virtual void draw_text(int x, int baseline, const font_spec& font, rgb color,
+    virtual void draw_text(int x, int baseline, const font_choice& font, rgb color,
                            std::string_view text) = 0;
     virtual void draw_checkbox(const rect& box, bool checked) = 0;
     virtual void draw_image(const rect& where) = 0;  // the picture of a picture page

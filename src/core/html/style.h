@@ -18,7 +18,7 @@ enum class align_kind : std::uint8_t { left, center, right };
 
 struct computed_style {
     // Inherited.
-    font_spec font;
+    font_choice font;
     rgb color = kBlack;
     bool underline = false;
     bool strike = false;
