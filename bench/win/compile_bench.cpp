@@ -19,40 +19,17 @@
 
 #include "core/build/compile_batch_text.h"
 #include "core/build/tool_commands.h"
-#include "core/build/tool_config_writer.h"
 #include "core/build/tool_path_lines.h"
 #include "core/shell/main_window_model.h"
-#include "core/shell/recent_projects.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
 #include "bench_clock.h"
+#include "vexlo_session.h"
 
-using bench::median;
+using namespace bench;
 
 namespace {
-
-using clock_type = std::chrono::steady_clock;
-
-double ms_since(clock_type::time_point start) {
-    return std::chrono::duration<double, std::milli>(clock_type::now() - start).count();
-}
-
-DWORD run_and_wait(const std::string& command_line, const std::string& folder) {
-    std::wstring command = platform::widen(command_line);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        folder.empty() ? nullptr : platform::widen(folder).c_str(), &si, &pi))
-        return 1;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
 
 std::string make_project(const std::string& root) {
     const std::string folder = root + "bench-project\\";
@@ -147,35 +124,17 @@ HWND window_in_front(HWND owner) {
     return s.found;
 }
 
-void press(HWND window, int id) {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? _wtoi(argv[1]) : 5;
     const std::string bin = platform::program_folder();
     const std::string root = platform::temp_folder() + "\\vexlo-compile-bench\\";
-    std::string parent = bin.substr(0, bin.size() - 1);
-    parent = parent.substr(0, parent.rfind('\\') + 1);
-    if (run_and_wait("\"" + parent + "fake-tools\\fake_toolchain.exe\" \"" + root + "tools\"",
-                     "") != 0) {
+    build::tool_config tools;
+    if (!use_stand_in_tools(bin, root, tools)) {
         std::printf("cannot lay out the stand-in tools\n");
         return 1;
     }
-    build::tool_config tools;
-    tools.jdk_path = root + "tools\\jdk";
-    tools.android_sdk_path = root + "tools\\sdk";
-    tools.build_tools_path = root + "tools\\sdk\\build-tools\\23.0.3";
-    tools.api_target_id = 1;
-    tools.ant_path = root + "tools\\ant";
-    tools.keystore_path = root + "tools\\release.keystore";
-    tools.keystore_alias = "demo";
-    tools.keystore_password = "demo-pass";
-    platform::remove_file(bin + "Vexlo.cfg");
-    build::write_tool_config(bin + "Vexlo.cfg", tools, "Android 6.0 (API  23)");
     const std::string project = make_project(root);
 
     // Baseline: one batch file, started like the program starts its command interpreter.
@@ -192,16 +151,8 @@ int wmain(int argc, wchar_t** argv) {
     baseline.clear();
 
     // Vexlo.exe with the project in its recent list.
-    platform::make_directories(platform::user_data_folder());
-    platform::write_file(
-        shell::per_user_file(platform::user_data_folder(), "Vexlo.exe", ".recent.projects"),
-        project.substr(0, project.size() - 1) + "\r\n");
-    std::wstring command = L"\"" + platform::widen(bin + "Vexlo.exe") + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
+    if (!start_vexlo(bin, project, pi)) {
         std::printf("cannot start Vexlo.exe\n");
         return 1;
     }
@@ -211,9 +162,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("no main window\n");
         return 1;
     }
-    SendMessageW(GetDlgItem(main, shell::id_recent), CB_SETCURSEL, 1, 0);
-    SendMessageW(main, WM_COMMAND, MAKEWPARAM(shell::id_recent, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(main, shell::id_recent)));
+    load_recent_project(main);
 
     // The probers: the longest time each window takes to answer a sent message. One thread
     // for the main window, one for whatever dialog or box is in front of it (it may belong to
@@ -258,8 +207,7 @@ int wmain(int argc, wchar_t** argv) {
     // The first compile asks for the keystore; the measured ones ask nothing.
     press(main, shell::id_compile);
     if (HWND q = wait_for(pi.dwProcessId, L"", true, 30000)) {
-        press(q, IDYES);
-        while (IsWindow(q)) Sleep(1);
+        press_and_wait(q, IDYES);
     }
     std::vector<double> compiles;
     for (int i = 0; i <= runs; ++i) {
@@ -271,8 +219,7 @@ int wmain(int argc, wchar_t** argv) {
         wchar_t text[64] = {};
         GetDlgItemTextW(done, 0xFFFF, text, 64);
         probing = false;
-        press(done, IDOK);
-        while (IsWindow(done)) Sleep(1);
+        press_and_wait(done, IDOK);
         if (std::wstring(text).rfind(L"Project has been successfully built", 0) != 0) {
             std::printf("compile did not succeed: %ls\n", text);
             break;

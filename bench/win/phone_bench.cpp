@@ -16,35 +16,16 @@
 #include <thread>
 #include <vector>
 
-#include "core/build/tool_config_writer.h"
 #include "core/shell/main_window_model.h"
-#include "core/shell/recent_projects.h"
 #include "platform/platform.h"
 #include "platform/win32/utf16.h"
 
+#include "bench_clock.h"
+#include "vexlo_session.h"
+
+using namespace bench;
+
 namespace {
-
-using clock_type = std::chrono::steady_clock;
-
-double ms_since(clock_type::time_point start) {
-    return std::chrono::duration<double, std::milli>(clock_type::now() - start).count();
-}
-
-DWORD run_and_wait(const std::string& command_line) {
-    std::wstring command = platform::widen(command_line);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &si, &pi))
-        return 1;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 1;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
 
 std::string make_project(const std::string& root) {
     const std::string folder = root + "bench-project\\";
@@ -99,24 +80,12 @@ HWND wait_for(DWORD pid, const std::wstring& prefix, int timeout_ms = 60000) {
     return nullptr;
 }
 
-void press(HWND window, int id) {
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
-}
-
-void press_and_wait(HWND window, int id) {
-    press(window, id);
-    while (IsWindow(window)) Sleep(1);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
 std::string list(const std::vector<double>& v) {
     std::string out;
-    for (double x : v) out += " " + std::to_string(static_cast<int>(x + 0.5));
+    for (double x : v) {
+        out += ' ';
+        out += std::to_string(static_cast<int>(x + 0.5));
+    }
     return out;
 }
 
@@ -126,24 +95,11 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? _wtoi(argv[1]) : 5;
     const std::string bin = platform::program_folder();
     const std::string root = platform::temp_folder() + "\\vexlo-phone-bench\\";
-    std::string parent = bin.substr(0, bin.size() - 1);
-    parent = parent.substr(0, parent.rfind('\\') + 1);
-    if (run_and_wait("\"" + parent + "fake-tools\\fake_toolchain.exe\" \"" + root + "tools\"") !=
-        0) {
+    build::tool_config tools;
+    if (!use_stand_in_tools(bin, root, tools)) {
         std::printf("cannot lay out the stand-in tools\n");
         return 1;
     }
-    build::tool_config tools;
-    tools.jdk_path = root + "tools\\jdk";
-    tools.android_sdk_path = root + "tools\\sdk";
-    tools.build_tools_path = root + "tools\\sdk\\build-tools\\23.0.3";
-    tools.api_target_id = 1;
-    tools.ant_path = root + "tools\\ant";
-    tools.keystore_path = root + "tools\\release.keystore";
-    tools.keystore_alias = "demo";
-    tools.keystore_password = "demo-pass";
-    platform::remove_file(bin + "Vexlo.cfg");
-    build::write_tool_config(bin + "Vexlo.cfg", tools, "Android 6.0 (API  23)");
     const std::string project = make_project(root);
     // The stand-in adb sees one phone, which takes the APK.
     const std::string phone = root + "phone\\";
@@ -151,16 +107,8 @@ int wmain(int argc, wchar_t** argv) {
     platform::write_file(phone + "fake-tools.txt", "adb_devices=PX7 device Pixel_7\r\n");
     SetEnvironmentVariableW(L"FAKE_ADB_FOLDER", platform::widen(phone).c_str());
 
-    platform::make_directories(platform::user_data_folder());
-    platform::write_file(
-        shell::per_user_file(platform::user_data_folder(), "Vexlo.exe", ".recent.projects"),
-        project.substr(0, project.size() - 1) + "\r\n");
-    std::wstring command = L"\"" + platform::widen(bin + "Vexlo.exe") + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi)) {
+    if (!start_vexlo(bin, project, pi)) {
         std::printf("cannot start Vexlo.exe\n");
         return 1;
     }
@@ -169,9 +117,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("no main window\n");
         return 1;
     }
-    SendMessageW(GetDlgItem(main, shell::id_recent), CB_SETCURSEL, 1, 0);
-    SendMessageW(main, WM_COMMAND, MAKEWPARAM(shell::id_recent, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(main, shell::id_recent)));
+    load_recent_project(main);
 
     // The longest time the main window takes to answer a sent message while the phone's part
     // of the flow runs (from the success message to the end).
