@@ -45,27 +45,34 @@ INT_PTR run_modal_dialog(HWND owner, const dialog_outline& outline, DLGPROC proc
                                    procedure, parameter);
 }
 
-HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text, DWORD style,
-                    DWORD ex_style, int id, int x, int y, int w, int h) {
-    const UINT dpi = window_dpi(dialog);
-    HWND control = CreateWindowExW(
-        ex_style, window_class, platform::widen(text).c_str(), style | WS_CHILD | WS_VISIBLE,
-        scale(x, dpi), scale(y, dpi), scale(w, dpi), scale(h, dpi), dialog,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
-    return control;
-}
+namespace {
 
-HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::string& text,
-                       DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
-    RECT r{x, y, x + w, y + h};
-    MapDialogRect(dialog, &r);
+// A child control in the dialog's font, at a rectangle in pixels.
+HWND create_child(HWND dialog, const wchar_t* window_class, const std::string& text, DWORD style,
+                  DWORD ex_style, int id, const RECT& r) {
     HWND control = CreateWindowExW(
         ex_style, window_class, platform::widen(text).c_str(), style | WS_CHILD | WS_VISIBLE,
         r.left, r.top, r.right - r.left, r.bottom - r.top, dialog,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
     return control;
+}
+
+}  // namespace
+
+HWND create_control(HWND dialog, const wchar_t* window_class, const std::string& text, DWORD style,
+                    DWORD ex_style, int id, int x, int y, int w, int h) {
+    const UINT dpi = window_dpi(dialog);
+    const RECT r{scale(x, dpi), scale(y, dpi), scale(x, dpi) + scale(w, dpi),
+                 scale(y, dpi) + scale(h, dpi)};
+    return create_child(dialog, window_class, text, style, ex_style, id, r);
+}
+
+HWND create_control_du(HWND dialog, const wchar_t* window_class, const std::string& text,
+                       DWORD style, DWORD ex_style, int id, int x, int y, int w, int h) {
+    RECT r{x, y, x + w, y + h};
+    MapDialogRect(dialog, &r);
+    return create_child(dialog, window_class, text, style, ex_style, id, r);
 }
 
 SIZE window_size_for_client(HWND dialog, int w, int h) {
